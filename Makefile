@@ -1,0 +1,56 @@
+# Tarnolux: `make run` starts the program on the demo machine under Wine,
+# `make test` builds everything and runs every test. Both install what
+# they need from Debian's packages first (tools/setup.sh).
+
+SHARED   ?= $(abspath ../shared)
+BUILD    := build
+JOBS     ?= $(shell nproc)
+CMAKE    := cmake -DTARNOLUX_SHARED=$(SHARED)
+DEMO     := $(BUILD)/demo-prefix
+
+.PHONY: all setup build native win32 win64 test run demo-reset dist clean
+
+all: build
+
+setup:
+	@tools/setup.sh
+
+$(BUILD)/native/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD)/native
+$(BUILD)/win32/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+$(BUILD)/win64/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+
+native: setup $(BUILD)/native/CMakeCache.txt
+	cmake --build $(BUILD)/native -j $(JOBS)
+win32: setup $(BUILD)/win32/CMakeCache.txt
+	cmake --build $(BUILD)/win32 -j $(JOBS)
+win64: setup $(BUILD)/win64/CMakeCache.txt
+	cmake --build $(BUILD)/win64 -j $(JOBS)
+
+build: native win32 win64
+
+test: build
+	@echo "== native tests (memory store, headless host) =="
+	cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS)
+	@echo "== shipped i686 programs: Windows 95/98 check =="
+	cd $(BUILD)/win32 && ctest --output-on-failure
+	@echo "== Windows tests under Wine (advapi32, real windows) =="
+	tools/wine-tests.sh $(BUILD)/win64
+
+run: win64
+	tools/run-demo.sh $(BUILD)/win64 $(DEMO)
+
+demo-reset:
+	rm -rf $(DEMO)
+
+dist: win32
+	rm -rf $(BUILD)/dist && mkdir -p $(BUILD)/dist
+	cp $(BUILD)/win32/Tarnolux.exe $(BUILD)/win32/Uninstall.exe $(BUILD)/dist/ 2>/dev/null || true
+	cp art/pic1.jpg art/pic2.jpg $(BUILD)/dist/ 2>/dev/null || true
+	cp doc/readme.txt $(BUILD)/dist/ 2>/dev/null || true
+	ls -l $(BUILD)/dist
+
+clean:
+	rm -rf $(BUILD)

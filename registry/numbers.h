@@ -1,0 +1,35 @@
+// The text<->number rules that every window shares. Stored settings are
+// decimal text with a point as separator, whatever the Windows locale.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace registry {
+
+// A decimal number from text: optional surrounding blanks, an optional
+// sign, digits with at most one point ("1.3", "-1", " 60 ", ".5").
+// Empty or anything else ("abc", "1,5", "1e3") is no value.
+std::optional<double> Decimal(std::string_view text);
+
+// A whole number from stored text: the decimal rounded to the nearest
+// integer, halves to even ("2.5" -> 2, "3.5" -> 4), within the 16-bit
+// range; empty, non-numeric or out-of-range text is no value.
+std::optional<std::int16_t> WholeNumber(std::string_view text);
+
+// Decimal text of a whole number ("-1", "183"), without the C runtime's
+// formatter.
+std::string NumberText(long value);
+
+// Gamma: slider positions are gamma times 100. The text is the shortest
+// decimal form: 130 -> "1.3", 100 -> "1", 85 -> "0.85", 10 -> "0.1".
+std::string GammaText(int position);
+// The position of a stored gamma text: times 100, rounded halves to even
+// ("1.125" -> 112, "1.30" -> 130); no value when not a number or outside
+// the 16-bit range. Whether the position is usable (10..400) is the
+// caller's rule.
+std::optional<std::int16_t> GammaPosition(std::string_view text);
+
+}  // namespace registry

@@ -1,0 +1,34 @@
+// The five registry procedures every window uses. They open or create the
+// key, do one thing, close it and never report a failure: a value that
+// cannot be read reads as the caller's default, a write that fails is
+// lost. A path with a trailing backslash names the same key.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "registry/store.h"
+
+namespace registry {
+
+class Registry {
+ public:
+  explicit Registry(Store& store) : store_(store) {}
+
+  void DeleteKey(Hkey root, const std::string& path);
+  std::string GetString(Hkey root, const std::string& path, const std::string& name,
+                        const std::string& fallback = "");
+  void SaveString(Hkey root, const std::string& path, const std::string& name,
+                  const std::string& data);
+  std::int32_t GetDWord(Hkey root, const std::string& path, const std::string& name,
+                        std::int32_t fallback = 0);
+  void SaveDWord(Hkey root, const std::string& path, const std::string& name,
+                 std::int32_t value);
+
+  Store& store() { return store_; }
+
+ private:
+  Store& store_;
+};
+
+}  // namespace registry

@@ -1,0 +1,20 @@
+#!/bin/sh
+# wine-tests.sh BUILD_DIR [ctest args]: runs the Windows test programs of a
+# win64 build tree under Wine, on an X display (Xvfb when there is none),
+# in the tree's private prefix, with one warm wineserver for the whole run.
+set -e
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd); shift
+if [ -z "$TARNOLUX_IN_DISPLAY" ] && [ -z "$DISPLAY" ]; then
+  export TARNOLUX_IN_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$@"
+fi
+. "$here/wine-env.sh"
+export TARNOLUX_WINEPREFIX="$build/prefix"
+export WINEPREFIX="$TARNOLUX_WINEPREFIX"
+"$here/wine-prefix.sh" "$WINEPREFIX"
+"$here/wineserver.sh" -p
+status=0
+(cd "$build" && ctest --output-on-failure "$@") || status=$?
+"$here/wineserver.sh" -k 2>/dev/null || true
+exit $status
