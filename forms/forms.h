@@ -1,0 +1,430 @@
+// The forms toolkit: a small retained model of forms and their controls,
+// with properties and events, in the terms the windows were designed in.
+// Window code sets properties and reacts to events; a Host turns the model
+// into real windows (forms/win32) or records it for tests (headless).
+//
+// Rules every window relies on:
+// - Setting a value from code raises the control's Change or Click at
+//   once, before the next statement, and only when the value changes.
+// - A refused value (outside a scroll bar's range, a check box state other
+//   than 0..2) changes nothing and reports false; callers skip the step.
+// - A form's Load runs once, on its first Show; Hide keeps every state.
+// - The close box unloads the form and ends the program; once the program
+//   has ended no handler runs.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/host.h"
+
+namespace forms {
+
+// Colours as 0x00BBGGRR.
+using Color = std::uint32_t;
+constexpr Color kBlack = 0x00000000;
+constexpr Color kWhite = 0x00FFFFFF;
+constexpr Color kLightGrey = 0x00C0C0C0;
+constexpr Color kLightYellow = 0x00C0FFFF;  // resting caption colour
+constexpr Color kRed = 0x000000FF;          // highlighted caption colour
+// The platform's own colour for the control (buttons, edit fields).
+constexpr Color kSystemColor = 0xFFFFFFFF;
+
+struct Font {
+  std::string name = "MS Sans Serif";
+  double size = 8.25;  // points
+  bool bold = false;
+};
+
+// What a peer is told when the model changes under it.
+enum class Prop {
+  Caption,
+  Bounds,
+  ForeColor,
+  BackColor,
+  Font,
+  Visible,
+  Enabled,
+  Value,
+  List,
+  Picture
+};
+
+// The platform side of a form or control.
+class Peer {
+ public:
+  virtual ~Peer() = default;
+  virtual void Update(Prop what) = 0;
+};
+
+class Program;
+class Form;
+class Frame;
+class Control;
+class CommandButton;
+
+using Handler = std::function<void()>;
+
+// Something the mouse can be over: a form or one of its controls.
+class Widget {
+ public:
+  Widget(const Widget&) = delete;
+  Widget& operator=(const Widget&) = delete;
+  virtual ~Widget() = default;
+
+  // The design name; control array elements are named like "Combo(3)".
+  const std::string& Name() const { return name_; }
+  virtual Form& form() = 0;
+
+  Handler MouseMove;
+  // The user moved the mouse over this widget.
+  void UserMouseMove();
+
+  Peer* peer() const { return peer_; }
+  void set_peer(Peer* peer) { peer_ = peer; }
+
+ protected:
+  explicit Widget(std::string name) : name_(std::move(name)) {}
+  void Notify(Prop what) {
+    if (peer_) peer_->Update(what);
+  }
+  // Runs an event handler unless the program has ended.
+  void Raise(const Handler& handler);
+
+ private:
+  std::string name_;
+  Peer* peer_ = nullptr;
+};
+
+// A form or a frame: holds controls, in creation order (the tab order).
+class Container {
+ public:
+  const std::vector<Control*>& Children() const { return children_; }
+  virtual Form& OwnerForm() = 0;
+  // This container as a frame, or null for a form.
+  virtual Frame* AsFrame() { return nullptr; }
+
+ protected:
+  Container() = default;
+  virtual ~Container() = default;
+
+ private:
+  friend class Control;
+  std::vector<Control*> children_;
+};
+
+enum class Kind { Label, Frame, Button, CheckBox, Option, ScrollBar, ComboBox, Image };
+
+class Control : public Widget {
+ public:
+  Kind kind() const { return kind_; }
+  Form& form() override { return form_; }
+  Container& parent() { return parent_; }
+  // The frame the control sits in, or null when it sits on the form.
+  Frame* frame() const { return frame_; }
+  // Index within a control array, or -1.
+  int Index() const { return index_; }
+
+  // Position and size in twips, relative to the container.
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void Move(int left, int top, int width, int height);
+  void SetLeft(int left) { Move(left, top_, width_, height_); }
+  void SetTop(int top) { Move(left_, top, width_, height_); }
+  void SetWidth(int width) { Move(left_, top_, width, height_); }
+  void SetHeight(int height) { Move(left_, top_, width_, height); }
+  // Position within the form's client area.
+  int FormLeft() const;
+  int FormTop() const;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+
+  Color ForeColor() const { return fore_; }
+  Color BackColor() const { return back_; }
+  void SetForeColor(Color color);
+  void SetBackColor(Color color);
+
+  const forms::Font& Font() const { return font_; }
+  void SetFont(const forms::Font& font);
+  void SetFontName(const std::string& name);
+  void SetFontSize(double size);
+  void SetFontBold(bool bold);
+
+  bool Visible() const { return visible_; }
+  bool Enabled() const { return enabled_; }
+  void SetVisible(bool visible);
+  void SetEnabled(bool enabled);
+
+  // Whether Tab stops here.
+  virtual bool TabStop() const { return false; }
+
+ protected:
+  Control(Container& parent, Kind kind, const std::string& name, int index);
+
+ private:
+  Kind kind_;
+  Form& form_;
+  Container& parent_;
+  Frame* frame_;
+  int index_;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  std::string caption_;
+  Color fore_ = kSystemColor, back_ = kSystemColor;
+  forms::Font font_;
+  bool visible_ = true, enabled_ = true;
+};
+
+class Label : public Control {
+ public:
+  Label(Container& parent, const std::string& name, int index = -1)
+      : Control(parent, Kind::Label, name, index) {}
+};
+
+class Frame : public Control, public Container {
+ public:
+  Frame(Container& parent, const std::string& name, int index = -1)
+      : Control(parent, Kind::Frame, name, index) {}
+  Form& OwnerForm() override { return form(); }
+  Frame* AsFrame() override { return this; }
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(Container& parent, const std::string& name, int index = -1)
+      : Control(parent, Kind::Button, name, index) {}
+  bool TabStop() const override { return true; }
+
+  Handler Click;
+  void UserClick();
+};
+
+// 0 clear, 1 set, 2 grey.
+class CheckBox : public Control {
+ public:
+  CheckBox(Container& parent, const std::string& name, int index = -1)
+      : Control(parent, Kind::CheckBox, name, index) {}
+  bool TabStop() const override { return true; }
+
+  int Value() const { return value_; }
+  // Raises Click when the state changes; refuses states outside 0..2.
+  bool SetValue(int value);
+
+  Handler Click;
+  // A click sets a clear or grey box and clears a set one.
+  void UserClick();
+
+ private:
+  int value_ = 0;
+};
+
+// Exclusive within its container: selecting one clears the others there.
+class OptionButton : public Control {
+ public:
+  OptionButton(Container& parent, const std::string& name, int index = -1)
+      : Control(parent, Kind::Option, name, index) {}
+  bool TabStop() const override { return true; }
+
+  bool Value() const { return value_; }
+  // Selecting raises Click (when it was not selected) and clears the
+  // other options of the container; clearing raises nothing.
+  void SetValue(bool value);
+
+  Handler Click;
+  void UserClick() { SetValueFromUser(); }
+
+ private:
+  void SetValueFromUser();
+  bool value_ = false;
+};
+
+enum class Orientation { Horizontal, Vertical };
+
+class ScrollBar : public Control {
+ public:
+  ScrollBar(Container& parent, const std::string& name, Orientation orientation, int index = -1)
+      : Control(parent, Kind::ScrollBar, name, index), orientation_(orientation) {}
+  bool TabStop() const override { return true; }
+
+  Orientation orientation() const { return orientation_; }
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int SmallChange() const { return small_; }
+  int LargeChange() const { return large_; }
+  // Sets range and steps; the value is clamped into the range silently.
+  void SetRange(int min, int max, int small_change, int large_change);
+
+  int Value() const { return value_; }
+  // Raises Change when the value changes; refuses values outside the range.
+  bool SetValue(int value);
+
+  // Raised when a move ends (arrow, track click, release of the thumb),
+  // and when code changes the value; not during a drag.
+  Handler Change;
+  // The user ended a move at `value` (clamped into the range).
+  void UserScroll(int value);
+
+ private:
+  Orientation orientation_;
+  int min_ = 0, max_ = 32767, small_ = 1, large_ = 1;
+  int value_ = 0;
+};
+
+// An editable combo box: a text and a list of choices.
+class ComboBox : public Control {
+ public:
+  ComboBox(Container& parent, const std::string& name, int index = -1)
+      : Control(parent, Kind::ComboBox, name, index) {}
+  bool TabStop() const override { return true; }
+
+  const std::string& Text() const { return text_; }
+  // Raises Change when the text changes.
+  void SetText(const std::string& text);
+
+  const std::vector<std::string>& List() const { return list_; }
+  void AddItem(const std::string& item);
+  void Clear();
+
+  Handler Change;
+  void UserType(const std::string& text);
+  // The user picked list entry `index`.
+  void UserPick(std::size_t index);
+
+ private:
+  std::string text_;
+  std::vector<std::string> list_;
+};
+
+// Shows a picture file. A failed load leaves it as it was.
+class Image : public Control {
+ public:
+  Image(Container& parent, const std::string& name, int index = -1)
+      : Control(parent, Kind::Image, name, index) {}
+
+  // The file now shown, or "".
+  const std::string& Picture() const { return picture_; }
+  // Asks the host to load the file; false when it could not.
+  bool LoadPicture(const std::string& path);
+  // For hosts: what they loaded.
+  void set_picture(const std::string& path);
+
+ private:
+  std::string picture_;
+};
+
+class Form : public Widget, public Container {
+ public:
+  Form(Program& program, const std::string& name);
+  ~Form() override;
+
+  Form& form() override { return *this; }
+  Form& OwnerForm() override { return *this; }
+  Program& program() { return program_; }
+  Host& host();
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+
+  // Outer position of the window on the screen, in twips.
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  void SetPosition(int left, int top);
+  // Whether anyone placed the form yet; an unplaced form is centred on
+  // the screen by the host when first shown.
+  bool Placed() const { return placed_; }
+  // For hosts: the user moved the window.
+  void set_position(int left, int top);
+
+  // Size of the client area, in twips.
+  int ClientWidth() const { return client_width_; }
+  int ClientHeight() const { return client_height_; }
+  void SetClientSize(int width, int height);
+
+  Color BackColor() const { return back_; }
+  void SetBackColor(Color color);
+
+  // The buttons that Enter and Esc press.
+  CommandButton* DefaultButton() const { return default_button_; }
+  CommandButton* CancelButton() const { return cancel_button_; }
+  void SetDefaultButton(CommandButton* button) { default_button_ = button; }
+  void SetCancelButton(CommandButton* button) { cancel_button_ = button; }
+
+  bool Visible() const { return visible_; }
+  bool Loaded() const { return loaded_; }
+  // Loads the form the first time, then shows it (unless Load hid it or
+  // ended the program).
+  void Show();
+  void Hide();
+
+  // The user pressed the close box: Unload, then the program ends.
+  void UserClose();
+
+  // Every control, depth first in creation order: the tab order.
+  std::vector<Control*> AllControls() const;
+  // The control with this design name ("Combo(3)"), or null.
+  Control* Find(const std::string& name) const;
+
+  // The form that opened this one (the hand-off returns there).
+  Form* Opener() const { return opener_; }
+  void set_opener(Form* form) { opener_ = form; }
+
+ protected:
+  virtual void OnLoad() {}
+  virtual void OnUnload() {}
+
+ private:
+  Program& program_;
+  std::string caption_;
+  int left_ = 0, top_ = 0;
+  bool placed_ = false;
+  int client_width_ = 4800, client_height_ = 3600;
+  Color back_ = kSystemColor;
+  CommandButton* default_button_ = nullptr;
+  CommandButton* cancel_button_ = nullptr;
+  bool visible_ = false;
+  bool loaded_ = false;
+  Form* opener_ = nullptr;
+};
+
+// One running program: its host, its forms, and whether it has ended.
+class Program {
+ public:
+  explicit Program(Host& host) : host_(host) {}
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Host& host() { return host_; }
+  // Ends the program at once: the host ends the process, and no handler
+  // runs afterwards.
+  void End();
+  bool Ended() const { return ended_; }
+  // Runs an event handler unless the program has ended.
+  void Raise(const Handler& handler) {
+    if (!ended_ && handler) handler();
+  }
+
+  const std::vector<Form*>& Forms() const { return forms_; }
+  std::vector<Form*> VisibleForms() const;
+
+ private:
+  friend class Form;
+  Host& host_;
+  bool ended_ = false;
+  std::vector<Form*> forms_;
+};
+
+// The three pictures along the top of most windows, from the program's
+// folder: the banner "pic2.jpg" and the emblem "pic1.jpg" twice. A
+// missing picture leaves its image empty.
+void LoadTopPictures(Image& banner, Image& emblem1, Image& emblem2);
+
+// The colour scheme of every Tarnolux window: black backgrounds and
+// light-yellow texts on the form and its labels, frames, check boxes and
+// option buttons.
+void UseDarkScheme(Form& form);
+
+}  // namespace forms
