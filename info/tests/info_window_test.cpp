@@ -1,0 +1,200 @@
+#include "info/info_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "forms/handoff.h"
+#include "forms/headless.h"
+#include "registry/memory_store.h"
+
+namespace info {
+namespace {
+
+using registry::kLocalMachine;
+
+constexpr const char* kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0004";
+const std::string kData =
+    std::string(kDriver) + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+
+// One run of the program: the registry, a headless host, the main window
+// and the information window opened from it as "&Info" does.
+struct Machine {
+  registry::MemoryStore store;
+  registry::Registry reg{store};
+  forms::HeadlessHost host;
+  forms::Program program{host};
+  forms::Form main{program, "frmv3"};
+  std::unique_ptr<InfoWindow> window;
+
+  void SeedCard(const char* lcd, const char* tv_out) {
+    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    if (lcd) reg.SaveString(kLocalMachine, kData, "LCD", lcd);
+    if (tv_out) reg.SaveString(kLocalMachine, kData, "TV Out", tv_out);
+  }
+  void SetLanguage(const char* language) {
+    reg.SaveString(kLocalMachine, "Software\\Tarno\\", "Language", language);
+  }
+  InfoWindow& Open() {
+    if (!window) window = std::make_unique<InfoWindow>(program, reg);
+    main.Show();
+    forms::OpenAt(*window, main);
+    return *window;
+  }
+};
+
+TEST(InfoWindowTest, ShowsEveryValueExactlyAsStored) {
+  Machine m;
+  m.SeedCard("Supported (DFP)", nullptr);
+  m.reg.SaveString(kLocalMachine, "System\\CurrentControlSet\\Services\\Class\\Display\\0001",
+                   "DriverDesc", "3dfx Voodoo3");  // the lower index loses
+  m.reg.SaveString(kLocalMachine, kDriver, "Ver", "1.07.00");
+  m.reg.SaveString(kLocalMachine, kDriver, "ProviderName", "3dfx Interactive, Inc.");
+  const std::pair<const char*, const char*> data[] = {
+      {"Bus Type", "AGP 2x"},          {"Memory Type", "SDRAM"},
+      {"Total Video Memory", "16 MB"}, {"Memory Clock Speed", " 166 "},
+      {"Graphics Clock Speed", "175"}, {"GFX Clock Speed", "166.0"},
+      {"BIOS Version", "V1.18"}};
+  for (auto& [name, value] : data) m.reg.SaveString(kLocalMachine, kData, name, value);
+  m.reg.SaveDWord(kLocalMachine, kData, "TV Out", 1);  // not a string: empty
+
+  InfoWindow& w = m.Open();
+  const std::pair<forms::Label*, const char*> shown[] = {{&w.Label3, "3dfx Voodoo3"},
+                                                         {&w.Label4, "001"},
+                                                         {&w.Label5, "3dfx Interactive, Inc."},
+                                                         {&w.Label6, "AGP 2x"},
+                                                         {&w.Label7, "SDRAM"},
+                                                         {&w.Label8, "16 MB"},
+                                                         {&w.Label9, " 166 "},
+                                                         {&w.Label10, "175"},
+                                                         {&w.Label11, "166.0"},
+                                                         {&w.Label12, "V1.18"},
+                                                         {&w.Label13, ""},
+                                                         {&w.Label14, "Supported (DFP)"},
+                                                         {&w.label2, "1.07.00"},
+                                                         {&w.Label1, "3dfx Interactive, Inc."}};
+  for (auto& [label, text] : shown) EXPECT_EQ(label->Caption(), text) << label->Name();
+  EXPECT_EQ(w.lblproduct.Caption(), "Product:");
+  EXPECT_EQ(w.framDriver.Caption(), "Driver Information");
+}
+
+// The frame caption that a card with these outputs gets in a language.
+std::string ModelCaption(const char* lcd, const char* tv_out, const char* language) {
+  Machine m;
+  m.SeedCard(lcd, tv_out);
+  m.SetLanguage(language);
+  return m.Open().framinfo.Caption();
+}
+
+TEST(InfoWindowTest, ModelCaptionFollowsLcdThenTvOutInBothLanguages) {
+  EXPECT_EQ(ModelCaption(nullptr, "Not Supported", "1"), " Voodoo3 3500 Information");
+  EXPECT_EQ(ModelCaption(nullptr, "Not Supported", "2"), "Voodoo3 3500 Informatie");
+  EXPECT_EQ(ModelCaption("not supported", "Not Supported", ""), " Voodoo3 3500 Information");
+  EXPECT_EQ(ModelCaption("Not Supported", nullptr, "nl"), "Voodoo3 3000 Information");
+  EXPECT_EQ(ModelCaption("Not Supported", "", "2"), "Voodoo3 3000 Informatie");
+  EXPECT_EQ(ModelCaption("Not Supported", "Not Supported", "3"), "Voodoo3 2000 Information");
+  EXPECT_EQ(ModelCaption("Not Supported", "Not Supported", "2"), "Voodoo3 2000 Informatie");
+}
+
+TEST(InfoWindowTest, DutchChangesCaptionsFontsAndPositions) {
+  Machine m;
+  m.SeedCard("Not Supported", "Not Supported");
+  m.SetLanguage("2");
+  InfoWindow& w = m.Open();
+  EXPECT_EQ(w.quitcmd.Caption(), "Verlaten");
+  EXPECT_EQ(w.back.Caption(), "Terug");
+  EXPECT_EQ(w.framDriver.Caption(), "Driver  informatie");
+  EXPECT_EQ(w.lblGraphicsSpeed.Caption(), w.lblClockSpeed.Caption());
+  // English captions that Dutch keeps.
+  EXPECT_EQ(w.lblproduct.Caption(), "Product:");
+  EXPECT_EQ(w.lblBusType.Caption(), "Bus Type:");
+  EXPECT_EQ(w.lblLCD.Caption(), "LCD:");
+
+  for (forms::Label* small : {&w.lblMemoryType, &w.lblTotalMemory, &w.lblmemoryspeed,
+                              &w.lblGraphicsSpeed, &w.lblClockSpeed}) {
+    EXPECT_EQ(small->Font().name, "Small Fonts") << small->Name();
+    EXPECT_EQ(small->Font().size, 7) << small->Name();
+  }
+  EXPECT_EQ(w.lblBIOSVersion.Font().name, "MS Sans Serif");
+  EXPECT_EQ(w.Label8.Left(), 2040);
+  EXPECT_EQ(w.lblTotalMemory.Width(), 1935);
+  EXPECT_EQ(w.Label11.Left(), 2400);
+  EXPECT_EQ(w.lblClockSpeed.Width(), 2200);
+  EXPECT_EQ(w.Label12.Left(), 1080);
+  EXPECT_EQ(w.lblProvider.Left(), 2160);
+  EXPECT_EQ(w.lblProvider.Width(), 1095);
+  EXPECT_EQ(w.Label1.Left(), 3360);
+  EXPECT_EQ(w.Label1.Top(), 360);
+}
+
+TEST(InfoWindowTest, ValuesReadAtFirstOpeningStayAfterApply) {
+  Machine m;
+  m.SeedCard("Not Supported", "NTSC");
+  m.reg.SaveString(kLocalMachine, kData, "GFX Clock Speed", "166");
+  InfoWindow& w = m.Open();
+  w.set_position(2000, 900);  // the user moved it
+  w.back.UserClick();
+  EXPECT_EQ(m.program.VisibleForms(), std::vector<forms::Form*>({&m.main}));
+  EXPECT_EQ(m.main.Left(), 2000);
+  EXPECT_EQ(m.main.Top(), 900);
+
+  // Apply writes a new clock; the window shows what it read at first.
+  m.reg.SaveString(kLocalMachine, kData, "GFX Clock Speed", "200");
+  m.reg.SaveString(kLocalMachine, kData, "TV Out", "Not Supported");
+  m.Open();
+  EXPECT_EQ(w.Label11.Caption(), "166");
+  EXPECT_EQ(w.framinfo.Caption(), "Voodoo3 3000 Information");
+}
+
+TEST(InfoWindowTest, ExitAndCloseBoxEndTheProgram) {
+  Machine exit_run;
+  exit_run.Open().quitcmd.UserClick();
+  EXPECT_TRUE(exit_run.host.ended);
+
+  Machine close_run;
+  close_run.Open().UserClose();
+  EXPECT_TRUE(close_run.host.ended);
+  EXPECT_FALSE(close_run.main.Visible());
+}
+
+TEST(InfoWindowTest, WithoutAVoodoo3TheDriverLabelsStayEmptyAndNothingIsWritten) {
+  Machine m;
+  m.reg.SaveString(kLocalMachine, "System\\CurrentControlSet\\Services\\Class\\Display\\0000",
+                   "DriverDesc", "3dfx voodoo3");
+  InfoWindow& w = m.Open();
+  for (forms::Label* label :
+       {&w.Label3, &w.Label6, &w.Label11, &w.Label13, &w.Label14, &w.Label1, &w.label2}) {
+    EXPECT_EQ(label->Caption(), "") << label->Name();
+  }
+  EXPECT_EQ(w.Label4.Caption(), "001");
+  // The one display key stays as it was: no subkey was made under it.
+  registry::Hkey display;
+  ASSERT_EQ(m.store.OpenKey(kLocalMachine, "System\\CurrentControlSet\\Services\\Class\\Display",
+                            &display),
+            registry::kOk);
+  std::string name;
+  EXPECT_EQ(m.store.EnumKey(display, 1, &name), registry::kNoMoreItems);
+  registry::Hkey adapter;
+  ASSERT_EQ(m.store.OpenKey(display, "0000", &adapter), registry::kOk);
+  EXPECT_EQ(m.store.EnumKey(adapter, 0, &name), registry::kNoMoreItems);
+  m.store.CloseKey(adapter);
+  m.store.CloseKey(display);
+}
+
+TEST(InfoWindowTest, HoverLightsTheFrameOfTheGroupUnderThePointer) {
+  Machine m;
+  InfoWindow& w = m.Open();
+  w.Label14.UserMouseMove();
+  EXPECT_EQ(w.framinfo.ForeColor(), forms::kRed);
+  EXPECT_EQ(w.framDriver.ForeColor(), forms::kLightYellow);
+  w.Label7.UserMouseMove();  // Label5 to Label12 have no reaction
+  EXPECT_EQ(w.framinfo.ForeColor(), forms::kRed);
+  w.lblProvider.UserMouseMove();
+  EXPECT_EQ(w.framinfo.ForeColor(), forms::kLightYellow);
+  EXPECT_EQ(w.framDriver.ForeColor(), forms::kRed);
+  w.Image1.UserMouseMove();
+  EXPECT_EQ(w.framDriver.ForeColor(), forms::kLightYellow);
+}
+
+}  // namespace
+}  // namespace info
