@@ -1,0 +1,210 @@
+#include "uninstall/uninstaller.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "forms/headless.h"
+#include "registry/memory_store.h"
+
+namespace uninstall {
+namespace {
+
+using registry::kLocalMachine;
+
+const std::string kDisplay = "System\\CurrentControlSet\\Services\\Class\\Display\\";
+const std::string kDriver = kDisplay + "0005";
+const std::string kData =
+    kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+const std::string kFolder = "C:\\Program Files\\Tarnolux\\";
+
+// Every value under a key, as "sub\key|name" -> "type:data".
+using Dump = std::map<std::string, std::string>;
+
+void DumpKey(registry::Store& store, registry::Hkey key, const std::string& prefix, Dump* out) {
+  std::string name, data;
+  std::uint32_t type = 0;
+  for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
+    (*out)[prefix + "|" + name] = std::to_string(type) + ":" + data;
+  }
+  for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
+    registry::Hkey sub;
+    if (store.OpenKey(key, name, &sub) != registry::kOk) continue;
+    DumpKey(store, sub, prefix + "\\" + name, out);
+    store.CloseKey(sub);
+  }
+}
+
+Dump DumpOf(registry::Store& store, const std::string& path) {
+  Dump out;
+  registry::Hkey key;
+  if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return out;
+  DumpKey(store, key, "", &out);
+  store.CloseKey(key);
+  return out;
+}
+
+std::set<std::string> ValueNames(registry::Store& store, const std::string& path) {
+  std::set<std::string> names;
+  for (auto& [where, data] : DumpOf(store, path)) names.insert(where.substr(1));
+  return names;
+}
+
+struct Machine {
+  registry::MemoryStore store;
+  registry::Registry reg{store};
+  forms::HeadlessHost host;
+
+  Machine() { host.folder = "C:\\Program Files\\Tarnolux"; }
+  void Card(const std::string& driver, const char* lcd, const char* tv_out) {
+    const std::string data =
+        driver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+    reg.SaveString(kLocalMachine, driver, "DriverDesc", "3dfx Voodoo3");
+    if (lcd) reg.SaveString(kLocalMachine, data, "LCD", lcd);
+    if (tv_out) reg.SaveString(kLocalMachine, data, "TV Out", tv_out);
+  }
+  void Run() {
+    forms::Program program(host);
+    Uninstaller form(program, reg);
+    form.Show();
+  }
+  std::string Get(const std::string& key, const char* name) {
+    return reg.GetString(kLocalMachine, key, name, "(missing)");
+  }
+};
+
+TEST(UninstallerTest, PutsAVoodoo3000BackToFactoryValues) {
+  Machine m;
+  m.Card(kDriver, "Not Supported", "NTSC");
+  m.reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  m.reg.SaveString(kLocalMachine, kDriver + "\\Glide", "FX_GLIDE_ALLOC_COLOR", "3");
+  m.reg.SaveString(kLocalMachine, kDriver + "\\Glide", "SSTH3_RGAMMA", "2.5");
+  m.reg.SaveString(kLocalMachine, kDriver + "\\D3D", "SSTH3_ANTIALIAS", "1");
+  m.reg.SaveString(kLocalMachine, kDriver + "\\MODES\\16\\800,600", "RefreshRate", "85");
+  m.reg.SaveString(kLocalMachine, kDriver + "\\DEFAULT", "Grxclock", "200");
+  m.reg.SaveString(kLocalMachine, kData, "Memory Clock Speed", "200");
+  m.Run();
+
+  // The language value stays, empty.
+  EXPECT_EQ(m.Get("Software\\Tarno", "Language"), "");
+
+  const std::set<std::string> api = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA",
+                                     "SSTH3_ALPHADITHERMODE", "SSTH3_OVERLAYMODE"};
+  for (const std::string& key : {kDriver + "\\Glide", kDriver + "\\D3D"}) {
+    EXPECT_EQ(ValueNames(m.store, key), api) << key;
+    EXPECT_EQ(m.Get(key, "SSTH3_GGAMMA"), "1.3");
+    EXPECT_EQ(m.Get(key, "SSTH3_ALPHADITHERMODE"), "1");
+    EXPECT_EQ(m.Get(key, "SSTH3_OVERLAYMODE"), "1");
+  }
+  for (const std::string& key :
+       {kDriver + "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA", kDriver}) {
+    for (const char* gamma : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}) {
+      EXPECT_EQ(m.Get(key, gamma), "1") << key << " " << gamma;
+    }
+  }
+
+  int rates = 0;
+  const std::string sixty("1:60", 5);  // REG_SZ with its NUL
+  for (auto& [where, data] : DumpOf(m.store, kDriver + "\\MODES")) {
+    EXPECT_EQ(data, sixty) << where;
+    ++rates;
+  }
+  EXPECT_EQ(rates, 60);
+  EXPECT_EQ(m.Get(kDriver + "\\MODES\\32\\2046,1536", "RefreshRate"), "60");
+
+  EXPECT_EQ(m.Get(kDriver + "\\DEFAULT", "Grxclock"), "166");
+  for (const char* clock : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
+    EXPECT_EQ(m.Get(kData, clock), "166") << clock;
+  }
+  EXPECT_EQ(m.Get(kData, "TV Out"), "NTSC");
+
+  ASSERT_EQ(m.host.messages.size(), 1u);
+  EXPECT_EQ(m.host.messages[0].text, "Now delete this file.");
+  EXPECT_EQ(m.host.messages[0].title, "Uninstall");
+  EXPECT_TRUE(m.host.ended);
+  EXPECT_TRUE(m.host.shows.empty());
+}
+
+// The clock the uninstaller chooses for a card with these outputs.
+std::string FactoryClockFor(const char* lcd, const char* tv_out) {
+  Machine m;
+  m.Card(kDriver, lcd, tv_out);
+  m.Run();
+  return m.Get(kDriver + "\\DEFAULT", "Grxclock") + "/" + m.Get(kData, "GFX Clock Speed") + "/" +
+         m.Get(kData, "Graphics Clock Speed") + "/" + m.Get(kData, "Memory Clock Speed");
+}
+
+TEST(UninstallerTest, ClockFollowsTheModelInAllFourPlaces) {
+  EXPECT_EQ(FactoryClockFor(nullptr, "Not Supported"), "183/183/183/183");
+  EXPECT_EQ(FactoryClockFor("not supported", "Not Supported"), "183/183/183/183");
+  EXPECT_EQ(FactoryClockFor("Not Supported", nullptr), "166/166/166/166");
+  EXPECT_EQ(FactoryClockFor("Not Supported", "Not Supported"), "143/143/143/143");
+}
+
+TEST(UninstallerTest, DeletesTheFiveFilesInOrderAndKeepsItself) {
+  Machine m;
+  for (const char* file :
+       {"readme.txt", "pic2.jpg", "Tarnolux.exe", "VBRun60.exe", "Uninstall.exe", "notes.txt"}) {
+    m.host.AddFile(kFolder + file);
+  }
+  m.host.AddFile(kFolder + "pic1.jpg", true);  // read-only: skipped
+  m.Run();
+  EXPECT_EQ(m.host.deleted, std::vector<std::string>({"c:\\program files\\tarnolux\\tarnolux.exe",
+                                                      "c:\\program files\\tarnolux\\vbrun60.exe",
+                                                      "c:\\program files\\tarnolux\\pic2.jpg",
+                                                      "c:\\program files\\tarnolux\\readme.txt"}));
+  EXPECT_TRUE(m.host.HasFile(kFolder + "Uninstall.exe"));
+  EXPECT_TRUE(m.host.HasFile(kFolder + "notes.txt"));
+  EXPECT_EQ(m.host.messages.size(), 1u);
+}
+
+TEST(UninstallerTest, AtADrivesRootFilesTakeOneBackslash) {
+  Machine m;
+  m.host.folder = "D:\\";
+  m.host.AddFile("D:\\Tarnolux.exe");
+  m.host.AddFile("D:\\pic1.jpg");
+  m.Run();
+  EXPECT_EQ(m.host.deleted, std::vector<std::string>({"d:\\tarnolux.exe", "d:\\pic1.jpg"}));
+}
+
+TEST(UninstallerTest, OfTwoVoodoo3KeysOnlyTheHigherIsReset) {
+  Machine m;
+  const std::string lower = kDisplay + "0002";
+  m.Card(lower, "Not Supported", "Not Supported");
+  m.reg.SaveString(kLocalMachine, lower + "\\Glide", "FX_GLIDE_ALLOC_COLOR", "3");
+  m.Card(kDriver, "Not Supported", "Not Supported");
+  const Dump before = DumpOf(m.store, lower);
+  m.Run();
+  EXPECT_EQ(DumpOf(m.store, lower), before);
+  EXPECT_EQ(m.Get(kDriver + "\\DEFAULT", "Grxclock"), "143");
+}
+
+TEST(UninstallerTest, WithoutAVoodoo3NoDriverKeyIsTouchedButTheRestRuns) {
+  Machine m;
+  m.reg.SaveString(kLocalMachine, kDisplay + "0000", "DriverDesc", "3dfx Voodoo3 ");
+  m.reg.SaveString(kLocalMachine, kDisplay + "0001", "DriverDesc", "Standard VGA");
+  m.reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
+  m.host.AddFile(kFolder + "Tarnolux.exe");
+  const Dump before = DumpOf(m.store, "System");
+  m.Run();
+  EXPECT_EQ(DumpOf(m.store, "System"), before);
+  EXPECT_EQ(m.Get("Software\\Tarno", "Language"), "");
+  EXPECT_FALSE(m.host.HasFile(kFolder + "Tarnolux.exe"));
+  ASSERT_EQ(m.host.messages.size(), 1u);
+  EXPECT_TRUE(m.host.ended);
+}
+
+TEST(UninstallerTest, ASecondRunLeavesTheSameRegistry) {
+  Machine m;
+  m.Card(kDriver, "Not Supported", "PAL");
+  m.reg.SaveString(kLocalMachine, kDriver + "\\Glide", "FX_GLIDE_NO_SPLASH", "1");
+  m.Run();
+  const Dump first = DumpOf(m.store, "");
+  m.Run();
+  EXPECT_EQ(DumpOf(m.store, ""), first);
+  EXPECT_EQ(m.host.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace uninstall
