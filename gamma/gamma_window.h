@@ -1,0 +1,129 @@
+// The gamma window (frmgamma): red, green and blue gamma for the Windows
+// desktop, Glide/OpenGL and Direct3D, each channel a slider at gamma x 100,
+// each group with a "Lock Gamma" box that keeps its three sliders together.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "forms/forms.h"
+#include "forms/hover.h"
+#include "registry/driver.h"
+#include "registry/registry.h"
+
+namespace gamma {
+
+// Slider positions are gamma x 100.
+constexpr int kMinPosition = 10;
+constexpr int kMaxPosition = 400;
+constexpr int kSmallStep = 1;
+constexpr int kLargeStep = 5;
+// Where every slider stands before a stored value is shown ("0.3").
+constexpr int kInitialPosition = 30;
+// What a slider shows when its stored value is missing or unusable: the
+// group's factory gamma, never the dark initial position.
+constexpr int kDesktopFactory = 100;
+constexpr int kDriverFactory = 130;
+
+// The position of a stored gamma text, or nothing when it is not a number
+// or lies outside kMinPosition..kMaxPosition.
+std::optional<int> UsablePosition(const std::string& text);
+
+class GammaWindow : public forms::Form {
+ public:
+  GammaWindow(forms::Program& program, registry::Registry& reg);
+
+  // Controls in tab order; design names as the window was drawn.
+  forms::Image Image2{*this, "Image2"};
+  forms::Image imgvoodoo3{*this, "imgvoodoo3"};
+  forms::Image Image1{*this, "Image1"};
+  forms::CommandButton OK{*this, "OK"};
+  forms::CommandButton cancel{*this, "cancel"};
+
+  forms::Frame desktop{*this, "desktop"};
+  forms::Label Label3{desktop, "Label3"};
+  forms::Label lbldr{desktop, "lbldr"};
+  forms::ScrollBar dr{desktop, "dr", forms::Orientation::Horizontal};
+  forms::Label lbldgs{desktop, "lbldgs"};
+  forms::Label Label10{desktop, "Label10"};
+  forms::Label lbldg{desktop, "lbldg"};
+  forms::ScrollBar dg{desktop, "dg", forms::Orientation::Horizontal};
+  forms::Label Label11{desktop, "Label11"};
+  forms::Label lbldb{desktop, "lbldb"};
+  forms::ScrollBar db{desktop, "db", forms::Orientation::Horizontal};
+  forms::CheckBox chkdesk{desktop, "chkdesk"};
+
+  forms::Frame glide{*this, "glide"};
+  forms::Label Label4{glide, "Label4"};
+  forms::Label lblgr{glide, "lblgr"};
+  forms::ScrollBar gr{glide, "gr", forms::Orientation::Horizontal};
+  forms::Label Label1{glide, "Label1"};
+  forms::Label Label8{glide, "Label8"};
+  forms::Label lblgg{glide, "lblgg"};
+  forms::ScrollBar gg{glide, "gg", forms::Orientation::Horizontal};
+  forms::Label Label9{glide, "Label9"};
+  forms::Label lblgb{glide, "lblgb"};
+  forms::ScrollBar gb{glide, "gb", forms::Orientation::Horizontal};
+  forms::CheckBox chkglide{glide, "chkglide"};
+
+  forms::Frame direct3d{*this, "direct3d"};
+  forms::Label Label5{direct3d, "Label5"};
+  forms::Label lblddr{direct3d, "lblddr"};
+  forms::ScrollBar ddr{direct3d, "ddr", forms::Orientation::Horizontal};
+  forms::Label Label2{direct3d, "Label2"};
+  forms::Label Label6{direct3d, "Label6"};
+  forms::Label lblddg{direct3d, "lblddg"};
+  forms::ScrollBar ddg{direct3d, "ddg", forms::Orientation::Horizontal};
+  forms::Label Label7{direct3d, "Label7"};
+  forms::Label lblddb{direct3d, "lblddb"};
+  forms::ScrollBar ddb{direct3d, "ddb", forms::Orientation::Horizontal};
+  forms::CheckBox chkd3d{direct3d, "chkd3d"};
+
+ protected:
+  void OnLoad() override;
+
+ private:
+  enum Channel { kRed, kGreen, kBlue };
+  using KeyOf = std::string (registry::Adapter::*)() const;
+
+  // One frame's sliders, value labels and link box, and where its values live.
+  struct Group {
+    forms::Frame* frame;
+    std::array<forms::Label*, 3> letters;
+    std::array<forms::Label*, 3> values;
+    std::array<forms::ScrollBar*, 3> sliders;
+    forms::CheckBox* link;
+    forms::Label* note;
+    KeyOf key;
+    int factory;
+  };
+
+  void LayOut();
+  void LayOutGroup(Group& group, int top);
+  void SetDesignTexts();
+  void ConnectEvents();
+  void ConnectHover();
+  void ApplyDutch();
+
+  void OnSliderChange(Group& group, Channel channel);
+  void OnLinkClick(Group& group);
+  void OnOkClick();
+  void OnCancelClick();
+
+  // Shows every stored value; `factory_when_unusable` decides what a
+  // slider with no usable value shows (Load) or whether it stays (Cancel).
+  void ShowStored(bool factory_when_unusable);
+  void ShowStoredGroup(Group& group, bool factory_when_unusable);
+  void WriteGroup(const Group& group, const std::string& path);
+
+  registry::Registry& reg_;
+  std::optional<registry::Adapter> adapter_;
+  std::array<Group, 3> groups_;
+  // Set while stored values are shown: the link boxes neither carry a move
+  // to the other sliders nor make the group equal.
+  bool showing_stored_ = false;
+  forms::Hover hover_;
+};
+
+}  // namespace gamma

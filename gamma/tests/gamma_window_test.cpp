@@ -1,0 +1,280 @@
+#include "gamma/gamma_window.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "forms/handoff.h"
+#include "forms/headless.h"
+#include "registry/memory_store.h"
+#include "registry/numbers.h"
+
+namespace gamma {
+namespace {
+
+using registry::kLocalMachine;
+using Strings = std::vector<std::string>;
+
+const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0003";
+const std::string kDesk = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA";
+const std::string kGlide = kDriver + "\\Glide";
+const std::string kD3D = kDriver + "\\D3D";
+const char* const kNames[] = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"};
+
+// The memory store, noting every value written as "path|name=data".
+class RecordingStore : public registry::MemoryStore {
+ public:
+  long CreateKey(registry::Hkey parent, const std::string& path, registry::Hkey* key) override {
+    const long code = MemoryStore::CreateKey(parent, path, key);
+    paths_[*key] = path;
+    return code;
+  }
+  long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
+                std::uint32_t size) override {
+    writes.push_back(paths_[key] + "|" + name + "=" + static_cast<const char*>(data));
+    return MemoryStore::SetValue(key, name, type, data, size);
+  }
+  Strings writes;
+
+ private:
+  std::map<registry::Hkey, std::string> paths_;
+};
+
+// Notes which sliders take a new value, in order.
+struct MoveLog : forms::Peer {
+  MoveLog(Strings& log, forms::ScrollBar& bar) : log(log), bar(bar) { bar.set_peer(this); }
+  void Update(forms::Prop what) override {
+    if (what == forms::Prop::Value) log.push_back(bar.Name());
+  }
+  Strings& log;
+  forms::ScrollBar& bar;
+};
+
+struct GammaTest : ::testing::Test {
+  RecordingStore store;
+  registry::Registry reg{store};
+  forms::HeadlessHost host;
+  forms::Program program{host};
+  forms::Form main{program, "frmv3"};
+  GammaWindow w{program, reg};
+
+  GammaTest() { reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3"); }
+  void Store(const std::string& key, const char* r, const char* g, const char* b) {
+    const char* texts[] = {r, g, b};
+    for (int c = 0; c < 3; ++c) reg.SaveString(kLocalMachine, key, kNames[c], texts[c]);
+  }
+  void Open() {
+    main.Show();
+    forms::OpenAt(w, main);
+    store.writes.clear();
+  }
+  // A group's labels ("d", "g" or "dd"), each checked against its slider.
+  Strings Shown(const std::string& group) {
+    Strings texts;
+    for (const char* channel : {"r", "g", "b"}) {
+      auto* bar = static_cast<forms::ScrollBar*>(w.Find(group + channel));
+      const std::string text = w.Find("lbl" + group + channel)->Caption();
+      EXPECT_EQ(text, registry::GammaText(bar->Value())) << bar->Name();
+      texts.push_back(text);
+    }
+    return texts;
+  }
+  // OK's twelve writes with the labels showing `d`, `g` and `d3`.
+  static Strings Writes(Strings d, Strings g, Strings d3) {
+    Strings out;
+    const std::pair<std::string, Strings> keys[] = {
+        {kDesk, d}, {kDriver, d}, {kGlide, g}, {kD3D, d3}};
+    for (auto& [key, texts] : keys) {
+      for (int c = 0; c < 3; ++c) out.push_back(key + "|" + kNames[c] + "=" + texts[c]);
+    }
+    return out;
+  }
+};
+
+const Strings k13 = {"1.3", "1.3", "1.3"};
+
+TEST(UsablePositionTest, StoredTexts) {
+  EXPECT_EQ(UsablePosition("1.3"), 130);
+  EXPECT_EQ(UsablePosition("1.30"), 130);
+  EXPECT_EQ(UsablePosition("1.125"), 112);  // halves to even
+  EXPECT_EQ(UsablePosition("0.1"), 10);
+  EXPECT_EQ(UsablePosition("4"), 400);
+  for (const char* text : {"4.5", "0.05", "-1", "abc", "", "99999"}) {
+    EXPECT_EQ(UsablePosition(text), std::nullopt) << text;
+  }
+}
+
+TEST_F(GammaTest, LoadShowsStoredValuesAndLinksEqualGroups) {
+  EXPECT_EQ(Shown("d"), Strings({"0.3", "0.3", "0.3"}));  // before Load
+  Store(kDesk, "1.30", "1.125", "0.85");
+  Store(kGlide, "1.3", "1.3", "1.3");
+  Store(kD3D, "2", "2", "2.004");
+  Open();
+  EXPECT_EQ(Shown("d"), Strings({"1.3", "1.12", "0.85"}));
+  EXPECT_EQ(w.chkdesk.Value(), 0);
+  EXPECT_EQ(Shown("g"), k13);
+  EXPECT_EQ(w.chkglide.Value(), 1);
+  EXPECT_EQ(Shown("dd"), Strings({"2", "2", "2"}));
+  EXPECT_EQ(w.chkd3d.Value(), 1);
+}
+
+// Fault mended: a missing or unusable value shows the factory gamma, not
+// 0.3, so an untouched OK cannot darken the screen.
+TEST_F(GammaTest, UnusableValuesStartAtFactoryGamma) {
+  Store(kDesk, "", "abc", "1.5");
+  Store(kGlide, "4.5", "0.05", "-1");
+  Open();
+  EXPECT_EQ(Shown("d"), Strings({"1", "1", "1.5"}));
+  EXPECT_EQ(w.chkdesk.Value(), 0);
+  EXPECT_EQ(Shown("g"), k13);
+  EXPECT_EQ(w.chkglide.Value(), 1);
+  w.OK.UserClick();
+  EXPECT_EQ(store.writes, Writes({"1", "1", "1.5"}, k13, k13));
+}
+
+TEST_F(GammaTest, LinkedSlidersFollowInTheirOrder) {
+  Store(kGlide, "1.3", "1.3", "1.3");
+  Open();
+  Strings log;
+  MoveLog r(log, w.gr), g(log, w.gg), b(log, w.gb);
+  w.gg.UserScroll(150);
+  w.gb.UserScroll(160);
+  w.gr.UserScroll(999);  // dragged past the end
+  EXPECT_EQ(log, Strings({"gg", "gr", "gb", "gb", "gg", "gr", "gr", "gg", "gb"}));
+  EXPECT_EQ(Shown("g"), Strings({"4", "4", "4"}));
+  EXPECT_EQ(Shown("d"), Strings({"1", "1", "1"}));  // other groups stay
+}
+
+TEST_F(GammaTest, LinkBoxTakesTheRedPosition) {
+  Store(kDesk, "1.2", "1.3", "1.4");
+  Open();
+  w.db.UserScroll(150);  // unlinked: one slider moves
+  EXPECT_EQ(Shown("d"), Strings({"1.2", "1.3", "1.5"}));
+  w.chkdesk.UserClick();
+  EXPECT_EQ(Shown("d"), Strings({"1.2", "1.2", "1.2"}));
+  w.chkdesk.UserClick();
+  EXPECT_EQ(w.chkdesk.Value(), 0);
+  w.db.UserScroll(90);
+  EXPECT_EQ(Shown("d"), Strings({"1.2", "1.2", "0.9"}));
+}
+
+TEST_F(GammaTest, OkWritesTwelveValuesAsShownAndReturns) {
+  Store(kDesk, "1.30", "1", "1");
+  Open();
+  w.SetPosition(2000, 1500);
+  w.OK.UserClick();  // nothing changed: still twelve writes
+  EXPECT_EQ(store.writes, Writes({"1.3", "1", "1"}, k13, k13));
+  EXPECT_TRUE(main.Visible());
+  EXPECT_FALSE(w.Visible());
+  EXPECT_EQ(main.Left(), 2000);
+  EXPECT_EQ(main.Top(), 1500);
+
+  store.writes.clear();
+  forms::OpenAt(w, main);
+  w.dg.UserScroll(85);
+  w.gr.UserScroll(112);
+  w.OK.UserClick();
+  EXPECT_EQ(store.writes, Writes({"1.3", "0.85", "1"}, {"1.12", "1.12", "1.12"}, k13));
+}
+
+TEST_F(GammaTest, WithoutAnAdapterNothingIsWritten) {
+  store.DeleteKey(kLocalMachine, kDriver);
+  Open();
+  w.dr.UserScroll(200);
+  w.OK.UserClick();
+  forms::OpenAt(w, main);
+  w.cancel.UserClick();
+  EXPECT_TRUE(store.writes.empty());
+  EXPECT_TRUE(main.Visible());
+  EXPECT_EQ(Shown("d"), Strings({"2", "2", "2"}));  // nothing stored to go back to
+
+  // Cancel runs the search again and finds the adapter that appeared.
+  reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+  forms::OpenAt(w, main);
+  w.cancel.UserClick();
+  EXPECT_EQ(Shown("d"), Strings({"2", "2", "2"}));  // still nothing stored there
+  store.writes.clear();
+  forms::OpenAt(w, main);
+  w.OK.UserClick();
+  EXPECT_EQ(store.writes.size(), 12u);
+}
+
+TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
+  Store(kDesk, "1.3", "1.3", "1.3");
+  Store(kD3D, "1.1", "abc", "1.3");
+  Open();
+  w.dg.UserScroll(200);  // linked: the whole group moves
+  w.chkdesk.UserClick();
+  w.db.UserScroll(50);
+  w.ddg.UserScroll(70);
+  w.cancel.UserClick();
+  EXPECT_TRUE(store.writes.empty());
+  EXPECT_EQ(Shown("d"), k13);
+  EXPECT_EQ(w.chkdesk.Value(), 1);
+  EXPECT_EQ(Shown("dd"), Strings({"1.1", "0.7", "1.3"}));  // unusable: stays
+}
+
+// A preset changes the stored gamma while the window is hidden.
+TEST_F(GammaTest, HiddenWindowKeepsItsPositionsUntilCancel) {
+  Store(kGlide, "1.3", "1.3", "1.3");
+  Open();
+  w.OK.UserClick();
+  Store(kGlide, "1.2", "1.3", "1.4");
+  forms::OpenAt(w, main);
+  EXPECT_EQ(Shown("g"), k13);
+
+  // Fault mended: with the box checked and the stored values different,
+  // each slider shows its own value and the box clears.
+  w.cancel.UserClick();
+  EXPECT_EQ(Shown("g"), Strings({"1.2", "1.3", "1.4"}));
+  EXPECT_EQ(w.chkglide.Value(), 0);
+  store.writes.clear();
+  forms::OpenAt(w, main);
+  w.OK.UserClick();
+  EXPECT_EQ(store.writes, Writes({"1", "1", "1"}, {"1.2", "1.3", "1.4"}, k13));
+}
+
+TEST_F(GammaTest, DutchTexts) {
+  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  Open();
+  EXPECT_EQ(w.cancel.Caption(), "Annuleren");
+  EXPECT_EQ(w.desktop.Caption(), "gammainstellingen bureaublad");
+  EXPECT_EQ(w.glide.Caption(), "gammainstellingen Glide/OpenGL");
+  EXPECT_EQ(w.direct3d.Caption(), "gammainstellingen Direct3D");
+  for (forms::CheckBox* box : {&w.chkdesk, &w.chkglide, &w.chkd3d}) {
+    EXPECT_EQ(box->Caption(), "Koppel gamma");
+  }
+  for (forms::Label* label : {&w.lbldgs, &w.Label1, &w.Label2}) {
+    EXPECT_EQ(label->Caption(),
+              "Deze sliders veranderen de gammainstellingen voor 2D toepassingen. U kan uw "
+              "Voodoo3 kaart niet beschadigen door deze instellingen te veranderen");
+    EXPECT_EQ(label->Font().name, "Small Fonts");
+    EXPECT_EQ(label->Font().size, 7);
+  }
+  EXPECT_EQ(w.OK.Caption(), "&OK");
+  EXPECT_EQ(w.Caption(), "Tarnolux Gamma Settings");
+}
+
+TEST_F(GammaTest, HoverLightsTheGroupUnderThePointer) {
+  Open();
+  auto lit = [&] {
+    return std::vector<bool>{w.desktop.ForeColor() == forms::kRed,
+                             w.glide.ForeColor() == forms::kRed,
+                             w.direct3d.ForeColor() == forms::kRed};
+  };
+  w.lbldgs.UserMouseMove();
+  EXPECT_EQ(lit(), std::vector<bool>({true, false, false}));
+  w.Label1.UserMouseMove();
+  w.gg.UserMouseMove();  // sliders and buttons change nothing
+  w.cancel.UserMouseMove();
+  EXPECT_EQ(lit(), std::vector<bool>({false, true, false}));
+  w.lblddb.UserMouseMove();
+  EXPECT_EQ(lit(), std::vector<bool>({false, false, true}));
+  w.Image1.UserMouseMove();
+  EXPECT_EQ(lit(), std::vector<bool>({false, false, false}));
+  EXPECT_EQ(w.glide.ForeColor(), forms::kLightYellow);
+}
+
+}  // namespace
+}  // namespace gamma
