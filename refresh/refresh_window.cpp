@@ -1,0 +1,238 @@
+#include "refresh/refresh_window.h"
+
+#include <string_view>
+
+#include "forms/handoff.h"
+#include "refresh/refresh_texts.h"
+#include "registry/numbers.h"
+
+namespace refresh {
+
+namespace {
+
+constexpr const char* kRateValue = "RefreshRate";
+constexpr const char* kBest = "Best";
+constexpr const char* kBestStored = "-1";
+
+// Layout, in twips.
+constexpr int kRowTop = 360;
+constexpr int kRowStep = 480;
+constexpr int kLeftColumnRows = 8;
+constexpr int kBoxLeft[2] = {1320, 3960};
+constexpr int kLabelLeft[2] = {240, 2880};
+constexpr int kBoxWidth = 1215;
+constexpr int kBoxHeight = 315;
+constexpr int kLabelWidth = 1020;
+constexpr int kLineHeight = 255;
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+bool IsBest(std::string_view text) {
+  const std::string_view best = kBest;
+  if (text.size() != best.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    char b = best[i];
+    if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
+    if (c != b) return false;
+  }
+  return true;
+}
+
+void FillList(forms::ComboBox& box, std::string_view choices) {
+  while (!choices.empty()) {
+    const auto blank = choices.find(' ');
+    box.AddItem(std::string(choices.substr(0, blank)));
+    choices.remove_prefix(blank == std::string_view::npos ? choices.size() : blank + 1);
+  }
+}
+
+forms::Font SmallFonts() { return forms::Font{"Small Fonts", 7, false}; }
+
+}  // namespace
+
+std::string ShownRate(const std::string& stored) {
+  const std::optional<std::int16_t> rate = registry::WholeNumber(stored);
+  if (!rate || *rate == 0) return "60";
+  if (*rate == -1) return kBest;
+  return registry::NumberText(*rate);
+}
+
+std::optional<std::string> StoredRate(const std::string& text) {
+  std::string_view rate = Trimmed(text);
+  if (IsBest(rate)) return std::string(kBestStored);
+  if (rate.empty()) return std::nullopt;
+  for (char c : rate) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  while (rate.size() > 1 && rate.front() == '0') rate.remove_prefix(1);
+  if (rate == "0" || rate.size() > 3) return std::nullopt;  // 1 to 999 Hz
+  return std::string(rate);
+}
+
+RefreshWindow::Row::Row(forms::Frame& frame, int number)
+    : label(frame, "Label" + registry::NumberText(number)), combo(frame, "Combo", number) {}
+
+RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
+    : forms::Form(program, "frmrefresh"), reg_(reg) {
+  Design();
+  ok.Click = [this] { OnOkClick(); };
+  cancel.Click = [this] { OnCancelClick(); };
+  for (forms::OptionButton* option : {&Bit8, &Bit16, &Bit24, &Bit32, &LinkAllBit}) {
+    option->Click = [this] { OnDepthOptionClick(); };
+  }
+  hover_.Group(Frame1, {&Frame1, &Label16});
+  hover_.Rest({this, &Image1, &Image2, &imgvoodoo3});
+}
+
+void RefreshWindow::Design() {
+  SetCaption(english::kCaption);
+  SetClientSize(5895, 6390);
+  ok.SetCaption(english::kOk);
+  ok.Move(4680, 120, 975, 255);
+  cancel.SetCaption(english::kCancel);
+  cancel.Move(4680, 480, 975, 255);
+  SetDefaultButton(&ok);
+  SetCancelButton(&cancel);
+  Image2.Move(360, 120, 765, 585);
+  imgvoodoo3.Move(1080, 120, 2490, 570);
+  Image1.Move(3600, 120, 765, 585);
+
+  Frame1.SetCaption(english::kFrame1);
+  Frame1.Move(120, 840, 5655, 5415);
+  for (int i = 0; i < kRows; ++i) {
+    const int column = i < kLeftColumnRows ? 0 : 1;
+    const int top = kRowTop + kRowStep * (column == 0 ? i : i - kLeftColumnRows);
+    Row& row = rows_[i];
+    row.label.SetCaption(kRowDesign[i].caption);
+    row.label.Move(kLabelLeft[column], top + 45, kLabelWidth, kLineHeight);
+    row.combo.Move(kBoxLeft[column], top, kBoxWidth, kBoxHeight);
+    FillList(row.combo, kRowDesign[i].choices);
+  }
+  framcolor.SetCaption(english::kFramcolor);
+  framcolor.Move(3120, 3720, 2055, 1455);
+  Bit8.SetCaption(english::kBit8);
+  Bit8.Move(120, 360, 855, kLineHeight);
+  Bit16.SetCaption(english::kBit16);
+  Bit16.Move(1080, 360, 855, kLineHeight);
+  Bit24.SetCaption(english::kBit24);
+  Bit24.Move(120, 720, 855, kLineHeight);
+  Bit32.SetCaption(english::kBit32);
+  Bit32.Move(1080, 720, 855, kLineHeight);
+  LinkAllBit.SetCaption(english::kLinkAllBit);
+  LinkAllBit.Move(120, 1080, 1815, kLineHeight);
+  Label16.SetCaption(english::kLabel16);
+  Label16.Move(240, 4200, 2775, 975);
+
+  forms::UseDarkScheme(*this);
+  Frame1.SetFontBold(true);
+  framcolor.SetFontBold(true);
+  for (Row& row : rows_) {
+    row.combo.SetBackColor(forms::kLightGrey);
+    row.combo.SetForeColor(forms::kBlack);
+  }
+}
+
+void RefreshWindow::ApplyDutch() {
+  cancel.SetCaption(dutch::kCancel);
+  Frame1.SetCaption(dutch::kFrame1);
+  framcolor.SetCaption(dutch::kFramcolor);
+  LinkAllBit.SetCaption(dutch::kLinkAllBit);
+  LinkAllBit.SetFont(SmallFonts());
+  Label16.SetCaption(dutch::kLabel16);
+  Label16.SetFont(SmallFonts());
+}
+
+void RefreshWindow::OnLoad() {
+  dutch_ = registry::IsDutch(reg_);
+  if (dutch_) ApplyDutch();
+  forms::LoadTopPictures(imgvoodoo3, Image1, Image2);
+  LinkAllBit.SetValue(true);
+  FindAdapter();
+  LoadRefreshRates(ShownDepth());
+}
+
+// Switching depth shows that depth's stored rates; unsaved edits go.
+void RefreshWindow::OnDepthOptionClick() {
+  FindAdapter();
+  LoadRefreshRates(ShownDepth());
+}
+
+void RefreshWindow::OnOkClick() {
+  FindAdapter();
+  if (adapter_ && !WriteRates()) return;
+  forms::ReturnToOpener(*this);
+}
+
+// Cancel puts back the stored rates of the depth the selection shows, so
+// that a later OK cannot write one depth's rates under another.
+void RefreshWindow::OnCancelClick() {
+  FindAdapter();
+  LoadRefreshRates(ShownDepth());
+  forms::ReturnToOpener(*this);
+}
+
+void RefreshWindow::FindAdapter() { adapter_ = registry::FindAdapter(reg_); }
+
+void RefreshWindow::LoadRefreshRates(const char* depth) {
+  if (!adapter_) return;  // no driver key: the boxes keep what they show
+  for (int i = 0; i < kRows; ++i) {
+    const std::string stored =
+        reg_.GetString(registry::kLocalMachine,
+                       adapter_->ModesKey(depth, registry::kResolutionList[i]), kRateValue);
+    rows_[i].combo.SetText(ShownRate(stored));
+  }
+}
+
+const char* RefreshWindow::ShownDepth() const {
+  if (Bit8.Value()) return "8";
+  if (Bit24.Value()) return "24";
+  if (Bit32.Value()) return "32";
+  return "16";  // Bit16 and LinkAllBit
+}
+
+std::vector<const char*> RefreshWindow::WrittenDepths() const {
+  if (LinkAllBit.Value()) return {registry::kDepths.begin(), registry::kDepths.end()};
+  if (Bit8.Value()) return {"8"};
+  if (Bit16.Value()) return {"16"};
+  if (Bit24.Value()) return {"24"};
+  if (Bit32.Value()) return {"32"};
+  return {};
+}
+
+bool RefreshWindow::WriteRates() {
+  const std::optional<std::array<std::string, kRows>> rates = CheckedRates();
+  if (!rates) return false;
+  const std::vector<const char*> depths = WrittenDepths();
+  for (int i = 0; i < kRows; ++i) {
+    for (const char* depth : depths) {
+      reg_.SaveString(registry::kLocalMachine,
+                      adapter_->ModesKey(depth, registry::kResolutionList[i]), kRateValue,
+                      (*rates)[i]);
+    }
+  }
+  return true;
+}
+
+std::optional<std::array<std::string, RefreshWindow::kRows>> RefreshWindow::CheckedRates() {
+  std::array<std::string, kRows> rates;
+  for (int i = 0; i < kRows; ++i) {
+    std::optional<std::string> rate = StoredRate(rows_[i].combo.Text());
+    if (!rate) {
+      host().ShowMessage(
+          std::string(kRowDesign[i].caption) + (dutch_ ? dutch::kBadRate : english::kBadRate),
+          kMessageTitle);
+      host().SetFocus(rows_[i].combo);
+      return std::nullopt;
+    }
+    rates[i] = *rate;
+  }
+  return rates;
+}
+
+}  // namespace refresh

@@ -1,0 +1,352 @@
+#include "refresh/refresh_window.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "forms/handoff.h"
+#include "forms/headless.h"
+#include "registry/memory_store.h"
+#include "registry/numbers.h"
+
+namespace refresh {
+namespace {
+
+using registry::kLocalMachine;
+
+constexpr const char* kClass = "System\\CurrentControlSet\\Services\\Class\\Display\\";
+constexpr const char* kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0003";
+
+std::string Modes(const std::string& driver, const std::string& depth, int row) {
+  return driver + "\\MODES\\" + depth + "\\" + registry::kResolutionList[row - 1];
+}
+
+// A memory registry that also lists every value written, in order.
+class RecordingStore : public registry::MemoryStore {
+ public:
+  struct Write {
+    std::string key, name, data;
+  };
+
+  long CreateKey(registry::Hkey parent, const std::string& path, registry::Hkey* key) override {
+    const long code = MemoryStore::CreateKey(parent, path, key);
+    if (code == registry::kOk) paths_[*key] = path;
+    return code;
+  }
+  long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
+                std::uint32_t size) override {
+    std::string text(static_cast<const char*>(data), size);
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    writes.push_back({paths_[key], name, text});
+    return MemoryStore::SetValue(key, name, type, data, size);
+  }
+
+  std::vector<Write> writes;
+
+ private:
+  std::map<registry::Hkey, std::string> paths_;
+};
+
+class RefreshTest : public ::testing::Test {
+ protected:
+  RefreshTest() {
+    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    main.SetPosition(1200, 900);
+  }
+
+  void Seed(const std::string& depth, int row, const std::string& text) {
+    reg.SaveString(kLocalMachine, Modes(kDriver, depth, row), "RefreshRate", text);
+  }
+  std::string Stored(const std::string& depth, int row) {
+    return reg.GetString(kLocalMachine, Modes(kDriver, depth, row), "RefreshRate", "<none>");
+  }
+  // Opens the window from the main window, as its "&Refresh" button does.
+  void Open() {
+    main.Show();
+    forms::OpenAt(window, main);
+    store.writes.clear();
+  }
+  bool WindowIsOpen() { return program.VisibleForms() == std::vector<forms::Form*>{&window}; }
+
+  RecordingStore store;
+  registry::Registry reg{store};
+  forms::HeadlessHost host;
+  forms::Program program{host};
+  forms::Form main{program, "frmv3"};
+  RefreshWindow window{program, reg};
+};
+
+TEST(RateTextTest, StoredTextsShowAsBestSixtyOrTheWholeNumber) {
+  EXPECT_EQ(ShownRate("-1"), "Best");
+  EXPECT_EQ(ShownRate("0"), "60");
+  EXPECT_EQ(ShownRate(""), "60");
+  EXPECT_EQ(ShownRate("085"), "85");
+  EXPECT_EQ(ShownRate(" 72 "), "72");
+  EXPECT_EQ(ShownRate("74.5"), "74");   // halves to even
+  EXPECT_EQ(ShownRate("40000"), "60");  // outside 16 bits
+  EXPECT_EQ(ShownRate("best"), "60");
+}
+
+TEST(RateTextTest, OnlyBestOrARateFromOneTo999CanBeStored) {
+  EXPECT_EQ(StoredRate("Best"), "-1");
+  EXPECT_EQ(StoredRate("bEST"), "-1");
+  EXPECT_EQ(StoredRate(" 085 "), "85");
+  EXPECT_EQ(StoredRate("1"), "1");
+  EXPECT_EQ(StoredRate("999"), "999");
+  EXPECT_EQ(StoredRate("0999"), "999");
+  for (const char* bad : {"", " ", "0", "000", "1000", "-1", "+60", "7.5", "60 Hz", "6 0", "abc"}) {
+    EXPECT_EQ(StoredRate(bad), std::nullopt) << '"' << bad << '"';
+  }
+}
+
+TEST_F(RefreshTest, LoadShowsTheSixteenBitRatesOfEveryRowUnderLinkAll) {
+  for (int row = 1; row <= RefreshWindow::kRows; ++row) {
+    Seed("16", row, registry::NumberText(60 + row));
+    Seed("8", row, "-1");
+  }
+  Open();
+  EXPECT_TRUE(window.LinkAllBit.Value());
+  for (int row = 1; row <= RefreshWindow::kRows; ++row) {
+    // Each box reads the key of the resolution its label names.
+    std::string key = window.RowLabel(row).Caption();
+    key[key.find('x')] = ',';
+    EXPECT_EQ(key, registry::kResolutionList[row - 1]);
+    EXPECT_EQ(window.Combo(row).Text(), registry::NumberText(60 + row)) << row;
+  }
+  EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(RefreshTest, OkWithLinkAllWritesSixtyValuesDepthEightFirstInEachRow) {
+  Seed("16", 1, "-1");
+  Seed("16", 2, "085");
+  Seed("16", 3, "0");
+  Open();
+  window.ok.UserClick();
+
+  ASSERT_EQ(store.writes.size(), 60u);
+  for (int row = 1; row <= RefreshWindow::kRows; ++row) {
+    for (int d = 0; d < 4; ++d) {
+      const RecordingStore::Write& write = store.writes[(row - 1) * 4 + d];
+      EXPECT_EQ(write.key, Modes(kDriver, registry::kDepths[d], row));
+      EXPECT_EQ(write.name, "RefreshRate");
+    }
+  }
+  EXPECT_EQ(Stored("8", 1), "-1");
+  EXPECT_EQ(Stored("32", 2), "85");
+  EXPECT_EQ(Stored("24", 3), "60");
+  EXPECT_EQ(Stored("16", 15), "60");
+  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
+}
+
+TEST_F(RefreshTest, AnyOtherOptionWritesItsOwnDepthOnly) {
+  const std::vector<std::pair<forms::OptionButton*, std::string>> options = {
+      {&window.Bit8, "8"}, {&window.Bit16, "16"}, {&window.Bit24, "24"}, {&window.Bit32, "32"}};
+  for (const auto& [option, depth] : options) {
+    Open();
+    option->UserClick();
+    window.Combo(5).UserType("100");
+    window.ok.UserClick();
+    ASSERT_EQ(store.writes.size(), 15u) << depth;
+    for (const RecordingStore::Write& write : store.writes) {
+      EXPECT_NE(write.key.find("\\MODES\\" + depth + "\\"), std::string::npos) << write.key;
+    }
+    EXPECT_EQ(Stored(depth, 5), "100");
+  }
+}
+
+TEST_F(RefreshTest, ChoosingADepthShowsItsStoredRatesAndDropsEdits) {
+  Seed("8", 1, "75");
+  Seed("24", 1, "85");
+  Open();
+  window.Bit8.UserClick();
+  EXPECT_EQ(window.Combo(1).Text(), "75");
+  window.Combo(1).UserType("90");
+  window.Bit24.UserClick();
+  EXPECT_EQ(window.Combo(1).Text(), "85");
+  window.Bit8.UserClick();
+  EXPECT_EQ(window.Combo(1).Text(), "75");
+  window.LinkAllBit.UserClick();
+  EXPECT_EQ(window.Combo(1).Text(), "60");
+  EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(RefreshTest, TypedAndPickedRatesAreStoredAsPlainNumbers) {
+  Open();
+  window.Bit16.UserClick();
+  window.Combo(1).UserType("90");  // not in the list
+  window.Combo(2).UserType("BEST");
+  window.Combo(3).UserType(" 085 ");
+  window.Combo(8).UserPick(2);
+  window.ok.UserClick();
+  EXPECT_EQ(Stored("16", 1), "90");
+  EXPECT_EQ(Stored("16", 2), "-1");
+  EXPECT_EQ(Stored("16", 3), "85");
+  EXPECT_EQ(Stored("16", 8), "76");
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(RefreshTest, ABoxWithoutARateIsNamedAndNothingIsWritten) {
+  for (const char* bad : {"", "best ever", "0", "1000", "-1", "72.5"}) {
+    Open();
+    host.messages.clear();
+    window.Combo(4).UserType(bad);
+    window.ok.UserClick();
+    ASSERT_EQ(host.messages.size(), 1u) << bad;
+    EXPECT_EQ(host.messages[0].text, "1024x768: choose Best or type a refresh rate in Hz.");
+    EXPECT_EQ(host.messages[0].title, "Tarnolux");
+    EXPECT_TRUE(store.writes.empty()) << bad;
+    EXPECT_TRUE(WindowIsOpen());
+    EXPECT_EQ(host.focus, &window.Combo(4));
+    window.Combo(4).UserType("60");
+    window.ok.UserClick();  // mended, OK goes through
+    EXPECT_EQ(store.writes.size(), 60u);
+  }
+}
+
+TEST_F(RefreshTest, TheFirstBadBoxIsTheOneNamed) {
+  Open();
+  window.Combo(15).UserType("x");
+  window.Combo(9).UserType("");
+  window.ok.UserClick();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "1600x1200: choose Best or type a refresh rate in Hz.");
+  EXPECT_EQ(host.focus, &window.Combo(9));
+}
+
+TEST_F(RefreshTest, CancelShowsTheSelectedDepthAgainSoOkCannotMoveRates) {
+  Seed("8", 1, "75");
+  Seed("16", 1, "100");
+  Open();
+  window.Bit8.UserClick();
+  window.Combo(1).UserType("90");
+  window.cancel.UserClick();
+  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
+  EXPECT_TRUE(window.Bit8.Value());
+  EXPECT_EQ(window.Combo(1).Text(), "75");
+  EXPECT_TRUE(store.writes.empty());
+
+  Open();
+  window.ok.UserClick();
+  EXPECT_EQ(Stored("8", 1), "75");
+  EXPECT_EQ(Stored("16", 1), "100");
+  EXPECT_EQ(store.writes.size(), 15u);
+}
+
+TEST_F(RefreshTest, CancelUnderLinkAllShowsTheSixteenBitRates) {
+  Seed("16", 2, "72");
+  Open();
+  window.Combo(2).UserType("120");
+  window.cancel.UserClick();
+  EXPECT_EQ(window.Combo(2).Text(), "72");
+  EXPECT_TRUE(window.LinkAllBit.Value());
+}
+
+TEST_F(RefreshTest, OkCreatesModeKeysThatDoNotExistYet) {
+  Open();
+  window.Combo(15).UserPick(2);
+  window.ok.UserClick();
+  EXPECT_EQ(Stored("32", 15), "75");
+  EXPECT_EQ(Stored("8", 15), "75");
+  registry::Hkey key = 0;
+  ASSERT_EQ(store.OpenKey(kLocalMachine, std::string(kDriver) + "\\MODES\\24\\2046,1536", &key),
+            registry::kOk);
+  store.CloseKey(key);
+}
+
+TEST_F(RefreshTest, EveryOperationLooksForTheDriverKeyAgain) {
+  Open();
+  reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo5");
+  const std::string other = std::string(kClass) + "0005";
+  reg.SaveString(kLocalMachine, other, "DriverDesc", "3dfx Voodoo3");
+  reg.SaveString(kLocalMachine, Modes(other, "32", 1), "RefreshRate", "85");
+  window.Bit32.UserClick();
+  EXPECT_EQ(window.Combo(1).Text(), "85");
+  store.writes.clear();
+  window.ok.UserClick();
+  ASSERT_EQ(store.writes.size(), 15u);
+  EXPECT_EQ(store.writes[0].key, Modes(other, "32", 1));
+}
+
+TEST_F(RefreshTest, WithoutADriverKeyNothingIsWrittenAndOkStillReturns) {
+  reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "");
+  Open();
+  EXPECT_EQ(window.Combo(1).Text(), "");
+  window.Bit8.UserClick();
+  window.ok.UserClick();
+  EXPECT_TRUE(store.writes.empty());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
+  forms::OpenAt(window, main);
+  window.cancel.UserClick();
+  EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(RefreshTest, DutchCaptionsFontsAndMessage) {
+  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  Open();
+  EXPECT_EQ(window.cancel.Caption(), "Annuleren");
+  EXPECT_EQ(window.Frame1.Caption(), "Vernieuwingsfrequenties");
+  EXPECT_EQ(window.framcolor.Caption(), "Kleurendieptes");
+  EXPECT_EQ(window.LinkAllBit.Caption(), "Koppel alle kleurendieptes");
+  EXPECT_EQ(window.LinkAllBit.Font().name, "Small Fonts");
+  EXPECT_EQ(window.Label16.Font().size, 7);
+  EXPECT_EQ(window.Bit8.Caption(), "8bit");
+  EXPECT_EQ(window.Bit8.Font().name, "MS Sans Serif");
+  EXPECT_EQ(window.ok.Caption(), "&OK");
+  EXPECT_EQ(window.Caption(), "Tarnolux Refreash Rates Settings");
+
+  window.Combo(7).UserType("snel");
+  window.ok.UserClick();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "1280x1024: kies Best of typ een verversingsfrequentie in Hz.");
+  EXPECT_EQ(host.messages[0].title, "Tarnolux");
+}
+
+TEST_F(RefreshTest, OnlyTheRefreshRatesFrameLightsUp) {
+  Open();
+  window.Label16.UserMouseMove();
+  EXPECT_EQ(window.Frame1.ForeColor(), forms::kRed);
+  window.Combo(3).UserMouseMove();
+  window.framcolor.UserMouseMove();
+  window.Bit8.UserMouseMove();
+  EXPECT_EQ(window.Frame1.ForeColor(), forms::kRed);
+  EXPECT_EQ(window.framcolor.ForeColor(), forms::kLightYellow);
+  window.Image1.UserMouseMove();
+  EXPECT_EQ(window.Frame1.ForeColor(), forms::kLightYellow);
+  window.Frame1.UserMouseMove();
+  window.UserMouseMove();
+  EXPECT_EQ(window.Frame1.ForeColor(), forms::kLightYellow);
+}
+
+TEST_F(RefreshTest, ReturnsWhereItWasAndItsCloseBoxEndsTheProgram) {
+  Open();
+  EXPECT_EQ(window.Left(), 1200);
+  window.set_position(300, 450);
+  window.cancel.UserClick();
+  EXPECT_EQ(main.Left(), 300);
+  EXPECT_EQ(main.Top(), 450);
+  forms::OpenAt(window, main);
+  window.UserClose();
+  EXPECT_TRUE(program.Ended());
+  EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(RefreshTest, TheDesignListsAndColours) {
+  EXPECT_EQ(window.Combo(1).List(),
+            (std::vector<std::string>{"Best", "60", "72", "75", "85", "100", "120", "140", "160"}));
+  EXPECT_EQ(window.Combo(13).List(), (std::vector<std::string>{"Best", "60", "76", "85"}));
+  EXPECT_EQ(window.Combo(15).List(), (std::vector<std::string>{"Best", "60", "75"}));
+  EXPECT_EQ(window.RowLabel(15).Caption(), "2046x1536");
+  EXPECT_EQ(window.Find("Combo(12)"), &window.Combo(12));
+  EXPECT_EQ(window.Combo(12).BackColor(), forms::kLightGrey);
+  EXPECT_EQ(window.Combo(12).ForeColor(), forms::kBlack);
+  EXPECT_EQ(window.Combo(9).FormLeft(), 120 + 3960);
+  EXPECT_EQ(window.Combo(8).FormTop(), 840 + 360 + 7 * 480);
+  EXPECT_EQ(window.DefaultButton(), &window.ok);
+  EXPECT_EQ(window.CancelButton(), &window.cancel);
+}
+
+}  // namespace
+}  // namespace refresh
