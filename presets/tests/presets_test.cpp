@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "forms/handoff.h"
+#include "forms/headless.h"
+#include "presets/presets_window.h"
+#include "registry/memory_store.h"
+
+namespace presets {
+namespace {
+
+using registry::kLocalMachine;
+using Values = std::map<std::string, std::string>;
+
+const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0003";
+const std::string kGlide = kDriver + "\\Glide";
+const std::string kD3D = kDriver + "\\D3D";
+const std::string kDesktopGamma = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA";
+const std::string kInfo =
+    kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+
+struct PresetsTest : ::testing::Test {
+  registry::MemoryStore store;
+  registry::Registry reg{store};
+  forms::HeadlessHost host;
+  forms::Program program{host};
+  forms::Form main{program, "frmv3"};
+  PresetsWindow window{program, reg};
+
+  // A Voodoo3 3000 at display-class key 3 with settings of its own.
+  void SeedVoodoo3() {
+    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    reg.SaveString(kLocalMachine, kDriver + "\\DEFAULT", "Grxclock", "172");
+    reg.SaveString(kLocalMachine, kInfo, "GFX Clock Speed", "172");
+    reg.SaveString(kLocalMachine, kGlide, "FX_GLIDE_TMU_MEMSIZE", "2");
+    reg.SaveString(kLocalMachine, kGlide, "FX_GLIDE_NO_SPLASH", "1");
+    reg.SaveString(kLocalMachine, kGlide, "FX_GLIDE_SWAPINTERVAL", "0");
+    reg.SaveString(kLocalMachine, kGlide, "SSTH3_RGAMMA", "2.1");
+    reg.SaveString(kLocalMachine, kD3D, "SSTH3_SWAPINTERVAL", "0");
+    reg.SaveString(kLocalMachine, kD3D, "SSTH3_ANTIALIAS", "1");
+    reg.SaveString(kLocalMachine, kD3D, "DriverOwnSetting", "x");
+    reg.SaveString(kLocalMachine, kDesktopGamma, "SSTH3_GGAMMA", "0.7");
+    reg.SaveString(kLocalMachine, kDriver + "\\MODES\\16\\2046,1536", "RefreshRate", "85");
+  }
+
+  void Open() {
+    main.SetClientSize(7000, 5000);
+    main.SetPosition(2000, 1500);
+    main.Show();
+    forms::OpenCentred(window, main);
+  }
+
+  // Every value of a key, each of which must be a string.
+  Values ValuesOf(const std::string& path) {
+    Values values;
+    registry::Hkey key;
+    if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return values;
+    std::string name, data;
+    std::uint32_t type;
+    for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
+      EXPECT_EQ(type, registry::kString) << path << " " << name;
+      values[name] = reg.GetString(kLocalMachine, path, name);
+    }
+    store.CloseKey(key);
+    return values;
+  }
+
+  std::string Get(const std::string& path, const std::string& name) {
+    return reg.GetString(kLocalMachine, path, name, "<absent>");
+  }
+
+  // Gamma "1" in the desktop key and in the driver key itself.
+  void ExpectDesktopGammaOne() {
+    for (const std::string& path : {kDesktopGamma, kDriver}) {
+      for (const char* channel : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}) {
+        EXPECT_EQ(Get(path, channel), "1") << path << " " << channel;
+      }
+    }
+  }
+
+  void ExpectEveryRefreshRate(const std::string& rate) {
+    int count = 0;
+    for (const char* resolution : registry::kResolutionList) {
+      for (const char* depth : {"8", "16", "24", "32"}) {
+        const std::string path = kDriver + "\\MODES\\" + depth + "\\" + resolution;
+        EXPECT_EQ(ValuesOf(path), Values({{"RefreshRate", rate}})) << path;
+        ++count;
+      }
+    }
+    EXPECT_EQ(count, 60);
+    EXPECT_EQ(Get(kDriver + "\\MODES\\32\\2046,1536", "RefreshRate"), rate);
+  }
+
+  // The clock and card information are never a preset's business.
+  void ExpectClockUntouched() {
+    EXPECT_EQ(Get(kDriver + "\\DEFAULT", "Grxclock"), "172");
+    EXPECT_EQ(Get(kInfo, "GFX Clock Speed"), "172");
+    EXPECT_EQ(Get(kDriver, "DriverDesc"), "3dfx Voodoo3");
+  }
+
+  void ExpectEnded() {
+    EXPECT_TRUE(host.ended);
+    EXPECT_TRUE(program.Ended());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(main.Visible()) << "a preset does not go back to the main window";
+  }
+};
+
+TEST_F(PresetsTest, DefaultsRebuildsTheKeysWithFactoryValuesAndEnds) {
+  SeedVoodoo3();
+  Open();
+  window.defaults.UserClick();
+
+  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1.3"},
+                                      {"SSTH3_GGAMMA", "1.3"},
+                                      {"SSTH3_BGAMMA", "1.3"},
+                                      {"SSTH3_ALPHADITHERMODE", "1"},
+                                      {"SSTH3_OVERLAYMODE", "1"},
+                                      {"FX_GLIDE_ALLOC_COLOR", "0"}}));
+  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1.3"},
+                                    {"SSTH3_GGAMMA", "1.3"},
+                                    {"SSTH3_BGAMMA", "1.3"},
+                                    {"SSTH3_ALPHADITHERMODE", "1"},
+                                    {"SSTH3_OVERLAYMODE", "1"}}));
+  ExpectDesktopGammaOne();
+  ExpectEveryRefreshRate("60");
+  ExpectClockUntouched();
+  ExpectEnded();
+}
+
+TEST_F(PresetsTest, FastestTurnsVsyncOffAndSetsBestRefreshEverywhere) {
+  SeedVoodoo3();
+  Open();
+  window.fastest.UserClick();
+
+  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1.3"},
+                                      {"SSTH3_GGAMMA", "1.3"},
+                                      {"SSTH3_BGAMMA", "1.3"},
+                                      {"SSTH3_ALPHADITHERMODE", "2"},
+                                      {"SSTH3_OVERLAYMODE", "2"},
+                                      {"FX_GLIDE_ALLOC_COLOR", "3"},
+                                      {"FX_GLIDE_SWAPINTERVAL", "0"}}));
+  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1.3"},
+                                    {"SSTH3_GGAMMA", "1.3"},
+                                    {"SSTH3_BGAMMA", "1.3"},
+                                    {"SSTH3_ALPHADITHERMODE", "2"},
+                                    {"SSTH3_OVERLAYMODE", "2"},
+                                    {"SSTH3_SWAPINTERVAL", "0"}}));
+  ExpectDesktopGammaOne();
+  ExpectEveryRefreshRate("-1");
+  ExpectClockUntouched();
+  ExpectEnded();
+}
+
+TEST_F(PresetsTest, PrettiestTurnsAntiAliasingAndDitheringOnWithVsyncLeftToTheDriver) {
+  SeedVoodoo3();
+  Open();
+  window.prettiest.UserClick();
+
+  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1"},
+                                      {"SSTH3_GGAMMA", "1"},
+                                      {"SSTH3_BGAMMA", "1"},
+                                      {"SSTH3_ALPHADITHERMODE", "3"},
+                                      {"SSTH3_OVERLAYMODE", "3"},
+                                      {"FX_GLIDE_ALLOC_COLOR", "3"},
+                                      {"FX_GLIDE_LOD_DITHER", "1"}}));
+  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1"},
+                                    {"SSTH3_GGAMMA", "1"},
+                                    {"SSTH3_BGAMMA", "1"},
+                                    {"SSTH3_ALPHADITHERMODE", "3"},
+                                    {"SSTH3_OVERLAYMODE", "3"},
+                                    {"SSTH3_ANTIALIAS", "1"}}));
+  ExpectDesktopGammaOne();
+  ExpectEveryRefreshRate("-1");
+  ExpectClockUntouched();
+  ExpectEnded();
+}
+
+TEST_F(PresetsTest, WithoutAVoodoo3NoPresetWritesOrEnds) {
+  reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx voodoo3");  // wrong case
+  Open();
+  window.defaults.UserClick();
+  window.fastest.UserClick();
+  window.prettiest.UserClick();
+
+  EXPECT_EQ(ValuesOf(kDriver), Values({{"DriverDesc", "3dfx voodoo3"}}));
+  registry::Hkey key;
+  EXPECT_NE(store.OpenKey(kLocalMachine, kGlide, &key), registry::kOk);
+  EXPECT_NE(store.OpenKey(kLocalMachine, kDriver + "\\MODES", &key), registry::kOk);
+  EXPECT_FALSE(host.ended);
+  EXPECT_TRUE(window.Visible());
+}
+
+TEST_F(PresetsTest, OpensCentredAndCancelLeavesTheMainWindowWhereItWas) {
+  SeedVoodoo3();
+  Open();
+  EXPECT_EQ(window.Left(), 2000 + 3500 - window.ClientWidth() / 2);
+  EXPECT_EQ(window.Top(), 1500 + 2500 - window.ClientHeight() / 2);
+
+  window.set_position(100, 200);  // the user dragged it
+  window.cancel.UserClick();
+  EXPECT_EQ(main.Left(), 2000);
+  EXPECT_EQ(main.Top(), 1500);
+  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_FALSE(host.ended);
+  EXPECT_EQ(Get(kGlide, "FX_GLIDE_TMU_MEMSIZE"), "2") << "Cancel writes nothing";
+  EXPECT_EQ(window.CancelButton(), &window.cancel);
+}
+
+TEST_F(PresetsTest, HoverHelpFollowsTheMouseInEnglish) {
+  Open();
+  EXPECT_EQ(window.Caption(), "Pre Set Settings");
+  EXPECT_EQ(window.Label1.Caption(), "Please select which Pre-Set settings mode you wish.");
+  window.defaults.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Resets your Voodoo3 options to the factory defaults.");
+  window.fastest.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Sets up your Voodoo3 options for optimal performance.");
+  window.prettiest.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Sets up your Voodoo3 options for superior visual quality.");
+  window.cancel.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Please select which Pre-Set settings mode you wish.");
+  window.prettiest.UserMouseMove();
+  window.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Please select which Pre-Set settings mode you wish.");
+}
+
+TEST_F(PresetsTest, DutchTextsAndHelpLines) {
+  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  Open();
+  EXPECT_EQ(window.Caption(), "Voorafinstellingen");
+  EXPECT_EQ(window.defaults.Caption(), "Standaard");
+  EXPECT_EQ(window.fastest.Caption(), "Snelste");
+  EXPECT_EQ(window.prettiest.Caption(), "Mooiste");
+  EXPECT_EQ(window.cancel.Caption(), "Annuleren");
+  EXPECT_EQ(window.Label1.Caption(), "Kies een voorinstelling naar uw keuze");
+  window.defaults.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Stelt Voodoo3 opties in op de fabrieksinstellingen");
+  window.fastest.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Stelt uw Voodoo3 opties in voor optimale snelheid");
+  window.prettiest.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Stelt uw Voodoo3 in voor beste beeldkwaliteit");
+  window.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Kies een voorinstelling naar uw keuze");
+}
+
+TEST_F(PresetsTest, OtherLanguageValuesKeepEnglish) {
+  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "nl");
+  Open();
+  EXPECT_EQ(window.defaults.Caption(), "&Defaults");
+  window.fastest.UserMouseMove();
+  EXPECT_EQ(window.Label1.Caption(), "Sets up your Voodoo3 options for optimal performance.");
+}
+
+}  // namespace
+}  // namespace presets
