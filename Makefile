@@ -45,12 +45,18 @@ run: win64
 demo-reset:
 	rm -rf $(DEMO)
 
+# What ships, and nothing else: the two programs, their pictures, readme.
 dist: win32
-	rm -rf $(BUILD)/dist && mkdir -p $(BUILD)/dist
-	cp $(BUILD)/win32/Tarnolux.exe $(BUILD)/win32/Uninstall.exe $(BUILD)/dist/ 2>/dev/null || true
-	cp art/pic1.jpg art/pic2.jpg $(BUILD)/dist/ 2>/dev/null || true
-	cp doc/readme.txt $(BUILD)/dist/ 2>/dev/null || true
-	ls -l $(BUILD)/dist
+	@files="$(BUILD)/win32/Tarnolux.exe $(BUILD)/win32/Uninstall.exe art/pic1.jpg art/pic2.jpg doc/readme.txt"; \
+	for f in $$files; do \
+	  [ -f "$$f" ] || { echo "dist: $$f is missing" >&2; exit 1; }; \
+	done; \
+	rm -rf $(BUILD)/dist && mkdir -p $(BUILD)/dist && cp $$files $(BUILD)/dist/ && ls -l $(BUILD)/dist
+
+# Redraws the pictures and the icon (they are committed; builds never do this).
+.PHONY: art
+art:
+	art/make-art.sh
 
 clean:
 	rm -rf $(BUILD)
