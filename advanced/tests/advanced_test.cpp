@@ -258,21 +258,15 @@ TEST_F(AdvancedTest, HoverLightsTheApiFrameOfTheControlUnderThePointer) {
   }
 }
 
-TEST_F(AdvancedTest, EnglishDesign) {
+TEST_F(AdvancedTest, DesignKeepsTheExplanationAndItsGroupsApart) {
   const std::string explanation =
       "Changing Alpha-Blending to sharper will result in a  \"screen door\" effect.  Smoother "
       "will performe a slight slower without the \"screen door\" effect.  High detail is "
       "enabling the 22bit color filter.  Automatic settings allow your adapter to decide the "
       "settings for you.";
   Open();
-  EXPECT_EQ(window.Caption(), "Tarnolux Advanced Settings");
   EXPECT_EQ(window.Label1.Caption(), explanation);
   EXPECT_EQ(window.Label2.Caption(), explanation);
-  EXPECT_EQ(window.directAutoDet.Caption(), "Automatically Decide Detail Levels");
-  EXPECT_EQ(window.directsmootheR.Caption(), "Set Alpha-Blending To Smoother");
-  EXPECT_EQ(window.cancel.Caption(), "&Cancel");
-  EXPECT_EQ(window.framGlide.ForeColor(), forms::kLightYellow);
-  EXPECT_EQ(window.glidenormaL.Font().name, "MS Sans Serif");
   // The inner frames' captions do not show on the black background.
   EXPECT_EQ(window.Frame3.Caption(), "Frame1");
   EXPECT_EQ(window.Frame4.Caption(), "Frame2");
@@ -285,7 +279,6 @@ TEST_F(AdvancedTest, EnglishDesign) {
   window.directsharpeR.UserClick();
   window.directhigH.UserClick();
   EXPECT_EQ(Shown(), "1223");
-  EXPECT_EQ(host.pictures.size(), 3u);
 }
 
 TEST_F(AdvancedTest, DutchTexts) {

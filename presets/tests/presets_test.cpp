@@ -245,13 +245,5 @@ TEST_F(PresetsTest, DutchTextsAndHelpLines) {
   EXPECT_EQ(window.Label1.Caption(), "Kies een voorinstelling naar uw keuze");
 }
 
-TEST_F(PresetsTest, OtherLanguageValuesKeepEnglish) {
-  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "nl");
-  Open();
-  EXPECT_EQ(window.defaults.Caption(), "&Defaults");
-  window.fastest.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Sets up your Voodoo3 options for optimal performance.");
-}
-
 }  // namespace
 }  // namespace presets
