@@ -1,0 +1,377 @@
+#include "app/main_window.h"
+
+#include "app/texts.h"
+#include "forms/handoff.h"
+#include "registry/numbers.h"
+
+namespace app {
+
+namespace {
+
+using registry::kLocalMachine;
+
+// Driver values this window reads or writes.
+constexpr const char* kClockValue = "Grxclock";
+constexpr const char* kInfoClockValues[] = {"GFX Clock Speed", "Graphics Clock Speed",
+                                            "Memory Clock Speed"};
+constexpr const char* kLcdValue = "LCD";
+constexpr const char* kTvOutValue = "TV Out";
+constexpr const char* kGlideSwap = "FX_GLIDE_SWAPINTERVAL";
+constexpr const char* kGlideTextureMemory = "FX_GLIDE_TMU_MEMSIZE";
+constexpr const char* kGlideNoSplash = "FX_GLIDE_NO_SPLASH";
+constexpr const char* kGlideLodDither = "FX_GLIDE_LOD_DITHER";
+constexpr const char* kGlideAllocColor = "FX_GLIDE_ALLOC_COLOR";
+constexpr const char* kD3dSwap = "SSTH3_SWAPINTERVAL";
+constexpr const char* kD3dAntiAlias = "SSTH3_ANTIALIAS";
+constexpr const char* kGammaValues[] = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"};
+constexpr const char* kOverlayMode = "SSTH3_OVERLAYMODE";
+constexpr const char* kAlphaDitherMode = "SSTH3_ALPHADITHERMODE";
+
+constexpr const char* kLeftovers = "C:\\Windows\\System\\mnstr*";
+
+// The clock slider: 120 MHz at the top, 240 at the bottom.
+constexpr int kClockMin = 120;
+constexpr int kClockMax = 240;
+constexpr int kClockDesign = 140;
+
+// Layout in twips.
+constexpr int kMargin = 120;
+constexpr int kClientWidth = 6000;
+constexpr int kEmblemWidth = 765;
+constexpr int kBannerWidth = 2490;
+constexpr int kPictureHeight = 585;
+constexpr int kButtonTop = kMargin + kPictureHeight + kMargin;
+constexpr int kButtonWidth = 780;
+constexpr int kButtonGap = 50;
+constexpr int kButtonHeight = 345;
+constexpr int kFrameTop = kButtonTop + kButtonHeight + kMargin;
+// The check boxes: two lines each. Their width makes each caption's run of
+// blanks end the first line, so the bracketed part starts the second.
+constexpr int kCheckLeft = 150;
+constexpr int kCheckWidth = 3885;
+constexpr int kCheckHeight = 420;
+constexpr int kCheckStep = kCheckHeight + 60;
+constexpr int kCheckTop = 240;
+constexpr int kLineHeight = 210;
+constexpr int kBoxTextIndent = 240;  // past the box, where the caption starts
+constexpr int kOptionsFrameWidth = kCheckLeft + kCheckWidth + kCheckLeft;
+constexpr int kVsyncHeight = kCheckTop + 2 * kCheckStep + 60;
+constexpr int kMiscTop = kFrameTop + kVsyncHeight + kMargin;
+constexpr int kMiscHeight = kCheckTop + 5 * kCheckStep + 60;
+constexpr int kOptionsLeft = kClientWidth - kMargin - kOptionsFrameWidth;
+// The Speed frame fills the left column; "Clock/Memory" sits under it.
+constexpr int kSpeedWidth = kOptionsLeft - 2 * kMargin;
+constexpr int kLabelHeight = 240;
+constexpr int kSpeedHeight = kMiscTop + kMiscHeight - kFrameTop - kLabelHeight - 60;
+constexpr int kClockLabelTop = kFrameTop + kSpeedHeight + 60;
+constexpr int kClockLabelWidth = 1050;
+constexpr int kClockLabelWidthNl = 1170;
+constexpr int kSliderLeft = 360;
+constexpr int kSliderWidth = 255;
+constexpr int kCreditTop = kMiscTop + kMiscHeight + kMargin;
+constexpr int kClientHeight = kCreditTop + 2 * kLabelHeight + kMargin;
+
+// A value's text, or nothing when the value is absent. Text read from the
+// registry never holds a NUL, so a NUL fallback marks the absent value.
+std::optional<std::string> ReadPresent(registry::Registry& reg, const std::string& key,
+                                       const char* name) {
+  const std::string absent(1, '\0');
+  std::string text = reg.GetString(kLocalMachine, key, name, absent);
+  if (text == absent) return std::nullopt;
+  return text;
+}
+
+// A value that Apply keeps across the rebuild of the Glide and Direct3D
+// keys: written back exactly when it was there, left absent when not.
+struct Kept {
+  std::string key;
+  const char* name;
+  std::optional<std::string> text;
+
+  void Read(registry::Registry& reg) { text = ReadPresent(reg, key, name); }
+  void Restore(registry::Registry& reg) const {
+    if (text) reg.SaveString(kLocalMachine, key, name, *text);
+  }
+};
+
+}  // namespace
+
+MainWindow::MainWindow(forms::Program& program, registry::Registry& reg)
+    : forms::Form(program, "frmv3"), reg_(reg) {
+  Design();
+  DesignHover();
+  scrspeed.Change = [this] { OnScrspeedChange(); };
+  apply.Click = [this] { OnApplyClick(); };
+  cmdinfo.Click = [this] { Open(targets_.info); };
+  windowz.Click = [this] { Open(targets_.windows); };
+  preset.Click = [this] { OnPresetClick(); };
+  adv.Click = [this] { Open(targets_.advanced); };
+  refresh.Click = [this] { Open(targets_.refresh); };
+  gamma.Click = [this] { Open(targets_.gamma); };
+}
+
+void MainWindow::Design() {
+  SetCaption(kCaption);
+  SetClientSize(kClientWidth, kClientHeight);
+
+  Image1.Move(kMargin, kMargin, kEmblemWidth, kPictureHeight);
+  imgvoodoo3.Move((kClientWidth - kBannerWidth) / 2, kMargin, kBannerWidth, kPictureHeight);
+  Image2.Move(kClientWidth - kMargin - kEmblemWidth, kMargin, kEmblemWidth, kPictureHeight);
+
+  struct ButtonDesign {
+    forms::CommandButton& button;
+    const char* caption;
+  };
+  const ButtonDesign buttons[] = {{cmdinfo, kInfo}, {windowz, kWindows}, {preset, kPreset},
+                                  {adv, kAdvanced}, {apply, kApply},     {refresh, kRefresh},
+                                  {gamma, kGamma}};
+  int left = kMargin;
+  for (const ButtonDesign& design : buttons) {
+    design.button.Move(left, kButtonTop, kButtonWidth, kButtonHeight);
+    design.button.SetCaption(design.caption);
+    left += kButtonWidth + kButtonGap;
+  }
+
+  framclk.Move(kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
+  framclk.SetCaption(kSpeedFrame);
+  scrspeed.Move(kSliderLeft, kCheckTop + 60, kSliderWidth, kSpeedHeight - kCheckTop - 240);
+  scrspeed.SetRange(kClockMin, kClockMax, 1, 5);
+  scrspeed.SetValue(kClockDesign);
+  const int number_left = kSliderLeft + kSliderWidth + 90;
+  lblspeed.Move(number_left, (kSpeedHeight - kLabelHeight) / 2, kSpeedWidth - number_left - 60,
+                kLabelHeight);
+  Label1.Move(kMargin + (kSpeedWidth - kClockLabelWidth) / 2, kClockLabelTop, kClockLabelWidth,
+              kLabelHeight);
+  Label1.SetCaption(kClockMemory);
+
+  framVsync.Move(kOptionsLeft, kFrameTop, kOptionsFrameWidth, kVsyncHeight);
+  framVsync.SetCaption(kVsyncFrame);
+  crap.Move(kOptionsLeft, kMiscTop, kOptionsFrameWidth, kMiscHeight);
+  crap.SetCaption(kMiscFrame);
+  struct CheckDesign {
+    forms::CheckBox& box;
+    const char* caption;
+  };
+  const CheckDesign checks[] = {
+      {chkvd3d, kVsyncD3d},    {chkvg, kVsyncGlide},  {chkmipmap, kMipmap}, {chksplash, kSplash},
+      {chk2mb, kTextureLimit}, {chkanti, kAntiAlias}, {chktripple, kTriple}};
+  int row = 0;
+  for (const CheckDesign& design : checks) {
+    if (&design.box == &chkmipmap) row = 0;  // first of the Miscellaneous frame
+    design.box.Move(kCheckLeft, kCheckTop + row * kCheckStep, kCheckWidth, kCheckHeight);
+    design.box.SetCaption(design.caption);
+    ++row;
+  }
+  // The second line of the Dutch triple-buffering text. Empty in English,
+  // and hidden there so that it does not cover the box's own second line.
+  Label3.Move(kCheckLeft + kBoxTextIndent, chktripple.Top() + kLineHeight,
+              kCheckWidth - kBoxTextIndent, kLineHeight);
+  Label3.SetVisible(false);
+
+  Label2.Move(kMargin, kCreditTop, kClientWidth - 2 * kMargin, kLabelHeight);
+  Label2.SetCaption(kCredit);
+  Label4.Move(kMargin, kCreditTop + kLabelHeight, kClientWidth - 2 * kMargin, kLabelHeight);
+  Label4.SetCaption(kContact);
+
+  forms::UseDarkScheme(*this);
+}
+
+void MainWindow::DesignHover() {
+  hover_.Group(framVsync, {&framVsync, &chkvd3d, &chkvg});
+  hover_.Group(framclk, {&framclk, &Label1, &lblspeed});
+  hover_.Group(crap, {&crap, &chkmipmap, &chksplash, &chk2mb, &chkanti, &chktripple});
+  hover_.Rest({this, &imgvoodoo3, &Image1, &Image2, &Label2, &Label4});
+  hover_.Follow(Label1, framclk);
+}
+
+void MainWindow::UseDutchTexts() {
+  for (const DutchText& dutch : kDutchTexts) {
+    if (forms::Control* control = Find(dutch.control)) control->SetCaption(dutch.text);
+  }
+  // The longer "Klok/Geheugen" stays centred under the Speed frame.
+  Label1.Move(kMargin + (kSpeedWidth - kClockLabelWidthNl) / 2, kClockLabelTop, kClockLabelWidthNl,
+              kLabelHeight);
+  adv.SetFontName(kSmallFontName);
+  adv.SetFontSize(kSmallFontSize);
+  // The Dutch triple-buffering text is one line; Label3 is its second.
+  chktripple.SetHeight(kLineHeight);
+  Label3.SetVisible(true);
+}
+
+// ---- Load ----
+
+void MainWindow::OnLoad() {
+  RemoveLeftovers();
+  LoadPictures();
+  CheckLanguage();
+  FindDriver();
+  if (!adapter_) return OnNoDriver();
+  ClearTrayToolEntry();
+  LoadClock();
+  LoadOptions();
+  LoadModel();
+  UseFactoryClockIfMissing();
+}
+
+void MainWindow::RemoveLeftovers() { host().RemoveFiles(kLeftovers); }
+
+void MainWindow::LoadPictures() { forms::LoadTopPictures(imgvoodoo3, Image1, Image2); }
+
+// No language yet: the language window asks while this one loads hidden.
+void MainWindow::CheckLanguage() {
+  const std::string language =
+      reg_.GetString(kLocalMachine, registry::kProgramKey, registry::kLanguageValue);
+  language_chosen_ = !language.empty();
+  if (!language_chosen_) {
+    Hide();
+    if (language_window_) language_window_->Show();
+    return;
+  }
+  dutch_ = language == "2";
+  if (dutch_) UseDutchTexts();
+}
+
+void MainWindow::FindDriver() { adapter_ = registry::FindAdapter(reg_); }
+
+// Without a Voodoo3 nothing is written. While the language window is up
+// it stays silent; the next start, in the chosen language, says why.
+void MainWindow::OnNoDriver() {
+  if (!language_chosen_) return;
+  host().ShowMessage(dutch_ ? kNoDriverMessageNl : kNoDriverMessage, kMessageTitle);
+  program().End();
+}
+
+// The 3dfx tray tool's start-up entry starts nothing any more.
+void MainWindow::ClearTrayToolEntry() {
+  reg_.SaveString(kLocalMachine, registry::kRunKey, registry::kTrayToolValue, "");
+}
+
+// A stored clock outside the slider's range counts as missing, so that the
+// label never shows a number Apply would not write.
+void MainWindow::LoadClock() {
+  const auto clock =
+      registry::WholeNumber(reg_.GetString(kLocalMachine, adapter_->DefaultKey(), kClockValue));
+  if (!clock || !scrspeed.SetValue(*clock)) return;
+  lblspeed.SetCaption(registry::NumberText(scrspeed.Value()));
+}
+
+void MainWindow::LoadOptions() {
+  const std::string glide = adapter_->GlideKey();
+  const std::string d3d = adapter_->D3DKey();
+  auto text = [this](const std::string& key, const char* name) {
+    return reg_.GetString(kLocalMachine, key, name);
+  };
+  auto number = [&text](const std::string& key, const char* name) {
+    return registry::WholeNumber(text(key, name));
+  };
+  // A box takes the stored state itself; one it refuses stays clear.
+  auto take = [](forms::CheckBox& box, std::optional<std::int16_t> state) {
+    if (state) box.SetValue(*state);
+  };
+  auto tick_when = [](forms::CheckBox& box, bool ticked) {
+    if (ticked) box.SetValue(1);
+  };
+  take(chkanti, number(d3d, kD3dAntiAlias));
+  tick_when(chk2mb, number(glide, kGlideTextureMemory) == 2);
+  take(chksplash, number(glide, kGlideNoSplash));
+  take(chkmipmap, number(glide, kGlideLodDither));
+  tick_when(chktripple, number(glide, kGlideAllocColor) == 3);
+  tick_when(chkvg, text(glide, kGlideSwap) == "0");
+  tick_when(chkvd3d, text(d3d, kD3dSwap) == "0");
+}
+
+void MainWindow::LoadModel() {
+  const std::string info = adapter_->InfoKey();
+  const registry::CardModel model =
+      registry::ModelFromOutputs(reg_.GetString(kLocalMachine, info, kLcdValue),
+                                 reg_.GetString(kLocalMachine, info, kTvOutValue));
+  model_clock_ = registry::FactoryClock(model);
+  switch (model) {
+    case registry::CardModel::Voodoo3_3500:
+      SetCaption(Caption() + kModel3500);
+      break;
+    case registry::CardModel::Voodoo3_3000:
+      SetCaption(Caption() + kModel3000);
+      break;
+    case registry::CardModel::Voodoo3_2000:
+      SetCaption(Caption() + kModel2000);
+      break;
+  }
+}
+
+void MainWindow::UseFactoryClockIfMissing() {
+  if (!lblspeed.Caption().empty()) return;
+  scrspeed.SetValue(model_clock_);
+  lblspeed.SetCaption(registry::NumberText(model_clock_));
+}
+
+// ---- Clock and Apply ----
+
+void MainWindow::OnScrspeedChange() { lblspeed.SetCaption(registry::NumberText(scrspeed.Value())); }
+
+// Rebuilds the Glide and Direct3D keys from the check boxes, keeping the
+// gamma and mode values the other windows look after.
+void MainWindow::OnApplyClick() {
+  if (!adapter_) return;
+  const std::string glide = adapter_->GlideKey();
+  const std::string d3d = adapter_->D3DKey();
+  Kept gamma[] = {{glide, kGammaValues[0], {}}, {glide, kGammaValues[1], {}},
+                  {glide, kGammaValues[2], {}}, {d3d, kGammaValues[0], {}},
+                  {d3d, kGammaValues[1], {}},   {d3d, kGammaValues[2], {}}};
+  for (Kept& value : gamma) value.Read(reg_);
+  WriteClock();
+  Kept glide_overlay{glide, kOverlayMode, {}}, glide_alpha{glide, kAlphaDitherMode, {}};
+  Kept d3d_overlay{d3d, kOverlayMode, {}}, d3d_alpha{d3d, kAlphaDitherMode, {}};
+  for (Kept* mode : {&glide_overlay, &glide_alpha, &d3d_overlay, &d3d_alpha}) mode->Read(reg_);
+
+  reg_.DeleteKey(kLocalMachine, glide);
+  reg_.DeleteKey(kLocalMachine, d3d);
+
+  for (const Kept& value : gamma) value.Restore(reg_);
+  WriteOptions();
+  for (Kept* mode : {&glide_overlay, &glide_alpha, &d3d_alpha, &d3d_overlay}) mode->Restore(reg_);
+  host().ShowMessage(kRebootMessage, kMessageTitle);
+}
+
+void MainWindow::WriteClock() {
+  const std::string clock = registry::NumberText(scrspeed.Value());
+  reg_.SaveString(kLocalMachine, adapter_->DefaultKey(), kClockValue, clock);
+  for (const char* name : kInfoClockValues) {
+    reg_.SaveString(kLocalMachine, adapter_->InfoKey(), name, clock);
+  }
+}
+
+// Only a ticked box writes; an unticked or greyed one leaves its value
+// absent, which the driver reads as its own default.
+void MainWindow::WriteOptions() {
+  const std::string glide = adapter_->GlideKey();
+  const std::string d3d = adapter_->D3DKey();
+  struct Option {
+    const forms::CheckBox& box;
+    const std::string& key;
+    const char* name;
+    const char* text;
+  };
+  const Option options[] = {
+      {chkvg, glide, kGlideSwap, "0"},           {chkvd3d, d3d, kD3dSwap, "0"},
+      {chkanti, d3d, kD3dAntiAlias, "1"},        {chk2mb, glide, kGlideTextureMemory, "2"},
+      {chksplash, glide, kGlideNoSplash, "1"},   {chkmipmap, glide, kGlideLodDither, "1"},
+      {chktripple, glide, kGlideAllocColor, "3"}};
+  for (const Option& option : options) {
+    if (option.box.Value() == 1)
+      reg_.SaveString(kLocalMachine, option.key, option.name, option.text);
+  }
+}
+
+// ---- Hand-off ----
+
+void MainWindow::Open(forms::Form* target) {
+  if (target) forms::OpenAt(*target, *this);
+}
+
+// The presets window opens centred on this one.
+void MainWindow::OnPresetClick() {
+  if (targets_.presets) forms::OpenCentred(*targets_.presets, *this);
+}
+
+}  // namespace app
