@@ -28,14 +28,6 @@ struct LanguageTest : ::testing::Test {
   }
 };
 
-TEST_F(LanguageTest, TheWindowAsksInEnglish) {
-  LanguageWindow& w = run.language_window();
-  EXPECT_TRUE(w.Visible());
-  EXPECT_EQ(w.Caption(), "Language");
-  EXPECT_EQ(w.Command2.Caption(), "&English");
-  EXPECT_EQ(w.Command1.Caption(), "&Dutch");
-}
-
 TEST_F(LanguageTest, DutchStoresTwoAndEnds) {
   run.language_window().Command1.UserClick();
   EXPECT_EQ(Language(), "2");

@@ -1,0 +1,207 @@
+// The main journeys on real windows and the real registry, under Wine.
+#include <doctest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/tarnolux.h"
+#include "forms/handoff.h"
+#include "forms/win32/automation.h"
+#include "forms/win32/win32_host.h"
+#include "registry/registry.h"
+#include "registry/win32_store.h"
+
+namespace {
+
+using forms::automation::FindControl;
+using forms::automation::FindForm;
+using forms::automation::Shown;
+using forms::automation::Text;
+using registry::kLocalMachine;
+
+const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kShellex = kDriver + "\\shellex";
+const std::string kInfo = kShellex + "\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+constexpr const char* kProgramKey = "Software\\Tarno";
+
+// A Voodoo3 3000 at display key 9 (the scan's first), its clock missing;
+// everything seeded here goes again at the end.
+struct Machine {
+  registry::Win32Store store;
+  registry::Registry reg{store};
+
+  Machine() {
+    Clean();
+    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    reg.SaveString(kLocalMachine, kInfo, "LCD", "Not Supported");
+    reg.SaveString(kLocalMachine, kInfo, "TV Out", "Supported");
+  }
+  ~Machine() { Clean(); }
+
+  // Keys with subkeys cannot be deleted: leaves first.
+  void Clean() {
+    std::string info = kInfo;
+    while (info.size() > kDriver.size()) {
+      reg.DeleteKey(kLocalMachine, info);
+      info.erase(info.rfind('\\'));
+    }
+    for (const char* sub : {"\\Glide", "\\D3D", "\\DEFAULT", ""}) {
+      reg.DeleteKey(kLocalMachine, kDriver + sub);
+    }
+    reg.DeleteKey(kLocalMachine, kProgramKey);
+  }
+  std::string Get(const std::string& key, const char* name) {
+    return reg.GetString(kLocalMachine, key, name, "<absent>");
+  }
+};
+
+// One program run in this process: ending it hides its windows and
+// returns here instead of ending the test.
+struct Run {
+  forms::win32::Win32Host host;
+  app::Tarnolux tarnolux;
+  forms::automation::Robot robot{host};
+  bool ended = false;
+
+  explicit Run(Machine& machine) : tarnolux(host, machine.store) {
+    host.on_end = [this] { ended = true; };
+    tarnolux.Start();
+    robot.Pump();
+  }
+};
+
+// Another window to hand off to: its OK returns to the opener.
+struct StandIn : forms::Form {
+  forms::CommandButton ok{*this, "ok"};
+  explicit StandIn(forms::Program& program) : forms::Form(program, "frmgamma") {
+    SetCaption("Stand-in");
+    SetClientSize(4000, 3000);
+    ok.Move(120, 120, 1200, 345);
+    ok.SetCaption("&OK");
+    ok.Click = [this] { forms::ReturnToOpener(*this); };
+  }
+};
+
+TEST_CASE("the first start asks for the language, and Dutch shows from the next start") {
+  Machine machine;
+  {
+    Run run(machine);
+    HWND language = FindForm("FrmLanguage");
+    REQUIRE(language);
+    CHECK(Shown(language));
+    HWND main = FindForm("frmv3");
+    CHECK((!main || !Shown(main)));
+    run.robot.Click(FindControl(language, "Command1"));
+    CHECK(run.ended);
+    CHECK(machine.Get(kProgramKey, "Language") == "2");
+  }
+  Run run(machine);
+  HWND main = FindForm("frmv3");
+  REQUIRE(main);
+  CHECK(Shown(main));
+  CHECK(Text(main) == "Tarnolux 1.7 (Voodoo3 3000)");
+  CHECK(Text(FindControl(main, "apply")) == "Toepassen");
+  CHECK(Text(FindControl(main, "Label1")) == "Klok/Geheugen");
+  CHECK(Text(FindControl(main, "crap")) == "Allerlei");
+  CHECK(Text(FindControl(main, "Label3")) ==
+        "(Betere prestaties bij spellen die het ondersteunen)");
+  CHECK(Text(FindControl(main, "cmdinfo")) == "&Info");
+}
+
+TEST_CASE("the clock follows the slider, Apply writes it, and the frames light up") {
+  Machine machine;
+  machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
+  machine.reg.SaveString(kLocalMachine, kDriver + "\\Glide", "SSTH3_RGAMMA", "1.5");
+  Run run(machine);
+  HWND main = FindForm("frmv3");
+  REQUIRE(main);
+  HWND bar = FindControl(main, "scrspeed");
+  HWND label = FindControl(main, "lblspeed");
+  CHECK(forms::automation::ScrollPos(bar) == 166);  // the factory clock of a 3000
+  CHECK(Text(label) == "166");
+
+  run.robot.Track(bar, 150);
+  run.robot.Track(bar, 190);
+  run.robot.Release(bar, 183);
+  CHECK(forms::automation::ScrollPos(bar) == 183);
+  CHECK(Text(label) == "183");
+  run.robot.Scroll(bar, SB_PAGEDOWN);
+  run.robot.Scroll(bar, SB_LINEUP);
+  CHECK(Text(label) == "187");
+
+  {
+    forms::automation::MessageBoxes boxes;
+    run.robot.Click(FindControl(main, "apply"));
+    REQUIRE(boxes.seen().size() == 1);
+    CHECK(boxes.seen()[0].text == "You must reboot for some settings to take effect.");
+    CHECK(boxes.seen()[0].title == "Tarnolux");
+    CHECK(!boxes.seen()[0].icon);
+  }
+  CHECK(machine.Get(kDriver + "\\DEFAULT", "Grxclock") == "187");
+  for (const char* name : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
+    CHECK(machine.Get(kInfo, name) == "187");
+  }
+  CHECK(machine.Get(kDriver + "\\Glide", "SSTH3_RGAMMA") == "1.5");
+  CHECK(machine.Get(kDriver + "\\Glide", "SSTH3_GGAMMA") == "<absent>");
+  CHECK(Shown(main));
+
+  using forms::automation::ForeColor;
+  run.robot.MouseOver(FindControl(main, "chkvg"));
+  CHECK(ForeColor(FindControl(main, "framVsync")) == forms::kRed);
+  CHECK(ForeColor(FindControl(main, "framclk")) == forms::kLightYellow);
+  run.robot.MouseOver(label);
+  CHECK(ForeColor(FindControl(main, "framVsync")) == forms::kLightYellow);
+  CHECK(ForeColor(FindControl(main, "framclk")) == forms::kRed);
+  CHECK(ForeColor(FindControl(main, "Label1")) == forms::kRed);
+}
+
+TEST_CASE("a button hands off to its window, which hands back where it was moved to") {
+  Machine machine;
+  machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
+  Run run(machine);
+  StandIn other(run.tarnolux.program());
+  app::MainTargets targets;
+  targets.gamma = &other;
+  run.tarnolux.main_window().SetTargets(targets);
+  HWND main = FindForm("frmv3");
+  REQUIRE(main);
+  const RECT start = forms::automation::ScreenRect(main);
+
+  run.robot.Click(FindControl(main, "gamma"));
+  HWND window = FindForm("frmgamma");
+  REQUIRE(window);
+  CHECK(Shown(window));
+  CHECK(!Shown(main));
+  RECT at = forms::automation::ScreenRect(window);
+  CHECK(at.left == start.left);
+  CHECK(at.top == start.top);
+
+  SetWindowPos(window, nullptr, at.left + 45, at.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  run.robot.Pump();
+  run.robot.Click(FindControl(window, "ok"));
+  CHECK(Shown(main));
+  CHECK(!Shown(window));
+  const RECT back = forms::automation::ScreenRect(main);
+  CHECK(back.left == at.left + 45);
+  CHECK(back.top == at.top + 30);
+}
+
+TEST_CASE("Alt+A moves between Advanced and Apply without pressing either") {
+  Machine machine;
+  machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
+  Run run(machine);
+  HWND main = FindForm("frmv3");
+  REQUIRE(main);
+  forms::automation::MessageBoxes boxes;
+  run.robot.AltKey('a');
+  CHECK(forms::automation::FocusedControl() == FindControl(main, "adv"));
+  run.robot.AltKey('a');
+  CHECK(forms::automation::FocusedControl() == FindControl(main, "apply"));
+  run.robot.AltKey('a');
+  CHECK(forms::automation::FocusedControl() == FindControl(main, "adv"));
+  CHECK(boxes.seen().empty());
+  CHECK(machine.Get(kDriver + "\\DEFAULT", "Grxclock") == "<absent>");
+}
+
+}  // namespace
