@@ -34,17 +34,19 @@ constexpr int kClockMin = 120;
 constexpr int kClockMax = 240;
 constexpr int kClockDesign = 140;
 
-// Layout in twips.
+// Layout in twips: the pictures along the top; below them the Speed
+// frame on the left, the option frames in the middle, the buttons on the
+// right; the credit at the bottom.
 constexpr int kMargin = 120;
-constexpr int kClientWidth = 6000;
+constexpr int kClientWidth = 6840;
 constexpr int kEmblemWidth = 765;
 constexpr int kBannerWidth = 2490;
 constexpr int kPictureHeight = 585;
-constexpr int kButtonTop = kMargin + kPictureHeight + kMargin;
-constexpr int kButtonWidth = 780;
-constexpr int kButtonGap = 50;
+constexpr int kFrameTop = kMargin + kPictureHeight + kMargin;
+constexpr int kButtonWidth = 1080;
 constexpr int kButtonHeight = 345;
-constexpr int kFrameTop = kButtonTop + kButtonHeight + kMargin;
+constexpr int kButtonStep = kButtonHeight + 60;
+constexpr int kButtonLeft = kClientWidth - kMargin - kButtonWidth;
 // The check boxes: two lines each. Their width makes each caption's run of
 // blanks end the first line, so the bracketed part starts the second.
 constexpr int kCheckLeft = 150;
@@ -54,11 +56,11 @@ constexpr int kCheckStep = kCheckHeight + 60;
 constexpr int kCheckTop = 240;
 constexpr int kLineHeight = 210;
 constexpr int kBoxTextIndent = 240;  // past the box, where the caption starts
-constexpr int kOptionsFrameWidth = kCheckLeft + kCheckWidth + kCheckLeft;
+constexpr int kOptionsWidth = kCheckLeft + kCheckWidth + kCheckLeft;
+constexpr int kOptionsLeft = kButtonLeft - kMargin - kOptionsWidth;
 constexpr int kVsyncHeight = kCheckTop + 2 * kCheckStep + 60;
 constexpr int kMiscTop = kFrameTop + kVsyncHeight + kMargin;
 constexpr int kMiscHeight = kCheckTop + 5 * kCheckStep + 60;
-constexpr int kOptionsLeft = kClientWidth - kMargin - kOptionsFrameWidth;
 // The Speed frame fills the left column; "Clock/Memory" sits under it.
 constexpr int kSpeedWidth = kOptionsLeft - 2 * kMargin;
 constexpr int kLabelHeight = 240;
@@ -66,7 +68,7 @@ constexpr int kSpeedHeight = kMiscTop + kMiscHeight - kFrameTop - kLabelHeight -
 constexpr int kClockLabelTop = kFrameTop + kSpeedHeight + 60;
 constexpr int kClockLabelWidth = 1050;
 constexpr int kClockLabelWidthNl = 1170;
-constexpr int kSliderLeft = 360;
+constexpr int kSliderLeft = 180;
 constexpr int kSliderWidth = 255;
 constexpr int kCreditTop = kMiscTop + kMiscHeight + kMargin;
 constexpr int kClientHeight = kCreditTop + 2 * kLabelHeight + kMargin;
@@ -118,20 +120,6 @@ void MainWindow::Design() {
   imgvoodoo3.Move((kClientWidth - kBannerWidth) / 2, kMargin, kBannerWidth, kPictureHeight);
   Image2.Move(kClientWidth - kMargin - kEmblemWidth, kMargin, kEmblemWidth, kPictureHeight);
 
-  struct ButtonDesign {
-    forms::CommandButton& button;
-    const char* caption;
-  };
-  const ButtonDesign buttons[] = {{cmdinfo, kInfo}, {windowz, kWindows}, {preset, kPreset},
-                                  {adv, kAdvanced}, {apply, kApply},     {refresh, kRefresh},
-                                  {gamma, kGamma}};
-  int left = kMargin;
-  for (const ButtonDesign& design : buttons) {
-    design.button.Move(left, kButtonTop, kButtonWidth, kButtonHeight);
-    design.button.SetCaption(design.caption);
-    left += kButtonWidth + kButtonGap;
-  }
-
   framclk.Move(kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
   framclk.SetCaption(kSpeedFrame);
   scrspeed.Move(kSliderLeft, kCheckTop + 60, kSliderWidth, kSpeedHeight - kCheckTop - 240);
@@ -144,9 +132,9 @@ void MainWindow::Design() {
               kLabelHeight);
   Label1.SetCaption(kClockMemory);
 
-  framVsync.Move(kOptionsLeft, kFrameTop, kOptionsFrameWidth, kVsyncHeight);
+  framVsync.Move(kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
   framVsync.SetCaption(kVsyncFrame);
-  crap.Move(kOptionsLeft, kMiscTop, kOptionsFrameWidth, kMiscHeight);
+  crap.Move(kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
   crap.SetCaption(kMiscFrame);
   struct CheckDesign {
     forms::CheckBox& box;
@@ -167,6 +155,20 @@ void MainWindow::Design() {
   Label3.Move(kCheckLeft + kBoxTextIndent, chktripple.Top() + kLineHeight,
               kCheckWidth - kBoxTextIndent, kLineHeight);
   Label3.SetVisible(false);
+
+  struct ButtonDesign {
+    forms::CommandButton& button;
+    const char* caption;
+  };
+  const ButtonDesign buttons[] = {{cmdinfo, kInfo}, {windowz, kWindows}, {preset, kPreset},
+                                  {adv, kAdvanced}, {apply, kApply},     {refresh, kRefresh},
+                                  {gamma, kGamma}};
+  int top = kFrameTop;
+  for (const ButtonDesign& design : buttons) {
+    design.button.Move(kButtonLeft, top, kButtonWidth, kButtonHeight);
+    design.button.SetCaption(design.caption);
+    top += kButtonStep;
+  }
 
   Label2.Move(kMargin, kCreditTop, kClientWidth - 2 * kMargin, kLabelHeight);
   Label2.SetCaption(kCredit);

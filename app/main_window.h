@@ -33,19 +33,12 @@ class MainWindow : public forms::Form {
   // The window that asks for the language when none is chosen yet.
   void SetLanguageWindow(forms::Form* language) { language_window_ = language; }
 
-  // Controls in tab order: pictures, the buttons' row, the Speed frame on
-  // the left, the Vsync and Miscellaneous frames on the right, the labels
-  // below.
+  // Controls in tab order: the pictures, the Speed frame on the left,
+  // the Vsync and Miscellaneous frames in the middle, the buttons on the
+  // right, the labels below.
   forms::Image Image1{*this, "Image1"};
   forms::Image imgvoodoo3{*this, "imgvoodoo3"};
   forms::Image Image2{*this, "Image2"};
-  forms::CommandButton cmdinfo{*this, "cmdinfo"};
-  forms::CommandButton windowz{*this, "windowz"};
-  forms::CommandButton preset{*this, "preset"};
-  forms::CommandButton adv{*this, "adv"};
-  forms::CommandButton apply{*this, "apply"};
-  forms::CommandButton refresh{*this, "refresh"};
-  forms::CommandButton gamma{*this, "gamma"};
 
   forms::Frame framclk{*this, "framclk"};
   forms::ScrollBar scrspeed{framclk, "scrspeed", forms::Orientation::Vertical};
@@ -62,6 +55,14 @@ class MainWindow : public forms::Form {
   forms::CheckBox chkanti{crap, "chkanti"};
   forms::CheckBox chktripple{crap, "chktripple"};
   forms::Label Label3{crap, "Label3"};
+
+  forms::CommandButton cmdinfo{*this, "cmdinfo"};
+  forms::CommandButton windowz{*this, "windowz"};
+  forms::CommandButton preset{*this, "preset"};
+  forms::CommandButton adv{*this, "adv"};
+  forms::CommandButton apply{*this, "apply"};
+  forms::CommandButton refresh{*this, "refresh"};
+  forms::CommandButton gamma{*this, "gamma"};
 
   forms::Label Label1{*this, "Label1"};
   // The credit and the contact line.

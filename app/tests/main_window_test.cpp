@@ -526,8 +526,8 @@ TEST_F(DesignTest, ControlsFitAndDoNotOverlapInEitherLanguage) {
   }
 }
 
-// Windows 98 dialog keys: Tab walks the layout top to bottom, and with no
-// OK there is no default button for Enter to press.
+// Windows 98 dialog keys: Tab walks the columns left to right, each top
+// to bottom, and with no OK there is no default button for Enter to press.
 TEST_F(DesignTest, KeyboardOrderAndNoDefaultButton) {
   SeedCard();
   SetLanguage("1");
@@ -536,10 +536,9 @@ TEST_F(DesignTest, KeyboardOrderAndNoDefaultButton) {
   for (forms::Control* c : w.AllControls()) {
     if (c->TabStop()) tab.push_back(c->Name());
   }
-  EXPECT_EQ(tab,
-            std::vector<std::string>({"cmdinfo", "windowz", "preset", "adv", "apply", "refresh",
-                                      "gamma", "scrspeed", "chkvd3d", "chkvg", "chkmipmap",
-                                      "chksplash", "chk2mb", "chkanti", "chktripple"}));
+  EXPECT_EQ(tab, std::vector<std::string>({"scrspeed", "chkvd3d", "chkvg", "chkmipmap", "chksplash",
+                                           "chk2mb", "chkanti", "chktripple", "cmdinfo", "windowz",
+                                           "preset", "adv", "apply", "refresh", "gamma"}));
   EXPECT_EQ(w.DefaultButton(), nullptr);
   EXPECT_EQ(w.CancelButton(), nullptr);
 }
