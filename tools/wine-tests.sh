@@ -14,6 +14,10 @@ export TARNOLUX_WINEPREFIX="$build/prefix"
 export WINEPREFIX="$TARNOLUX_WINEPREFIX"
 "$here/wine-prefix.sh" "$WINEPREFIX"
 "$here/wineserver.sh" -p
+# Start Wine's background services now, with their output going nowhere:
+# started by the first test program they would inherit CTest's pipes and
+# keep it waiting until the time-out after the tests have passed.
+"$WINE64" cmd /c exit >/dev/null 2>&1 </dev/null || true
 status=0
 (cd "$build" && ctest --output-on-failure "$@") || status=$?
 "$here/wineserver.sh" -k 2>/dev/null || true
