@@ -35,10 +35,6 @@ void InfoWindow::Layout() {
   framinfo.Move(120, 840, 5535, 4575);
   framinfo.SetFontBold(true);
   PlaceLine(lblproduct, texts::kProduct, Label3, 840, 240, 3855);
-  Label15.SetCaption(texts::kAbout);
-  Label15.Move(3120, 360, 2055, 3615);
-  Label15.SetFontSize(9.75);
-  Label15.SetFontBold(true);
   PlaceLine(lblHardVersion, texts::kHardVersion, Label4, 1560, 600, 3255);
   PlaceLine(lblManufact, texts::kManufacturer, Label5, 1200, 960, 3855);
   PlaceLine(lblBusType, texts::kBusType, Label6, 960, 1320, 3975);
@@ -50,6 +46,10 @@ void InfoWindow::Layout() {
   PlaceLine(lblBIOSVersion, texts::kBiosVersion, Label12, 1200, 3480, 3135);
   PlaceLine(lblTVOut, texts::kTvOut, Label13, 720, 3840, 4095);
   PlaceLine(lblLCD, texts::kLcd, Label14, 600, 4200, 4575);
+  Label15.SetCaption(texts::kAbout);
+  Label15.Move(3120, 360, 2055, 3615);
+  Label15.SetFontSize(9.75);
+  Label15.SetFontBold(true);
 
   framDriver.SetCaption(texts::kDriverFrame);
   framDriver.Move(120, 5520, 5535, 735);

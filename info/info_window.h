@@ -26,7 +26,6 @@ class InfoWindow : public forms::Form {
   forms::Frame framinfo{*this, "framinfo"};
   forms::Label lblproduct{framinfo, "lblproduct"};
   forms::Label Label3{framinfo, "Label3"};
-  forms::Label Label15{framinfo, "Label15"};
   forms::Label lblHardVersion{framinfo, "lblHardVersion"};
   forms::Label Label4{framinfo, "Label4"};
   forms::Label lblManufact{framinfo, "lblManufact"};
@@ -49,6 +48,9 @@ class InfoWindow : public forms::Form {
   forms::Label Label13{framinfo, "Label13"};
   forms::Label lblLCD{framinfo, "lblLCD"};
   forms::Label Label14{framinfo, "Label14"};
+  // Last in the frame, so that it draws over the value labels' empty
+  // right ends, which reach under it.
+  forms::Label Label15{framinfo, "Label15"};
 
   forms::Frame framDriver{*this, "framDriver"};
   forms::Label lblDVersion{framDriver, "lblDVersion"};

@@ -1,0 +1,157 @@
+// The information window on real windows and the real registry, opened
+// from the real main window, under Wine.
+#include <doctest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "app/tarnolux.h"
+#include "forms/win32/automation.h"
+#include "forms/win32/win32_host.h"
+#include "info/info_window.h"
+#include "registry/registry.h"
+#include "registry/win32_store.h"
+
+namespace {
+
+using forms::automation::FindControl;
+using forms::automation::FindForm;
+using forms::automation::ForeColor;
+using forms::automation::Shown;
+using forms::automation::Text;
+using registry::kLocalMachine;
+
+const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kInfo =
+    kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+
+// Names are global atoms, which ignore letter case: once the main
+// window's "Label2" is named, this window's "label2" reads back as that.
+HWND FindIgnoringCase(HWND form, const char* name) {
+  struct Search {
+    const char* name;
+    HWND found;
+  } search{name, nullptr};
+  EnumChildWindows(
+      form,
+      [](HWND hwnd, LPARAM lparam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lparam);
+        if (lstrcmpiA(forms::automation::NameOf(hwnd).c_str(), s->name) != 0) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A Voodoo3 3500 at display key 9; everything seeded here goes again at
+// the end.
+struct Machine {
+  registry::Win32Store store;
+  registry::Registry reg{store};
+
+  explicit Machine(const char* language) {
+    Clean();
+    reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", language);
+    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    reg.SaveString(kLocalMachine, kDriver, "Ver", "4.12.01.1222");
+    reg.SaveString(kLocalMachine, kInfo, "LCD", "Supported");
+    reg.SaveString(kLocalMachine, kInfo, "TV Out", "Supported");
+    reg.SaveString(kLocalMachine, kInfo, "GFX Clock Speed", "183");
+    reg.SaveString(kLocalMachine, kInfo, "Total Video Memory", "16 MB");
+  }
+  ~Machine() { Clean(); }
+
+  // Keys with subkeys cannot be deleted: leaves first.
+  void Clean() {
+    std::string info = kInfo;
+    while (info.size() > kDriver.size()) {
+      reg.DeleteKey(kLocalMachine, info);
+      info.erase(info.rfind('\\'));
+    }
+    for (const char* sub : {"\\Glide", "\\D3D", "\\DEFAULT", ""}) {
+      reg.DeleteKey(kLocalMachine, kDriver + sub);
+    }
+    reg.DeleteKey(kLocalMachine, "Software\\Tarno");
+  }
+};
+
+// One program run in this process, the information window wired to the
+// main window's "&Info"; ending it returns here.
+struct Run {
+  forms::win32::Win32Host host;
+  app::Tarnolux tarnolux;
+  info::InfoWindow info;
+  forms::automation::Robot robot{host};
+  bool ended = false;
+
+  explicit Run(Machine& machine)
+      : tarnolux(host, machine.store), info(tarnolux.program(), tarnolux.reg()) {
+    host.on_end = [this] { ended = true; };
+    app::MainTargets targets;
+    targets.info = &info;
+    tarnolux.main_window().SetTargets(targets);
+    tarnolux.Start();
+    robot.Pump();
+  }
+};
+
+TEST_CASE("Info opens at the main window's place, shows the card and goes back") {
+  Machine machine("1");
+  Run run(machine);
+  HWND main = FindForm("frmv3");
+  REQUIRE(main);
+  const RECT start = forms::automation::ScreenRect(main);
+  run.robot.Click(FindControl(main, "cmdinfo"));
+  HWND window = FindForm("frminfo");
+  REQUIRE(window);
+  CHECK(Shown(window));
+  CHECK(!Shown(main));
+  CHECK(forms::automation::ScreenRect(window).left == start.left);
+  CHECK(forms::automation::ScreenRect(window).top == start.top);
+
+  CHECK(Text(window) == "Tarnolux Adapter Information");
+  CHECK(Text(FindControl(window, "framinfo")) == " Voodoo3 3500 Information");
+  CHECK(Text(FindControl(window, "Label3")) == "3dfx Voodoo3");
+  CHECK(Text(FindControl(window, "Label8")) == "16 MB");
+  CHECK(Text(FindControl(window, "Label11")) == "183");
+  CHECK(Text(FindControl(window, "Label9")) == "");
+  CHECK(Text(FindIgnoringCase(window, "label2")) == "4.12.01.1222");
+
+  run.robot.MouseOver(FindControl(window, "Label14"));
+  CHECK(ForeColor(FindControl(window, "framinfo")) == forms::kRed);
+  CHECK(ForeColor(FindControl(window, "framDriver")) == forms::kLightYellow);
+  run.robot.MouseOver(FindControl(window, "lblProvider"));
+  CHECK(ForeColor(FindControl(window, "framinfo")) == forms::kLightYellow);
+  CHECK(ForeColor(FindControl(window, "framDriver")) == forms::kRed);
+
+  run.robot.Click(FindControl(window, "back"));
+  CHECK(Shown(main));
+  CHECK(!Shown(window));
+  CHECK(!run.ended);
+
+  // A second opening shows the same window; "&Exit" ends everything.
+  run.robot.Click(FindControl(main, "cmdinfo"));
+  CHECK(Shown(window));
+  run.robot.Click(FindControl(window, "quitcmd"));
+  CHECK(run.ended);
+}
+
+TEST_CASE("in Dutch the window speaks Dutch and its close box ends the program") {
+  Machine machine("2");
+  Run run(machine);
+  HWND main = FindForm("frmv3");
+  REQUIRE(main);
+  run.robot.Click(FindControl(main, "cmdinfo"));
+  HWND window = FindForm("frminfo");
+  REQUIRE(window);
+  CHECK(Text(FindControl(window, "framinfo")) == "Voodoo3 3500 Informatie");
+  CHECK(Text(FindControl(window, "quitcmd")) == "Verlaten");
+  CHECK(Text(FindControl(window, "framDriver")) == "Driver  informatie");
+  CHECK(Text(FindControl(window, "lblTotalMemory")) == "Totale geheugenhoeveelheid:");
+  run.robot.Close(window);
+  CHECK(run.ended);
+  CHECK(!Shown(main));
+}
+
+}  // namespace
