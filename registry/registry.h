@@ -1,7 +1,8 @@
 // The five registry procedures every window uses. They open or create the
 // key, do one thing, close it and never report a failure: a value that
 // cannot be read reads as the caller's default, a write that fails is
-// lost. A path with a trailing backslash names the same key.
+// lost. A path with a trailing backslash names the same key. Paths, names
+// and strings are UTF-8; the store converts them to its code page.
 #pragma once
 
 #include <cstdint>
@@ -22,12 +23,14 @@ class Registry {
                   const std::string& data);
   std::int32_t GetDWord(Hkey root, const std::string& path, const std::string& name,
                         std::int32_t fallback = 0);
-  void SaveDWord(Hkey root, const std::string& path, const std::string& name,
-                 std::int32_t value);
+  void SaveDWord(Hkey root, const std::string& path, const std::string& name, std::int32_t value);
 
   Store& store() { return store_; }
 
  private:
+  // The store's form of a key path: no trailing "\", in its code page.
+  std::string KeyPath(const std::string& path);
+
   Store& store_;
 };
 
