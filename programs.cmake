@@ -1,0 +1,47 @@
+# The two shipped programs, Tarnolux.exe and Uninstall.exe, in the root of
+# a Windows build tree. Each is built from its real entry file once the
+# parts that file needs are there, and until then from a placeholder that
+# only shows a message. The i686 build checks that both load on Windows
+# 95/98.
+if(WIN32)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/app/main_win32.cpp AND TARGET tarnolux_app
+     AND TARGET tarnolux_forms_win32)
+    add_executable(Tarnolux WIN32 app/main_win32.cpp)
+    target_link_libraries(Tarnolux PRIVATE tarnolux_app tarnolux_forms_win32
+                          tarnolux_registry_win32)
+  else()
+    # Runs the adapter scan on the real registry and says what it found.
+    add_executable(Tarnolux WIN32 placeholder/tarnolux_main.cpp)
+    target_link_libraries(Tarnolux PRIVATE tarnolux_registry_win32 user32)
+  endif()
+
+  if(EXISTS ${CMAKE_SOURCE_DIR}/uninstall/main_win32.cpp AND TARGET tarnolux_uninstall
+     AND TARGET tarnolux_forms_win32)
+    add_executable(Uninstall WIN32 uninstall/main_win32.cpp)
+    if(EXISTS ${CMAKE_SOURCE_DIR}/uninstall/lean_runtime.cpp)
+      target_sources(Uninstall PRIVATE uninstall/lean_runtime.cpp)
+    endif()
+    target_link_libraries(Uninstall PRIVATE tarnolux_uninstall tarnolux_forms_win32
+                          tarnolux_registry_win32)
+  else()
+    add_executable(Uninstall WIN32 placeholder/uninstall_main.cpp)
+    target_link_libraries(Uninstall PRIVATE user32)
+  endif()
+
+  # Icon and version resources, when the art is there.
+  if(TARGET tarnolux_res AND TARGET uninstall_res)
+    target_link_libraries(Tarnolux PRIVATE tarnolux_res)
+    target_link_libraries(Uninstall PRIVATE uninstall_res)
+  endif()
+
+  foreach(program Tarnolux Uninstall)
+    target_link_options(${program} PRIVATE -mwindows)
+    set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  endforeach()
+
+  if(TARNOLUX_KIND STREQUAL "win32")
+    add_test(NAME win9x_check
+             COMMAND python3 ${TARNOLUX_SHARED}/win9x/check $<TARGET_FILE:Tarnolux>
+                     $<TARGET_FILE:Uninstall>)
+  endif()
+endif()
