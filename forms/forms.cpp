@@ -208,6 +208,7 @@ Form::Form(Program& program, const std::string& name) : Widget(name), program_(p
 }
 
 Form::~Form() {
+  program_.host().FormDestroyed(*this);
   auto& forms = program_.forms_;
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
 }

@@ -32,6 +32,8 @@ class Host {
   virtual void SetFocus(Control& control) = 0;
   // Ends the process; nothing runs after it.
   virtual void EndProgram() = 0;
+  // The form is being destroyed: drop whatever the host keeps for it.
+  virtual void FormDestroyed(Form&) {}
 };
 
 // `folder` and `file` joined by exactly one backslash ("C:\" + "a.jpg"

@@ -1,0 +1,34 @@
+// What every window of the host shares: the screen's units, the GDI
+// objects in use, the loaded pictures and the guard against feedback.
+#pragma once
+
+#include <windows.h>
+
+#include "forms/win32/gdi.h"
+#include "forms/win32/pictures.h"
+
+namespace forms::win32 {
+
+struct Context {
+  HINSTANCE instance = nullptr;
+  Screen screen;
+  GdiCache gdi{screen};
+  Pictures pictures;
+  // Above zero while the host writes the model's state into native
+  // controls: notifications raised then are echoes, not user input.
+  int applying = 0;
+};
+
+// Marks the model->native direction for as long as it lives.
+class Applying {
+ public:
+  explicit Applying(Context& context) : context_(context) { ++context_.applying; }
+  ~Applying() { --context_.applying; }
+  Applying(const Applying&) = delete;
+  Applying& operator=(const Applying&) = delete;
+
+ private:
+  Context& context_;
+};
+
+}  // namespace forms::win32

@@ -1,0 +1,46 @@
+#include "forms/win32/pictures.h"
+
+#include <ole2.h>
+#include <olectl.h>
+
+#include "forms/win32/text.h"
+
+namespace forms::win32 {
+
+Pictures::~Pictures() {
+  for (auto& entry : loaded_) entry.second->Release();
+}
+
+bool Pictures::Load(const std::string& path) {
+  // The wide path as Windows 95 would make it from the ANSI one.
+  const std::string ansi = Utf8ToAnsi(path);
+  if (ansi.empty()) return false;
+  const int size = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
+  if (size <= 0) return false;
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0], size);
+
+  IPicture* picture = nullptr;
+  HRESULT result =
+      OleLoadPicturePath(&wide[0], nullptr, 0, 0, IID_IPicture, reinterpret_cast<void**>(&picture));
+  if (FAILED(result) || !picture) return false;
+  auto found = loaded_.find(path);
+  if (found != loaded_.end()) found->second->Release();
+  loaded_[path] = picture;
+  return true;
+}
+
+bool Pictures::Render(const std::string& path, HDC dc, const RECT& rect) const {
+  auto found = loaded_.find(path);
+  if (found == loaded_.end()) return false;
+  IPicture* picture = found->second;
+  OLE_XSIZE_HIMETRIC width = 0;
+  OLE_YSIZE_HIMETRIC height = 0;
+  picture->get_Width(&width);
+  picture->get_Height(&height);
+  // Source rectangle in HIMETRIC, bottom up.
+  return SUCCEEDED(picture->Render(dc, rect.left, rect.top, rect.right - rect.left,
+                                   rect.bottom - rect.top, 0, height, width, -height, nullptr));
+}
+
+}  // namespace forms::win32
