@@ -9,6 +9,7 @@ CMAKE    := cmake -DTARNOLUX_SHARED=$(SHARED)
 DEMO     := $(BUILD)/demo-prefix
 
 .PHONY: all setup build native win32 win64 test run demo-reset dist clean
+.PHONY: screenshots
 
 all: build
 
@@ -60,3 +61,7 @@ art:
 
 clean:
 	rm -rf $(BUILD)
+
+# Every window, English and Dutch, as PNG files under $(BUILD)/screenshots.
+screenshots: win64
+	tools/screenshots.sh $(BUILD)/win64 $(BUILD)/screenshots

@@ -1,0 +1,40 @@
+#!/bin/sh
+# screenshots.sh WIN64_BUILD OUT: renders every window of
+# tools/screenshot_windows.cpp, English and Dutch, to PNG files in OUT,
+# under Xvfb in a private prefix seeded with the demo machine.
+set -e
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+build=$(cd "$1" && pwd)
+mkdir -p "$2"
+out=$(cd "$2" && pwd)
+if [ -z "$TARNOLUX_IN_DISPLAY" ] && [ -z "$DISPLAY" ]; then
+  export TARNOLUX_IN_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$out"
+fi
+. "$here/wine-env.sh"
+export WINEPREFIX="$build/screenshot-prefix"
+seed=""
+[ -f "$root/demo/voodoo3-3000.reg" ] && seed="$root/demo/voodoo3-3000.reg"
+"$here/wine-prefix.sh" "$WINEPREFIX" $seed
+# Wine draws the caption buttons with Marlett; without it they read "0 1 r".
+cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+"$here/wineserver.sh" -p
+"$WINE64" cmd /c exit >/dev/null 2>&1 </dev/null || true
+
+# The windows find their pictures beside the program.
+exe="$build/forms/win32/tests/tarnolux_screenshots.exe"
+for picture in pic1.jpg pic2.jpg; do
+  [ -f "$root/art/$picture" ] && cp "$root/art/$picture" "$(dirname "$exe")/"
+done
+rm -f "$out"/*.bmp "$out"/*.png
+status=0
+"$WINE64" "$exe" "Z:$(echo "$out" | tr / '\\')" || status=$?
+"$here/wineserver.sh" -k 2>/dev/null || true
+for bmp in "$out"/*.bmp; do
+  [ -f "$bmp" ] || continue
+  convert "$bmp" "${bmp%.bmp}.png"
+  rm -f "$bmp"
+done
+ls "$out"
+exit $status
