@@ -57,10 +57,11 @@ bool SaveScreen(const RECT& rect, const std::string& path) {
   return true;
 }
 
-// The first control that sits in a frame: hovering it lights a caption.
+// The first control in a frame that reacts to the mouse: hovering it
+// lights a caption in the windows' hover tables.
 forms::Control* InFrame(forms::Form& form) {
   for (forms::Control* control : form.AllControls()) {
-    if (control->frame() && control->Visible()) return control;
+    if (control->frame() && control->Visible() && control->MouseMove) return control;
   }
   return nullptr;
 }
