@@ -149,7 +149,7 @@ void DesktopWindow::Design() {
   smooth.SetCaption(english::kSmooth);
   smooth.Move(120, 1080, 3015, kLineHeight);
   strech.SetCaption(english::kStrech);
-  strech.Move(120, 1440, 3015, kLineHeight);
+  strech.Move(120, 1440, 4335, kLineHeight);  // room for the Dutch caption
   Label8.SetCaption(english::kLabel8);
   Label8.Move(3240, 240, 1935, 1215);
 

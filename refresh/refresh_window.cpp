@@ -125,7 +125,7 @@ void RefreshWindow::Design() {
   Bit32.SetCaption(english::kBit32);
   Bit32.Move(1080, 720, 855, kLineHeight);
   LinkAllBit.SetCaption(english::kLinkAllBit);
-  LinkAllBit.Move(120, 1080, 1815, kLineHeight);
+  LinkAllBit.Move(120, 1080, 1875, kLineHeight);
   Label16.SetCaption(english::kLabel16);
   Label16.Move(240, 4200, 2775, 975);
 
