@@ -15,18 +15,11 @@ if(WIN32)
     target_link_libraries(Tarnolux PRIVATE tarnolux_registry_win32 user32)
   endif()
 
-  if(EXISTS ${CMAKE_SOURCE_DIR}/uninstall/main_win32.cpp AND TARGET tarnolux_uninstall
-     AND TARGET tarnolux_forms_win32)
-    add_executable(Uninstall WIN32 uninstall/main_win32.cpp)
-    if(EXISTS ${CMAKE_SOURCE_DIR}/uninstall/lean_runtime.cpp)
-      target_sources(Uninstall PRIVATE uninstall/lean_runtime.cpp)
-    endif()
-    target_link_libraries(Uninstall PRIVATE tarnolux_uninstall tarnolux_forms_win32
-                          tarnolux_registry_win32)
-  else()
-    add_executable(Uninstall WIN32 placeholder/uninstall_main.cpp)
-    target_link_libraries(Uninstall PRIVATE user32)
-  endif()
+  # Uninstall.exe: the uninstaller's window on the advapi32 store and the
+  # Win32 host, with the lean runtime that keeps it small.
+  add_executable(Uninstall WIN32 uninstall/main_win32.cpp uninstall/lean_runtime.cpp)
+  target_link_libraries(Uninstall PRIVATE tarnolux_uninstall tarnolux_forms_win32
+                        tarnolux_registry_win32)
 
   # Icon and version resources, when the art is there.
   if(TARGET tarnolux_res AND TARGET uninstall_res)
