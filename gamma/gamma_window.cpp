@@ -161,7 +161,7 @@ void GammaWindow::OnLoad() {
   if (registry::IsDutch(reg_)) ApplyDutch();
   forms::LoadTopPictures(imgvoodoo3, Image1, Image2);
   adapter_ = registry::FindAdapter(reg_);
-  ShowStored(true);
+  ShowStored();
 }
 
 // In the table's order: later rows copy texts set by earlier ones.
@@ -224,26 +224,27 @@ void GammaWindow::WriteGroup(const Group& group, const std::string& path) {
 // Discards the moves: the window shows the stored values when next shown.
 void GammaWindow::OnCancelClick() {
   adapter_ = registry::FindAdapter(reg_);
-  ShowStored(false);
+  ShowStored();
   forms::ReturnToOpener(*this);
 }
 
-void GammaWindow::ShowStored(bool factory_when_unusable) {
+void GammaWindow::ShowStored() {
   showing_stored_ = true;
-  for (Group& group : groups_) ShowStoredGroup(group, factory_when_unusable);
+  for (Group& group : groups_) ShowStoredGroup(group);
   showing_stored_ = false;
 }
 
-// Each slider shows its stored position; the link box is set exactly when
-// the three then stand together.
-void GammaWindow::ShowStoredGroup(Group& group, bool factory_when_unusable) {
+// Each slider shows its stored position (the group's factory gamma when
+// nothing usable is stored, which is what OK would then write); the link
+// box is set exactly when the three then stand together.
+void GammaWindow::ShowStoredGroup(Group& group) {
   for (int channel = kRed; channel <= kBlue; ++channel) {
     std::optional<int> position;
     if (adapter_) {
       position = UsablePosition(reg_.GetString(registry::kLocalMachine, ((*adapter_).*group.key)(),
                                                kValueNames[channel]));
     }
-    if (!position && factory_when_unusable) position = group.factory;
+    if (!position) position = group.factory;
     if (position) group.sliders[channel]->SetValue(*position);
   }
   const bool equal = group.sliders[kRed]->Value() == group.sliders[kGreen]->Value() &&

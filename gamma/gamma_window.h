@@ -111,10 +111,10 @@ class GammaWindow : public forms::Form {
   void OnOkClick();
   void OnCancelClick();
 
-  // Shows every stored value; `factory_when_unusable` decides what a
-  // slider with no usable value shows (Load) or whether it stays (Cancel).
-  void ShowStored(bool factory_when_unusable);
-  void ShowStoredGroup(Group& group, bool factory_when_unusable);
+  // Shows every stored value, at Load and at Cancel; a slider with no
+  // usable value shows its group's factory gamma.
+  void ShowStored();
+  void ShowStoredGroup(Group& group);
   void WriteGroup(const Group& group, const std::string& path);
 
   registry::Registry& reg_;
