@@ -1,5 +1,6 @@
 #include "forms/win32/automation.h"
 
+#include "forms/win32/names.h"
 #include "forms/win32/text.h"
 #include "forms/win32/win32_host.h"
 
@@ -15,7 +16,7 @@ struct Search {
 
 BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lparam) {
   auto* search = reinterpret_cast<Search*>(lparam);
-  if (NameOf(hwnd) != search->name) return TRUE;
+  if (!HasName(hwnd, search->name)) return TRUE;
   if (IsWindowVisible(hwnd)) {
     search->visible = hwnd;
     return FALSE;
@@ -26,7 +27,7 @@ BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lparam) {
 
 BOOL CALLBACK FindChild(HWND hwnd, LPARAM lparam) {
   auto* search = reinterpret_cast<Search*>(lparam);
-  if (NameOf(hwnd) != search->name) return TRUE;
+  if (!HasName(hwnd, search->name)) return TRUE;
   search->visible = hwnd;
   return FALSE;
 }
@@ -65,13 +66,11 @@ void KeyUp(WORD key) { keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0
 
 // ---- finding ----
 
-std::string NameOf(HWND window) {
-  if (!window) return std::string();
-  const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(window, "Name")));
-  if (!atom) return std::string();
-  char name[256] = {};
-  const UINT length = GlobalGetAtomNameA(atom, name, sizeof(name));
-  return win32::AnsiToUtf8(std::string(name, length));
+std::string NameOf(HWND window) { return win32::NameOf(window); }
+
+bool HasName(HWND window, const std::string& name) {
+  return !name.empty() &&
+         lstrcmpiA(win32::Utf8ToAnsi(NameOf(window)).c_str(), win32::Utf8ToAnsi(name).c_str()) == 0;
 }
 
 HWND FindForm(const std::string& name) {

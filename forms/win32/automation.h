@@ -44,8 +44,11 @@ namespace forms::automation {
 HWND FindForm(const std::string& name);
 // The control window named `name` ("Combo(3)") within `form`, or null.
 HWND FindControl(HWND form, const std::string& name);
-// The "Name" of a window, or "".
+// The "Name" of a window, or "". Names are global atoms, which ignore
+// case: the spelling is the one the atom table first saw, so compare with
+// HasName (FindForm and FindControl do).
 std::string NameOf(HWND window);
+bool HasName(HWND window, const std::string& name);
 
 // ---- reading ----
 

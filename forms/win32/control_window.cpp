@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/win32/names.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -66,9 +67,7 @@ ControlWindow::ControlWindow(Context& context, Control& control, HWND form, int 
       CreateWindowExA(0, native.name, "", style, 0, 0, 0, 0, form,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), context.instance, nullptr);
   if (!hwnd_) return;
-  SetPropA(hwnd_, "Name",
-           reinterpret_cast<HANDLE>(
-               static_cast<UINT_PTR>(GlobalAddAtomA(Utf8ToAnsi(control.Name()).c_str()))));
+  SetName(hwnd_, control.Name());
   Subclass(hwnd_, &original_);
   if (control.kind() == Kind::ComboBox) {
     edit_ = GetWindow(hwnd_, GW_CHILD);
@@ -132,9 +131,7 @@ LRESULT ControlWindow::OnMessage(WNDPROC original, HWND hwnd, UINT message, WPAR
       SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
       RemovePropA(hwnd, kPeerProp);
       if (hwnd == hwnd_) {
-        if (ATOM atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropA(hwnd, "Name")))) {
-          GlobalDeleteAtom(atom);
-        }
+        ReleaseName(hwnd);
         RemovePropA(hwnd, "ForeColor");
         hwnd_ = nullptr;
       }
@@ -245,7 +242,7 @@ COLORREF ControlWindow::FillColor() const {
 
 void ControlWindow::ShowColors() {
   if (HasTextColors(control_.kind())) {
-    SetPropA(hwnd_, "ForeColor", reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(TextColor())));
+    SetForeColorProperty(hwnd_, TextColor());
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
   if (edit_) InvalidateRect(edit_, nullptr, TRUE);
@@ -289,6 +286,7 @@ void ControlWindow::ShowValue() {
       SendMessageA(hwnd_, BM_SETCHECK,
                    static_cast<const OptionButton&>(control_).Value() ? BST_CHECKED : BST_UNCHECKED,
                    0);
+      ShowOptionTabStops();
       break;
     case Kind::ScrollBar: {
       const auto& bar = static_cast<const ScrollBar&>(control_);
@@ -310,6 +308,26 @@ void ControlWindow::ShowValue() {
     }
     default:
       break;
+  }
+}
+
+void ControlWindow::ShowOptionTabStops() {
+  // As in a dialog on every Windows version: Tab enters an option group at
+  // its selected button; a group with none selected keeps them all.
+  const auto& siblings = control_.parent().Children();
+  bool any = false;
+  for (const Control* sibling : siblings) {
+    if (sibling->kind() == Kind::Option && static_cast<const OptionButton*>(sibling)->Value()) {
+      any = true;
+    }
+  }
+  for (Control* sibling : siblings) {
+    // Every control peer of this host is a ControlWindow.
+    auto* window = static_cast<ControlWindow*>(sibling->peer());
+    if (sibling->kind() != Kind::Option || !window || !window->hwnd_) continue;
+    const bool stop = !any || static_cast<const OptionButton*>(sibling)->Value();
+    const LONG style = GetWindowLongA(window->hwnd_, GWL_STYLE);
+    SetWindowLongA(window->hwnd_, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
   }
 }
 

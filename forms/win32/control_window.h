@@ -63,6 +63,7 @@ class ControlWindow : public Peer {
   void ShowState();
   void ShowValue();
   void ShowList();
+  void ShowOptionTabStops();
 
   // Scroll bar positions: the native bar runs from the lower to the higher
   // end; a bar whose Min is above its Max runs mirrored.

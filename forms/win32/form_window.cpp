@@ -1,5 +1,6 @@
 #include "forms/win32/form_window.h"
 
+#include "forms/win32/names.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -70,9 +71,7 @@ FormWindow::FormWindow(Context& context, Form& form) : context_(context), form_(
                           outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
                           nullptr, context.instance, this);
   if (!hwnd_) return;
-  SetPropA(hwnd_, "Name",
-           reinterpret_cast<HANDLE>(
-               static_cast<UINT_PTR>(GlobalAddAtomA(Utf8ToAnsi(form.Name()).c_str()))));
+  SetName(hwnd_, form.Name());
   form.set_peer(this);
   CreateControls();
 }
@@ -208,9 +207,7 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam, 
   auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    if (ATOM atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropA(hwnd, "Name")))) {
-      GlobalDeleteAtom(atom);
-    }
+    ReleaseName(hwnd);
     if (self) self->hwnd_ = nullptr;
   }
   if (!self || !self->hwnd_) return DefWindowProcA(hwnd, message, wparam, lparam);
@@ -354,16 +351,8 @@ void FormWindow::OnActivate(bool active) {
     return;
   }
   // First activation: the first tab stop, as a dialog does.
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
-    if (ControlWindow* first =
-            controls_[i]->control().TabStop() && controls_[i]->Shown() && controls_[i]->Usable()
-                ? controls_[i].get()
-                : nullptr) {
-      SetFocus(first->hwnd());
-      return;
-    }
-  }
-  SetFocus(hwnd_);
+  ControlWindow* first = TabStopFrom(0);
+  SetFocus(first ? first->hwnd() : hwnd_);
 }
 
 ControlWindow* FormWindow::EnterButton() {
@@ -403,10 +392,13 @@ bool FormWindow::TranslateKey(MSG& message) {
   return IsDialogMessageA(hwnd_, &message) != 0;
 }
 
-ControlWindow* FormWindow::NextTabStop(std::size_t after) {
-  for (std::size_t i = after + 1; i < controls_.size(); ++i) {
+ControlWindow* FormWindow::TabStopFrom(std::size_t index) {
+  for (std::size_t i = index; i < controls_.size(); ++i) {
     ControlWindow* control = controls_[i].get();
-    if (control->control().TabStop() && control->Shown() && control->Usable()) return control;
+    if ((GetWindowLongA(control->hwnd(), GWL_STYLE) & WS_TABSTOP) && control->Shown() &&
+        control->Usable()) {
+      return control;
+    }
   }
   return nullptr;
 }
@@ -439,7 +431,7 @@ bool FormWindow::OnMnemonic(char letter) {
   ControlWindow* target = controls_[chosen].get();
   const Kind kind = target->control().kind();
   if (kind == Kind::Label || kind == Kind::Frame) {
-    if (ControlWindow* next = NextTabStop(chosen)) SetFocus(next->hwnd());
+    if (ControlWindow* next = TabStopFrom(chosen + 1)) SetFocus(next->hwnd());
   } else if (hits.size() > 1) {
     SetFocus(target->hwnd());
   } else {

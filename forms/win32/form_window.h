@@ -57,7 +57,8 @@ class FormWindow : public Peer {
   RECT OuterRect() const;
   ControlWindow* Find(HWND hwnd);
   ControlWindow* Find(const Control* control);
-  ControlWindow* NextTabStop(std::size_t after);
+  // The first tab stop at or after `index` that the user can reach.
+  ControlWindow* TabStopFrom(std::size_t index);
   bool OnMnemonic(char letter);
   void PressDefault();
   void PressCancel();

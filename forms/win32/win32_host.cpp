@@ -5,6 +5,7 @@
 #include "forms/win32/context.h"
 #include "forms/win32/files.h"
 #include "forms/win32/form_window.h"
+#include "forms/win32/names.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -91,7 +92,13 @@ void Win32Host::SetFocus(Control& control) {
 
 void Win32Host::EndProgram() {
   ended_ = true;
-  if (!on_end) ExitProcess(0);
+  if (!on_end) {
+    // The names are global atoms: they would outlive the process.
+    for (auto& entry : windows_) {
+      if (entry.second->hwnd()) ReleaseNames(entry.second->hwnd());
+    }
+    ExitProcess(0);
+  }
   for (auto& entry : windows_) entry.second->Hide();
   on_end();
 }

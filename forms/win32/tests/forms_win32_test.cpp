@@ -71,7 +71,7 @@ TEST_CASE("every form and control is a real window that carries its design name"
     HWND hwnd = shown.Control(control->Name());
     REQUIRE(hwnd != nullptr);
     CHECK(GetParent(hwnd) == shown.window);  // frames are no parents
-    CHECK(automation::NameOf(hwnd) == control->Name());
+    CHECK(automation::HasName(hwnd, control->Name()));
   }
   CHECK(shown.Control("cboRate(3)") != nullptr);
 
@@ -81,6 +81,19 @@ TEST_CASE("every form and control is a real window that carries its design name"
   CHECK((GetWindowLongA(shown.Control("framOptions"), GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX);
   CHECK((GetWindowLongA(shown.Control("lblTitle"), GWL_STYLE) & SS_NOTIFY) != 0);
   CHECK(automation::Text(shown.Control("cmdAdvanced")) == "&Advanced");
+}
+
+TEST_CASE("names are found whatever spelling the atom table keeps") {
+  // Atoms ignore case and keep the first spelling they saw: names are
+  // found all the same.
+  const ATOM other = GlobalAddAtomA("LBLCLOCK");
+  {
+    Shown shown;
+    HWND clock = shown.Control("lblClock");
+    REQUIRE(clock != nullptr);
+    CHECK(automation::NameOf(clock) == "LBLCLOCK");
+  }
+  GlobalDeleteAtom(other);
 }
 
 TEST_CASE("twips become pixels at the screen's DPI, and the window writes its place back") {
@@ -221,8 +234,16 @@ TEST_CASE("check boxes and options show the model's state; clicks go through the
   shown.form.chkGrey.SetValue(2);  // code -> native
   CHECK(automation::CheckState(grey) == BST_INDETERMINATE);
 
-  // Options exclude each other within their container only.
+  // Options exclude each other within their container only, and Tab
+  // enters a group at its selected button.
+  auto tab_stop = [&](const char* name) {
+    return (GetWindowLongA(shown.Control(name), GWL_STYLE) & WS_TABSTOP) != 0;
+  };
+  CHECK(tab_stop("optX"));
+  CHECK_FALSE(tab_stop("optY"));
   shown.robot.Click(shown.Control("optY"));
+  CHECK(tab_stop("optY"));
+  CHECK_FALSE(tab_stop("optX"));
   CHECK(automation::CheckState(shown.Control("optY")) == BST_CHECKED);
   CHECK(automation::CheckState(shown.Control("optX")) == BST_UNCHECKED);
   CHECK(automation::CheckState(shown.Control("optLow")) == BST_CHECKED);
@@ -306,20 +327,55 @@ TEST_CASE("the combo box's edit text is the model's Text") {
   CHECK(shown.form.log == std::vector<std::string>{"cboRate 75", "cboRate 85", "cboRate 60"});
 }
 
+TEST_CASE("frames carry what they hold; a coloured combo box paints its own colours") {
+  Shown shown;
+  HWND bar = shown.Control("scrSpeed");
+  shown.form.framSpeed.SetVisible(false);
+  CHECK_FALSE(automation::Shown(bar));
+  CHECK_FALSE(automation::Shown(shown.Control("lblSpeed")));
+  shown.form.lblSpeed.SetVisible(false);
+  shown.form.framSpeed.SetVisible(true);
+  CHECK(automation::Shown(bar));
+  CHECK_FALSE(automation::Shown(shown.Control("lblSpeed")));  // hidden on its own
+
+  shown.form.framSpeed.SetLeft(3900);  // 300 twips right: 20 pixels
+  const RECT moved = automation::RectInForm(bar);
+  CHECK(moved.left == shown.Expected(shown.form.scrSpeed).left);
+  CHECK(moved.left == (3900 + 240) / 15);
+
+  shown.form.framOptions.SetCaption("Choices");
+  CHECK(automation::Text(shown.Control("framOptions")) == "Choices");
+  shown.form.SetCaption("Renamed");
+  CHECK(automation::Text(shown.window) == "Renamed");
+
+  // The refresh window's combo boxes: light grey with black text.
+  HWND combo = shown.Control("cboRate(3)");
+  shown.form.cboRate.SetBackColor(kLightGrey);
+  shown.form.cboRate.SetForeColor(kBlack);
+  shown.robot.Pump(100);
+  HWND edit = GetWindow(combo, GW_CHILD);
+  RECT inside;
+  GetClientRect(edit, &inside);
+  HDC dc = GetDC(edit);
+  const COLORREF back = GetPixel(dc, inside.right - 3, inside.bottom - 2);
+  ReleaseDC(edit, dc);
+  CHECK(back == kLightGrey);
+}
+
 TEST_CASE("keyboard as in a dialog: tab order, Enter, Esc and shared mnemonics") {
   Shown shown;
   automation::Robot& robot = shown.robot;
-  CHECK(automation::NameOf(automation::FocusedControl()) == "chkGrey");
+  CHECK(automation::HasName(automation::FocusedControl(), "chkGrey"));
   // Tab enters an option group at its selected button and leaves it next.
   const std::vector<std::string> order = {"chkSet",     "optX",       "scrSpeed",  "cmdAdvanced",
                                           "cmdApply",   "cmdMessage", "optLow",    "scrGamma",
                                           "cboRate(3)", "cmdOK",      "cmdCancel", "chkGrey"};
   for (const std::string& name : order) {
     robot.Key(VK_TAB);
-    CHECK(automation::NameOf(automation::FocusedControl()) == name);
+    CHECK(automation::HasName(automation::FocusedControl(), name));
   }
   robot.Key(VK_TAB, true);
-  CHECK(automation::NameOf(automation::FocusedControl()) == "cmdCancel");
+  CHECK(automation::HasName(automation::FocusedControl(), "cmdCancel"));
 
   // Enter presses the default button unless a push button has the focus.
   robot.Key(VK_TAB);  // chkGrey
@@ -330,11 +386,11 @@ TEST_CASE("keyboard as in a dialog: tab order, Enter, Esc and shared mnemonics")
 
   // "&Advanced" and "&Apply" share A: each Alt+A moves the focus on.
   robot.AltKey('a');
-  CHECK(automation::NameOf(automation::FocusedControl()) == "cmdAdvanced");
+  CHECK(automation::HasName(automation::FocusedControl(), "cmdAdvanced"));
   robot.AltKey('a');
-  CHECK(automation::NameOf(automation::FocusedControl()) == "cmdApply");
+  CHECK(automation::HasName(automation::FocusedControl(), "cmdApply"));
   robot.AltKey('a');
-  CHECK(automation::NameOf(automation::FocusedControl()) == "cmdAdvanced");
+  CHECK(automation::HasName(automation::FocusedControl(), "cmdAdvanced"));
   CHECK(shown.form.log.empty());
   robot.Key(VK_TAB);  // cmdApply
   robot.Key(VK_RETURN);
@@ -464,6 +520,8 @@ TEST_CASE("the close box ends the program: in process through the seam, and for 
   CHECK(code == 0);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  // The names are global atoms: the ended process gave them back.
+  CHECK(GlobalFindAtomA("chkGrey") == 0);
 }
 
 }  // namespace
