@@ -135,23 +135,53 @@ HWND FocusedControl() { return Owning(GetFocus()); }
 
 // ---- acting ----
 
+void Robot::Dispatch(MSG& message) {
+  if (host_) {
+    host_->Dispatch(message);
+  } else {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
 void Robot::Pump(int milliseconds) {
   const DWORD start = GetTickCount();
   for (;;) {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (host_) {
-        host_->Dispatch(message);
-      } else {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-      }
-    }
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) Dispatch(message);
     const DWORD spent = GetTickCount() - start;
     if (spent >= static_cast<DWORD>(milliseconds)) break;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds) - spent,
                               QS_ALLINPUT);
   }
+}
+
+void Robot::PumpUntil(const std::function<bool(const MSG&)>& done, int timeout) {
+  const DWORD start = GetTickCount();
+  bool seen = false;
+  while (!seen && GetTickCount() - start < static_cast<DWORD>(timeout)) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (done(message)) seen = true;
+      Dispatch(message);
+    }
+    if (!seen) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  Pump(20);
+}
+
+void Robot::MoveCursor(HWND window, POINT screen) {
+  POINT now;
+  GetCursorPos(&now);
+  SetCursorPos(screen.x, screen.y);
+  if (now.x == screen.x && now.y == screen.y) {
+    Pump();  // no move, no message to wait for
+    return;
+  }
+  HWND top = GetAncestor(window, GA_ROOT);
+  PumpUntil([top](const MSG& message) {
+    return message.message == WM_MOUSEMOVE && GetAncestor(message.hwnd, GA_ROOT) == top;
+  });
 }
 
 void Robot::Click(HWND button) {
@@ -160,25 +190,18 @@ void Robot::Click(HWND button) {
 }
 
 void Robot::MouseClick(HWND window) {
-  const POINT centre = Centre(window);
-  SetCursorPos(centre.x, centre.y);
-  Pump();
+  MoveCursor(window, Centre(window));
   mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
   mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  Pump(60);
+  PumpUntil([](const MSG& message) { return message.message == WM_LBUTTONUP; });
 }
 
-void Robot::MouseOver(HWND window) {
-  const POINT centre = Centre(window);
-  SetCursorPos(centre.x, centre.y);
-  Pump(60);
-}
+void Robot::MouseOver(HWND window) { MoveCursor(window, Centre(window)); }
 
 void Robot::MouseAt(HWND form, int x, int y) {
   POINT point = {x, y};
   ClientToScreen(form, &point);
-  SetCursorPos(point.x, point.y);
-  Pump(60);
+  MoveCursor(form, point);
 }
 
 void Robot::Scroll(HWND bar, int code) {
@@ -210,12 +233,23 @@ void Robot::Pick(HWND combo, int index) {
   Pump();
 }
 
+namespace {
+
+// Waits for the release of `key`, the last of a keystroke.
+std::function<bool(const MSG&)> Released(WORD key) {
+  return [key](const MSG& message) {
+    return (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) && message.wParam == key;
+  };
+}
+
+}  // namespace
+
 void Robot::Key(WORD key, bool shift) {
   if (shift) KeyDown(VK_SHIFT);
   KeyDown(key);
   KeyUp(key);
   if (shift) KeyUp(VK_SHIFT);
-  Pump(60);
+  PumpUntil(Released(shift ? static_cast<WORD>(VK_SHIFT) : key));
 }
 
 void Robot::AltKey(char letter) {
@@ -224,19 +258,22 @@ void Robot::AltKey(char letter) {
   KeyDown(key);
   KeyUp(key);
   KeyUp(VK_MENU);
-  Pump(60);
+  PumpUntil(Released(VK_MENU));
 }
 
 void Robot::TypeKeys(const std::string& text) {
+  WORD last = 0;
   for (char c : text) {
     const SHORT scan = VkKeyScanA(c);
     const bool shift = (scan & 0x100) != 0;
+    last = static_cast<WORD>(scan & 0xFF);
     if (shift) KeyDown(VK_SHIFT);
-    KeyDown(static_cast<WORD>(scan & 0xFF));
-    KeyUp(static_cast<WORD>(scan & 0xFF));
+    KeyDown(last);
+    KeyUp(last);
     if (shift) KeyUp(VK_SHIFT);
+    if (shift) last = VK_SHIFT;
   }
-  Pump(60);
+  if (last) PumpUntil(Released(last));
 }
 
 void Robot::Close(HWND form) {

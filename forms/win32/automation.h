@@ -28,6 +28,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,11 @@ class Robot {
 
   // Handles messages for at least `milliseconds`, then until none waits.
   void Pump(int milliseconds = 30);
+  // Handles messages until one that `done` accepts has come through (at
+  // most `timeout` ms), then what else waits. Real input arrives through
+  // the X server, later on a busy machine: each act below waits this way
+  // for its own last message.
+  void PumpUntil(const std::function<bool(const MSG&)>& done, int timeout = 1000);
 
   // A click as the button's own BM_CLICK does it.
   void Click(HWND button);
@@ -116,6 +122,9 @@ class Robot {
   void Close(HWND form);
 
  private:
+  void Dispatch(MSG& message);
+  void MoveCursor(HWND window, POINT screen);
+
   win32::Win32Host* host_ = nullptr;
 };
 
