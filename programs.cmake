@@ -6,7 +6,9 @@
 if(WIN32)
   if(EXISTS ${CMAKE_SOURCE_DIR}/app/main_win32.cpp AND TARGET tarnolux_app
      AND TARGET tarnolux_forms_win32)
-    add_executable(Tarnolux WIN32 app/main_win32.cpp)
+    # With the uninstaller's lean runtime, which keeps the C++ runtime's
+    # error reporting and prebuilt string code out.
+    add_executable(Tarnolux WIN32 app/main_win32.cpp uninstall/lean_runtime.cpp)
     target_link_libraries(Tarnolux PRIVATE tarnolux_app tarnolux_forms_win32
                           tarnolux_registry_win32)
   else()
