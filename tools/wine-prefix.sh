@@ -16,6 +16,8 @@ mkdir -p "$dir"
 fonts="$dir/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/smalle.fon "$fonts/"
+# Marlett draws the caption buttons; without it they read "0 1 r".
+cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 cat > "$dir/drive_c/tarnolux-base.reg" <<'REG'
 REGEDIT4
 
