@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/tarnolux.h"
 #include "forms/handoff.h"
@@ -24,6 +25,7 @@ const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display
 const std::string kShellex = kDriver + "\\shellex";
 const std::string kInfo = kShellex + "\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
 constexpr const char* kProgramKey = "Software\\Tarno";
+constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // A Voodoo3 3000 at display key 9 (the scan's first), its clock missing;
 // everything seeded here goes again at the end.
@@ -69,6 +71,51 @@ struct Run {
     tarnolux.Start();
     robot.Pump();
   }
+};
+
+// Tarnolux.exe itself, started as the user starts it.
+struct Process {
+  PROCESS_INFORMATION info = {};
+
+  Process() {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string command = "\"" TARNOLUX_EXE "\"";
+    REQUIRE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &info));
+  }
+  ~Process() {
+    if (WaitForSingleObject(info.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+  }
+  // The first visible top-level window of the process with this class
+  // ("#32770": a message box), waiting up to 10 s for it.
+  HWND WaitForWindow(const char* window_class) {
+    struct Search {
+      DWORD process;
+      const char* window_class;
+      HWND found;
+    } search{info.dwProcessId, window_class, nullptr};
+    for (int tries = 0; tries < 200 && !search.found; ++tries) {
+      EnumWindows(
+          [](HWND hwnd, LPARAM lparam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lparam);
+            DWORD process = 0;
+            GetWindowThreadProcessId(hwnd, &process);
+            char name[64] = "";
+            GetClassNameA(hwnd, name, sizeof name);
+            if (process != s->process || !IsWindowVisible(hwnd) || lstrcmpA(name, s->window_class))
+              return TRUE;
+            s->found = hwnd;
+            return FALSE;
+          },
+          reinterpret_cast<LPARAM>(&search));
+      if (!search.found) Sleep(50);
+    }
+    return search.found;
+  }
+  bool Ended() { return WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0; }
 };
 
 // Another window to hand off to: its OK returns to the opener.
@@ -202,6 +249,42 @@ TEST_CASE("Alt+A moves between Advanced and Apply without pressing either") {
   CHECK(forms::automation::FocusedControl() == FindControl(main, "adv"));
   CHECK(boxes.seen().empty());
   CHECK(machine.Get(kDriver + "\\DEFAULT", "Grxclock") == "<absent>");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_CASE("Tarnolux.exe without a Voodoo3 says so, writes nothing and ends") {
+  Machine machine;
+  machine.Clean();  // no card
+  machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
+  machine.reg.SaveString(kLocalMachine, kRunKey, "3dfx Tools", "C:\\3dfx\\3dfxman.exe");
+  Process program;
+  HWND box = program.WaitForWindow("#32770");
+  REQUIRE(box);
+  CHECK(Text(box) == "Tarnolux");
+  CHECK(Text(GetDlgItem(box, 0xFFFF)) == "No 3dfx Voodoo3 display driver was found.");
+  forms::automation::Robot().Click(GetDlgItem(box, IDOK));
+  CHECK(program.Ended());
+  CHECK(machine.Get(kRunKey, "3dfx Tools") == "C:\\3dfx\\3dfxman.exe");
+  machine.reg.SaveString(kLocalMachine, kRunKey, "3dfx Tools", "");
+}
+
+TEST_CASE("Tarnolux.exe shows the main window, and its close box ends the program") {
+  Machine machine;
+  machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
+  Process program;
+  HWND main = nullptr;
+  for (int tries = 0; tries < 200 && !(main && Shown(main)); ++tries) {
+    Sleep(50);
+    main = FindForm("frmv3");
+  }
+  REQUIRE(main);
+  CHECK(Shown(main));
+  CHECK(Text(main) == "Tarnolux 1.7 (Voodoo3 3000)");
+  forms::automation::Robot().Close(main);
+  CHECK(program.Ended());
 }
 
 }  // namespace
