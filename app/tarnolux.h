@@ -3,9 +3,15 @@
 // pick the headless host and the memory store.
 #pragma once
 
+#include "advanced/advanced_window.h"
 #include "app/language_window.h"
 #include "app/main_window.h"
+#include "desktop/desktop_window.h"
 #include "forms/forms.h"
+#include "gamma/gamma_window.h"
+#include "info/info_window.h"
+#include "presets/presets_window.h"
+#include "refresh/refresh_window.h"
 #include "registry/registry.h"
 #include "registry/store.h"
 
@@ -28,10 +34,15 @@ class Tarnolux {
  private:
   forms::Program program_;
   registry::Registry reg_;
-  // The windows. Another window plugs in here as a member, constructed
-  // (program_, reg_), and in the constructor's MainTargets.
+  // The windows; the main window is the hub that opens the others.
   MainWindow main_{program_, reg_};
   LanguageWindow language_{program_, reg_};
+  info::InfoWindow info_{program_, reg_};
+  desktop::DesktopWindow desktop_{program_, reg_};
+  presets::PresetsWindow presets_{program_, reg_};
+  advanced::AdvancedWindow advanced_{program_, reg_};
+  refresh::RefreshWindow refresh_{program_, reg_};
+  gamma::GammaWindow gamma_{program_, reg_};
 };
 
 }  // namespace app

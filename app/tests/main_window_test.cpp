@@ -465,14 +465,34 @@ TEST_F(HandoffTest, EachButtonOpensItsWindowInPlaceAndReturnsToTheMovedPosition)
 TEST_F(HandoffTest, AButtonWithoutItsWindowDoesNothing) {
   SeedCard();
   SetLanguage("1");
-  MainWindow& w = Start();
+  forms::HeadlessHost bare_host;
+  forms::Program program(bare_host);
+  MainWindow w(program, reg);  // no targets set
+  w.Show();
   for (forms::CommandButton* button :
        {&w.cmdinfo, &w.windowz, &w.preset, &w.adv, &w.refresh, &w.gamma}) {
     button->UserClick();
   }
-  EXPECT_EQ(run->program().VisibleForms(), std::vector<forms::Form*>({&w}));
+  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&w}));
   w.UserClose();
-  EXPECT_TRUE(host->ended);
+  EXPECT_TRUE(bare_host.ended);
+}
+
+TEST_F(HandoffTest, TheProgramWiresEveryButtonToItsWindow) {
+  SeedCard();
+  SetLanguage("1");
+  MainWindow& w = Start();
+  const std::pair<forms::CommandButton*, const char*> buttons[] = {
+      {&w.cmdinfo, "frminfo"}, {&w.windowz, "frmwondowz"}, {&w.preset, "frmdefaults"},
+      {&w.adv, "frmnew"},      {&w.refresh, "frmrefresh"}, {&w.gamma, "frmgamma"}};
+  for (auto [button, name] : buttons) {
+    SCOPED_TRACE(name);
+    button->UserClick();
+    std::vector<forms::Form*> visible = run->program().VisibleForms();
+    ASSERT_EQ(visible.size(), 1u);
+    EXPECT_EQ(visible[0]->Name(), name);
+    forms::ReturnInPlace(*visible[0]);
+  }
 }
 
 // ---- Design ----

@@ -1,11 +1,11 @@
 // Keeps the C++ runtime's error reporting and its prebuilt string code out
-// of Uninstall.exe (Windows builds only). The program is built without
+// of the shipped programs (Windows builds only). The program is built without
 // exceptions, so a runtime error can only end it: each of these ends it at
 // once, where the runtime's own versions would pull in exception objects,
 // a symbol demangler and a formatted-output engine. The string classes are
 // instantiated here, without unwind tables, so that the linker keeps only
 // the members the program calls instead of the runtime's whole prebuilt
-// copy. Together this takes the program from about 290 KiB to under 100.
+// copy. Together this takes each program down by about 200 KiB.
 #include <cstdlib>
 #include <string>
 
