@@ -4,6 +4,8 @@
 
 #include <map>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "forms/headless.h"
 #include "registry/memory_store.h"
@@ -124,6 +126,99 @@ TEST(UninstallerTest, PutsAVoodoo3000BackToFactoryValues) {
   EXPECT_EQ(m.host.messages[0].title, "Uninstall");
   EXPECT_TRUE(m.host.ended);
   EXPECT_TRUE(m.host.shows.empty());
+}
+
+// A memory registry that logs every write and key deletion, with paths
+// relative to the driver key, and how many files were gone at the time.
+class ChangeLog : public registry::MemoryStore {
+ public:
+  explicit ChangeLog(const forms::HeadlessHost& host) : host_(host) {}
+  long CreateKey(registry::Hkey parent, const std::string& path, registry::Hkey* key) override {
+    const long code = MemoryStore::CreateKey(parent, path, key);
+    paths_[*key] = Relative(path);
+    return code;
+  }
+  long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
+                std::uint32_t size) override {
+    changes.push_back(paths_[key] + "|" + name + "=" + static_cast<const char*>(data));
+    files_gone.push_back(host_.deleted.size());
+    return MemoryStore::SetValue(key, name, type, data, size);
+  }
+  long DeleteKey(registry::Hkey parent, const std::string& path) override {
+    changes.push_back("delete " + Relative(path));
+    files_gone.push_back(host_.deleted.size());
+    return MemoryStore::DeleteKey(parent, path);
+  }
+  std::vector<std::string> changes;
+  std::vector<std::size_t> files_gone;
+
+ private:
+  static std::string Relative(const std::string& path) {
+    return path.compare(0, kDriver.size(), kDriver) == 0 ? "~" + path.substr(kDriver.size()) : path;
+  }
+  const forms::HeadlessHost& host_;
+  std::map<registry::Hkey, std::string> paths_;
+};
+
+// Language first, then the files, then the driver: Glide and D3D deleted
+// before they are written anew, the refresh rates resolution by
+// resolution, and the clock last.
+TEST(UninstallerTest, ChangesTheRegistryInItsOrder) {
+  forms::HeadlessHost host;
+  host.folder = "C:\\Tarnolux";
+  host.AddFile("C:\\Tarnolux\\Tarnolux.exe");
+  ChangeLog store(host);
+  registry::Registry reg(store);
+  reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+  reg.SaveString(kLocalMachine, kData, "LCD", "Not Supported");
+  store.changes.clear();
+  store.files_gone.clear();
+  {
+    forms::Program program(host);
+    Uninstaller form(program, reg);
+    form.Show();
+  }
+  std::vector<std::string> expected = {"Software\\Tarno|Language=", "delete ~\\Glide",
+                                       "delete ~\\D3D"};
+  const std::pair<const char*, const char*> gammas[] = {
+      {"\\Glide", "1.3"},
+      {"\\D3D", "1.3"},
+      {"\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA", "1"},
+      {"", "1"}};
+  for (const auto& [key, gamma] : gammas) {
+    for (const char* channel : {"R", "G", "B"}) {
+      expected.push_back("~" + std::string(key) + "|SSTH3_" + channel + "GAMMA=" + gamma);
+    }
+  }
+  for (const char* key : {"\\Glide", "\\D3D"}) {
+    expected.push_back("~" + std::string(key) + "|SSTH3_ALPHADITHERMODE=1");
+    expected.push_back("~" + std::string(key) + "|SSTH3_OVERLAYMODE=1");
+  }
+  for (const char* resolution : registry::kResolutionList) {
+    for (const char* depth : {"8", "16", "24", "32"}) {
+      expected.push_back("~\\MODES\\" + std::string(depth) + "\\" + resolution + "|RefreshRate=60");
+    }
+  }
+  expected.push_back("~\\DEFAULT|Grxclock=166");
+  for (const char* clock : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
+    expected.push_back("~\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter|" +
+                       std::string(clock) + "=166");
+  }
+  // Another part of the program may keep its own notes of the run; only
+  // the changes named above are the uninstaller's.
+  std::vector<std::string> made;
+  std::vector<std::size_t> files_gone;
+  for (std::size_t i = 0; i < store.changes.size(); ++i) {
+    if (store.changes[i].rfind("Software\\Tarno|", 0) == 0 ||
+        store.changes[i].rfind("delete ~", 0) == 0 || store.changes[i].rfind("~", 0) == 0) {
+      made.push_back(store.changes[i]);
+      files_gone.push_back(store.files_gone[i]);
+    }
+  }
+  EXPECT_EQ(made, expected);
+  ASSERT_FALSE(files_gone.empty());
+  EXPECT_EQ(files_gone.front(), 0u);  // the language before the files
+  EXPECT_EQ(files_gone[1], 1u);       // the files before the driver
 }
 
 // The clock the uninstaller chooses for a card with these outputs.
