@@ -1,8 +1,12 @@
 #include "app/tarnolux.h"
 
+#include "backup/backup.h"
+
 namespace app {
 
 Tarnolux::Tarnolux(forms::Host& host, registry::Store& store) : program_(host), reg_(store) {
+  // The start-up clearing of the tray tool's entry is already a change.
+  backup::BackUpBeforeFirstChange(reg_, host);
   main_.SetLanguageWindow(&language_);
   MainTargets targets;
   targets.info = &info_;

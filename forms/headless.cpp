@@ -86,6 +86,22 @@ void HeadlessHost::AddFile(const std::string& path, bool read_only) {
   if (read_only) read_only_.insert(Lower(path));
 }
 
+bool HeadlessHost::WriteFileReplacing(const std::string& path, const std::string& bytes) {
+  writes.push_back(path);
+  const std::string file = Lower(path);
+  if (unwritable_.count(FolderOf(file)) || read_only_.count(file)) return false;
+  files_.insert(file);
+  contents_[file] = bytes;
+  return true;
+}
+
+std::string HeadlessHost::FileText(const std::string& path) const {
+  auto found = contents_.find(Lower(path));
+  return found == contents_.end() ? std::string() : found->second;
+}
+
+void HeadlessHost::MakeUnwritable(const std::string& folder) { unwritable_.insert(Lower(folder)); }
+
 bool HeadlessHost::HasFile(const std::string& path) const { return files_.count(Lower(path)) > 0; }
 
 }  // namespace forms

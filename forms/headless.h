@@ -3,6 +3,7 @@
 // user through the controls' User* calls (UserClick, UserScroll, ...).
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,14 +26,23 @@ class HeadlessHost : public Host {
   void RemoveFiles(const std::string& pattern) override;
   bool RemoveFile(const std::string& path) override;
   std::string ProgramFolder() override { return folder; }
+  std::string WindowsFolder() override { return windows_folder; }
+  bool FileExists(const std::string& path) override { return HasFile(path); }
+  bool WriteFileReplacing(const std::string& path, const std::string& bytes) override;
   void SetFocus(Control& control) override { focus = &control; }
   void EndProgram() override { ended = true; }
 
   // Pretend files: full paths, compared without regard to letter case.
   void AddFile(const std::string& path, bool read_only = false);
   bool HasFile(const std::string& path) const;
+  // What WriteFileReplacing wrote, or "" for any other file.
+  std::string FileText(const std::string& path) const;
+  // Writing into this folder fails from now on, as on a read-only disk.
+  void MakeUnwritable(const std::string& folder);
 
   std::string folder = "C:\\Program Files\\Tarnolux";
+  std::string windows_folder = "C:\\WINDOWS";
+  std::vector<std::string> writes;  // paths asked for, written or not
   std::vector<Message> messages;
   std::vector<std::string> delete_patterns;  // as asked
   std::vector<std::string> deleted;          // files that went
@@ -42,8 +52,10 @@ class HeadlessHost : public Host {
   bool ended = false;
 
  private:
-  std::set<std::string> files_;      // lower case
-  std::set<std::string> read_only_;  // lower case
+  std::set<std::string> files_;                  // lower case
+  std::set<std::string> read_only_;              // lower case
+  std::map<std::string, std::string> contents_;  // lower case
+  std::set<std::string> unwritable_;             // lower case folders
 };
 
 // Whether a file name matches a pattern with * and ?, ignoring case.

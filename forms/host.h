@@ -28,6 +28,14 @@ class Host {
   // The folder of the running program, without a trailing backslash
   // except at a drive's root ("C:\").
   virtual std::string ProgramFolder() = 0;
+  // The Windows folder, by the same rule.
+  virtual std::string WindowsFolder() = 0;
+  // Whether a file (not a folder) of that name exists.
+  virtual bool FileExists(const std::string& path) = 0;
+  // Writes `bytes` as the whole file: first to a fresh file in the same
+  // folder, then renamed, so the file is never there half-written. False
+  // when it could not be written; nothing is left behind then.
+  virtual bool WriteFileReplacing(const std::string& path, const std::string& bytes) = 0;
   // Gives the keyboard focus to a control of a shown form.
   virtual void SetFocus(Control& control) = 0;
   // Ends the process; nothing runs after it.

@@ -19,9 +19,17 @@ std::string Registry::KeyPath(const std::string& path) {
   return store_.ToStoreText(WithoutTrailingBackslash(path));
 }
 
+// The flag is set first so that a hook that writes does not run itself.
+void Registry::BeforeChange() {
+  if (changed_) return;
+  changed_ = true;
+  if (before_first_change_) before_first_change_();
+}
+
 void Registry::DeleteKey(Hkey root, const std::string& path) {
   const std::string key_path = KeyPath(path);
   if (key_path.empty()) return;  // never the root itself
+  BeforeChange();
   store_.DeleteKey(root, key_path);
 }
 
@@ -46,6 +54,7 @@ std::string Registry::GetString(Hkey root, const std::string& path, const std::s
 
 void Registry::SaveString(Hkey root, const std::string& path, const std::string& name,
                           const std::string& data) {
+  BeforeChange();
   Hkey key = 0;
   if (store_.CreateKey(root, KeyPath(path), &key) != kOk) return;
   const std::string text = store_.ToStoreText(data);
@@ -74,6 +83,7 @@ std::int32_t Registry::GetDWord(Hkey root, const std::string& path, const std::s
 
 void Registry::SaveDWord(Hkey root, const std::string& path, const std::string& name,
                          std::int32_t value) {
+  BeforeChange();
   Hkey key = 0;
   if (store_.CreateKey(root, KeyPath(path), &key) != kOk) return;
   const auto raw = static_cast<std::uint32_t>(value);

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "registry/store.h"
 
@@ -27,11 +29,21 @@ class Registry {
 
   Store& store() { return store_; }
 
+  // Runs `hook` once, just before the first change (SaveString, SaveDWord,
+  // DeleteKey) this Registry makes from now on; reads never trigger it.
+  void SetBeforeFirstChange(std::function<void()> hook) {
+    before_first_change_ = std::move(hook);
+    changed_ = false;
+  }
+
  private:
   // The store's form of a key path: no trailing "\", in its code page.
   std::string KeyPath(const std::string& path);
+  void BeforeChange();
 
   Store& store_;
+  std::function<void()> before_first_change_;
+  bool changed_ = false;
 };
 
 }  // namespace registry

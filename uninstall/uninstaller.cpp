@@ -1,5 +1,6 @@
 #include "uninstall/uninstaller.h"
 
+#include "backup/backup.h"
 #include "registry/numbers.h"
 
 namespace uninstall {
@@ -17,7 +18,11 @@ constexpr const char* kFactoryRefreshRate = "60";
 Uninstaller::Uninstaller(forms::Program& program, registry::Registry& reg)
     : forms::Form(program, "Form1"), reg_(reg) {
   SetCaption("Form1");
+  backup::BackUpBeforeFirstChange(reg_, host());
 }
+
+// The registry outlives this window; its hook must not outlive the host.
+Uninstaller::~Uninstaller() { reg_.SetBeforeFirstChange(nullptr); }
 
 // One pass, each step on its own. Without a Voodoo3 adapter no driver
 // path exists, so the driver steps are left out and the rest still runs.

@@ -21,6 +21,7 @@ constexpr const char* kClosingTitle = "Uninstall";
 class Uninstaller : public forms::Form {
  public:
   Uninstaller(forms::Program& program, registry::Registry& reg);
+  ~Uninstaller() override;
 
  protected:
   void OnLoad() override;

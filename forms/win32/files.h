@@ -11,6 +11,12 @@ void RemoveFiles(const std::string& pattern);
 bool RemoveFile(const std::string& path);
 // The running program's folder: "C:\dir", or "C:\" at a drive's root.
 std::string ProgramFolder();
+// The Windows folder: "C:\WINDOWS".
+std::string WindowsFolder();
+// Whether a file (not a folder) of that name exists.
+bool FileExists(const std::string& path);
+// Writes the whole file through a fresh file beside it and a rename.
+bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 // The folder part of a full file name, by the same rule.
 std::string FolderOf(const std::string& file);
 

@@ -80,6 +80,14 @@ bool Win32Host::RemoveFile(const std::string& path) { return win32::RemoveFile(p
 
 std::string Win32Host::ProgramFolder() { return win32::ProgramFolder(); }
 
+std::string Win32Host::WindowsFolder() { return win32::WindowsFolder(); }
+
+bool Win32Host::FileExists(const std::string& path) { return win32::FileExists(path); }
+
+bool Win32Host::WriteFileReplacing(const std::string& path, const std::string& bytes) {
+  return win32::WriteFileReplacing(path, bytes);
+}
+
 void Win32Host::SetFocus(Control& control) {
   Form& form = control.form();
   auto found = windows_.find(&form);

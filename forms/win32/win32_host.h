@@ -43,6 +43,9 @@ class Win32Host : public Host {
   void RemoveFiles(const std::string& pattern) override;
   bool RemoveFile(const std::string& path) override;
   std::string ProgramFolder() override;
+  std::string WindowsFolder() override;
+  bool FileExists(const std::string& path) override;
+  bool WriteFileReplacing(const std::string& path, const std::string& bytes) override;
   void SetFocus(Control& control) override;
   // Ends the process at once, or calls `on_end` when a test set it.
   void EndProgram() override;

@@ -324,6 +324,33 @@ CONFORMANCE_CASE(EnumeratesSubkeysAndValues) {
   store_.CloseKey(key);
 }
 
+// What a backup reads: every type's bytes as stored, the unnamed value,
+// and keys several levels deep.
+CONFORMANCE_CASE(EnumeratesEveryTypeAndNestedKeys) {
+  const std::string multi("one\0two\0\0", 9);
+  ASSERT_EQ(kOk, SetRaw(kLocalMachine, Under("Tree"), "Expand", kExpandString,
+                        std::string("%WINDIR%\0", 9)));
+  ASSERT_EQ(kOk, SetRaw(kLocalMachine, Under("Tree"), "Multi", kMultiString, multi));
+  ASSERT_EQ(kOk, SetRaw(kLocalMachine, Under("Tree"), "", kString, std::string("dflt\0", 5)));
+  ASSERT_EQ(kOk, SetRaw(kLocalMachine, Under("Tree\\A\\B\\C"), "Deep", kBinary, "\xff"));
+  EXPECT_EQ(":1:5,Expand:2:9,Multi:7:9", Values(kLocalMachine, Under("Tree")));
+  EXPECT_EQ("A", Subkeys(kLocalMachine, Under("Tree")));
+  EXPECT_EQ("B", Subkeys(kLocalMachine, Under("Tree\\A")));
+  EXPECT_EQ("Deep:3:1", Values(kLocalMachine, Under("Tree\\A\\B\\C")));
+
+  Hkey key = 0;
+  ASSERT_EQ(kOk, store_.OpenKey(kLocalMachine, Under("Tree"), &key));
+  std::string name;
+  std::string data;
+  std::uint32_t type = 0;
+  for (std::uint32_t i = 0; store_.EnumValue(key, i, &name, &type, &data) == kOk; ++i) {
+    if (name == "Multi") {
+      EXPECT_EQ(multi, data);
+    }
+  }
+  store_.CloseKey(key);
+}
+
 // ---- The five procedures ----
 
 CONFORMANCE_CASE(MissingKeysAndValuesReadAsTheDefault) {

@@ -131,5 +131,35 @@ TEST(Registry, ConvertsPathsNamesAndStringsForTheStore) {
   EXPECT_NE(kOk, store.OpenKey(kCurrentUser, "K\xF6ln", &key));
 }
 
+// The hook sees the registry as it was before the change, and runs once.
+TEST(Registry, BeforeFirstChangeRunsOnceBeforeTheFirstWriteOrDelete) {
+  struct Change {
+    const char* what;
+    void (*make)(Registry&);
+  };
+  const Change changes[] = {
+      {"SaveString", [](Registry& reg) { reg.SaveString(kCurrentUser, "K", "v", "new"); }},
+      {"SaveDWord", [](Registry& reg) { reg.SaveDWord(kCurrentUser, "K", "v", 5); }},
+      {"DeleteKey", [](Registry& reg) { reg.DeleteKey(kCurrentUser, "K"); }},
+  };
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.what);
+    MemoryStore store;
+    Registry setup(store);
+    setup.SaveString(kCurrentUser, "K", "v", "old");
+    Registry reg(store);
+    std::vector<std::string> seen;
+    reg.SetBeforeFirstChange([&] { seen.push_back(reg.GetString(kCurrentUser, "K", "v", "-")); });
+    reg.GetString(kCurrentUser, "K", "v");
+    reg.GetDWord(kCurrentUser, "K", "v");
+    reg.DeleteKey(kCurrentUser, "");  // refused before any change
+    EXPECT_TRUE(seen.empty());
+    change.make(reg);
+    reg.SaveString(kCurrentUser, "K", "v", "again");
+    reg.DeleteKey(kCurrentUser, "K");
+    EXPECT_EQ(std::vector<std::string>{"old"}, seen);
+  }
+}
+
 }  // namespace
 }  // namespace registry

@@ -1,0 +1,163 @@
+// The backup on the headless host: where it goes, that it is written once,
+// what it holds, the message when it cannot be written, and that both
+// programs take it before their first change.
+#include "backup/backup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/tarnolux.h"
+#include "forms/headless.h"
+#include "registry/memory_store.h"
+#include "registry/registry.h"
+#include "uninstall/uninstaller.h"
+
+namespace backup {
+namespace {
+
+using registry::kLocalMachine;
+
+const std::string kDisplay = "System\\CurrentControlSet\\Services\\Class\\Display\\";
+const std::string kDriver = kDisplay + "0001";
+constexpr const char* kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kInProgram = "C:\\Program Files\\Tarnolux\\Tarnolux backup.reg";
+constexpr const char* kInWindows = "C:\\WINDOWS\\Tarnolux backup.reg";
+
+bool Holds(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+struct Machine : ::testing::Test {
+  registry::MemoryStore store;
+  registry::Registry reg{store};
+  forms::HeadlessHost host;
+
+  void SeedCard() {
+    reg.SaveString(kLocalMachine, kDisplay + "0000", "DriverDesc", "Standard VGA");
+    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    reg.SaveString(kLocalMachine, kDriver + "\\Glide", "SSTH3_RGAMMA", "1.5");
+    reg.SaveString(kLocalMachine,
+                   kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter",
+                   "TV Out", "Supported");
+    reg.SaveString(kLocalMachine, kRun, "3dfx Tools", "C:\\3dfx\\3dfxman.exe");
+    reg.SaveString(kLocalMachine, kRun, "Other", "keep out");
+    reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
+    reg.SaveString(registry::kCurrentConfig, "Display\\Settings", "Resolution", "800,600");
+    reg.SaveString(registry::kCurrentUser, "Control Panel\\Desktop", "FontSmoothing", "0");
+  }
+};
+
+using BackupText = Machine;
+
+TEST_F(BackupText, HoldsTheDriverTreeAndTheValuesTheProgramsWrite) {
+  SeedCard();
+  const std::string text = backup::BackupText(reg);
+  EXPECT_EQ(0u, text.find("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + kDriver + "]\r\n"));
+  EXPECT_TRUE(
+      Holds(text, "[HKEY_LOCAL_MACHINE\\" + kDriver + "\\Glide]\r\n\"SSTH3_RGAMMA\"=\"1.5\""));
+  EXPECT_TRUE(Holds(text, "\\Edge Information\\Data\\Adapter]\r\n\"TV Out\"=\"Supported\""));
+  EXPECT_TRUE(Holds(text, "[HKEY_LOCAL_MACHINE\\" + std::string(kRun) +
+                              "]\r\n\"3dfx Tools\"=\"C:\\\\3dfx\\\\3dfxman.exe\"\r\n"));
+  EXPECT_TRUE(Holds(text, "[HKEY_LOCAL_MACHINE\\Software\\Tarno]\r\n\"Language\"=\"1\"\r\n"));
+  EXPECT_TRUE(
+      Holds(text, "[HKEY_CURRENT_CONFIG\\Display\\Settings]\r\n\"Resolution\"=\"800,600\""));
+  EXPECT_TRUE(
+      Holds(text, "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"FontSmoothing\"=\"0\""));
+  EXPECT_FALSE(Holds(text, "keep out"));
+  EXPECT_FALSE(Holds(text, "Standard VGA"));
+}
+
+TEST_F(BackupText, WithoutAVoodoo3TheRestIsStillBackedUp) {
+  reg.SaveString(kLocalMachine, kDisplay + "0000", "DriverDesc", "Standard VGA");
+  reg.SaveString(kLocalMachine, kRun, "3dfx Tools", "x");
+  EXPECT_EQ("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + std::string(kRun) +
+                "]\r\n\"3dfx Tools\"=\"x\"\r\n\r\n",
+            backup::BackupText(reg));
+}
+
+using TakeBackup = Machine;
+
+TEST_F(TakeBackup, GoesToTheProgramFolderOnceAndIsNeverOverwritten) {
+  SeedCard();
+  const std::string before = backup::BackupText(reg);
+  backup::TakeBackup(reg, host, false);
+  EXPECT_EQ(before, host.FileText(kInProgram));
+  reg.SaveString(kLocalMachine, kDriver + "\\Glide", "SSTH3_RGAMMA", "2.0");
+  backup::TakeBackup(reg, host, false);
+  EXPECT_EQ(before, host.FileText(kInProgram));
+  EXPECT_EQ(1u, host.writes.size());
+  EXPECT_FALSE(host.HasFile(kInWindows));
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(TakeBackup, ABackupInTheWindowsFolderAlsoCounts) {
+  host.AddFile(kInWindows);
+  backup::TakeBackup(reg, host, false);
+  EXPECT_TRUE(host.writes.empty());
+  EXPECT_FALSE(host.HasFile(kInProgram));
+}
+
+TEST_F(TakeBackup, FallsBackToTheWindowsFolder) {
+  SeedCard();
+  host.MakeUnwritable(host.folder);
+  backup::TakeBackup(reg, host, false);
+  EXPECT_FALSE(host.HasFile(kInProgram));
+  EXPECT_EQ(backup::BackupText(reg), host.FileText(kInWindows));
+  EXPECT_TRUE(host.messages.empty());
+  // The next run finds it there and writes nothing.
+  backup::TakeBackup(reg, host, false);
+  EXPECT_EQ(2u, host.writes.size());
+}
+
+TEST_F(TakeBackup, WhenNeitherFolderCanBeWrittenItSaysSoOnceInTheChosenLanguage) {
+  for (bool dutch : {false, true}) {
+    SCOPED_TRACE(dutch);
+    forms::HeadlessHost host;
+    registry::Registry reg(store);
+    reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", dutch ? "2" : "1");
+    host.MakeUnwritable(host.folder);
+    host.MakeUnwritable(host.windows_folder);
+    BackUpBeforeFirstChange(reg, host);
+    reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "");
+    reg.SaveDWord(kLocalMachine, "Software\\Tarno", "x", 1);
+    reg.DeleteKey(kLocalMachine, kDriver);
+    ASSERT_EQ(1u, host.messages.size());
+    EXPECT_EQ(dutch ? "Tarnolux kon geen reservekopie van uw instellingen maken."
+                    : "Tarnolux could not save a backup of your settings.",
+              host.messages[0].text);
+    EXPECT_EQ("Tarnolux", host.messages[0].title);
+    EXPECT_FALSE(host.HasFile(kInProgram));
+    EXPECT_FALSE(host.HasFile(kInWindows));
+  }
+}
+
+// Both programs: the backup holds what was there before their first
+// change, and the change still happens.
+TEST_F(Machine, TarnoluxBacksUpBeforeItClearsTheTrayToolEntry) {
+  SeedCard();
+  app::Tarnolux tarnolux(host, store);
+  tarnolux.Start();
+  EXPECT_EQ("", reg.GetString(kLocalMachine, kRun, "3dfx Tools"));
+  EXPECT_TRUE(Holds(host.FileText(kInProgram), "\"3dfx Tools\"=\"C:\\\\3dfx\\\\3dfxman.exe\""));
+}
+
+TEST_F(Machine, TheUninstallerBacksUpBeforeItClearsTheLanguage) {
+  SeedCard();
+  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  host.MakeUnwritable(host.folder);
+  {
+    forms::Program program(host);
+    uninstall::Uninstaller form(program, reg);
+    form.Show();
+  }
+  EXPECT_EQ("", reg.GetString(kLocalMachine, "Software\\Tarno", "Language", "-"));
+  EXPECT_TRUE(Holds(host.FileText(kInWindows), "\"Language\"=\"2\""));
+  EXPECT_TRUE(Holds(host.FileText(kInWindows), "\"SSTH3_RGAMMA\"=\"1.5\""));
+  // Later changes on the same registry take no second backup.
+  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
+  EXPECT_EQ(2u, host.writes.size());
+}
+
+}  // namespace
+}  // namespace backup
