@@ -1,0 +1,76 @@
+// A fresh copy of a demo machine for one journey: the registry as one of
+// the demo/*.reg files describes it, imported by Wine's own regedit, and
+// the program's folder as a user copies it. Everything the journey may
+// change is put back when it ends.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace journeys {
+
+// The folder the user copied Tarnolux to.
+constexpr const char* kFolder = "C:\\Tarnolux Journeys";
+// What the user copies: the files of the distribution.
+extern const std::set<std::string> kShippedFiles;
+// The backup of the user's settings that the programs may leave beside
+// them (or in the Windows folder) before their first change; its own
+// tests look at its contents.
+constexpr const char* kBackupFile = "Tarnolux backup.reg";
+
+// A leftover of an older version that Tarnolux removes when it starts.
+constexpr const char* kLeftover = "C:\\windows\\system\\mnstr.dll";
+
+// The demo machines of demo/.
+constexpr const char* kVoodoo3Machine = "voodoo3-3000.reg";
+constexpr const char* kNoVoodoo3Machine = "no-voodoo3.reg";
+
+// Values as "name" -> "text", or "dword:N" for a DWORD; under a tree as
+// "sub\key|name".
+using Values = std::map<std::string, std::string>;
+
+// A value as advapi32 has it: text, "dword:N", or "<absent>".
+std::string Value(HKEY root, const std::string& key, const std::string& name);
+// The values of one key, or of a key and everything under it.
+Values ValuesOf(HKEY root, const std::string& key);
+Values TreeOf(HKEY root, const std::string& key);
+// The Windows path of a path of the build machine (Wine's Z: drive).
+std::string WinePath(std::string path);
+// The plain files of a folder.
+std::set<std::string> FilesIn(const std::string& folder);
+// The files of the program folder, the backup aside.
+std::set<std::string> ProgramFiles();
+
+class Machine {
+ public:
+  explicit Machine(const char* demo);
+  ~Machine();
+  Machine(const Machine&) = delete;
+  Machine& operator=(const Machine&) = delete;
+
+  // Whether the import and the folder worked out.
+  bool ready() const { return ready_; }
+  // The user chose English on an earlier start.
+  void ChooseEnglish();
+
+ private:
+  struct Saved {
+    HKEY root;
+    std::string key, name;
+    bool existed;
+    DWORD type;
+    std::vector<BYTE> data;
+  };
+  void Clean();
+  bool Import(const char* demo);
+  bool MakeFolder();
+
+  std::vector<Saved> saved_;
+  bool ready_ = false;
+};
+
+}  // namespace journeys
