@@ -65,3 +65,14 @@ clean:
 # Every window, English and Dutch, as PNG files under $(BUILD)/screenshots.
 screenshots: win64
 	tools/screenshots.sh $(BUILD)/win64 $(BUILD)/screenshots
+
+# The screenshots README.md shows: each window in English and Dutch (the
+# language window has only English), stripped, as 256-colour PNG files.
+.PHONY: readme-shots
+readme-shots: screenshots
+	mkdir -p docs/screenshots && rm -f docs/screenshots/*.png
+	for f in $(BUILD)/screenshots/*-en.png $(BUILD)/screenshots/*-nl.png; do \
+	  case "$$f" in */testform-*|*/language-nl.png) continue;; esac; \
+	  convert "$$f" -strip PNG8:docs/screenshots/$$(basename "$$f"); \
+	done
+	du -ch docs/screenshots/*.png | tail -1
