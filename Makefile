@@ -76,3 +76,10 @@ readme-shots: screenshots
 	  convert "$$f" -strip PNG8:docs/screenshots/$$(basename "$$f"); \
 	done
 	du -ch docs/screenshots/*.png | tail -1
+
+# Start-up against bare Win32 programs under Wine, the shipped sizes and
+# the registry calls of Apply and a preset; fails when a budget is missed.
+# Not part of `make test`.
+.PHONY: bench
+bench: build
+	tools/bench.sh $(BUILD)

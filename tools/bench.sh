@@ -1,0 +1,130 @@
+#!/bin/sh
+# bench.sh BUILD [ROUNDS]: `make bench`. Prints, from one run:
+#   - start-up under Wine, as a ratio against a bare Win32 program built
+#     the same way: Tarnolux.exe to its main window against bench's
+#     bare_window.exe (one window, the same two pictures loaded and shown
+#     the same way), Uninstall.exe to its message against bare_message.exe;
+#     the median of ROUNDS (default 11) starts each, alternating the two;
+#   - the size of each shipped (stripped i686) program;
+#   - the registry calls that one Apply and one preset make.
+# Exits non-zero when a budget is missed: a start-up ratio over 1.3, or
+# Tarnolux.exe over 256 KiB or Uninstall.exe over 128 KiB.
+#
+# Only Wine's 64-bit loader runs on this machine, so the start-up is that
+# of the win64 build of the same sources; the sizes are the i686 files
+# that ship. The programs run on a fresh demo machine (a prefix under the
+# win64 tree seeded with demo/voodoo3-3000.reg and the language English).
+set -e
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+build=$(cd "${1:?usage: bench.sh BUILD [ROUNDS]}" && pwd)
+rounds=${2:-11}
+if [ -z "$TARNOLUX_IN_DISPLAY" ] && [ -z "$DISPLAY" ]; then
+  export TARNOLUX_IN_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$rounds"
+fi
+
+ratio_budget=1.3
+tarnolux_budget=$((256 * 1024))
+uninstall_budget=$((128 * 1024))
+win64=$build/win64 win32=$build/win32 native=$build/native
+for f in "$win64/Tarnolux.exe" "$win64/Uninstall.exe" "$win64/bench/startup_driver.exe" \
+         "$win64/bench/bare_window.exe" "$win64/bench/bare_message.exe" \
+         "$win32/Tarnolux.exe" "$win32/Uninstall.exe" "$native/bench/registry_calls"; do
+  [ -f "$f" ] || { echo "bench: $f is missing; build with 'make bench'" >&2; exit 1; }
+done
+failed=""
+
+# ---- the demo machine ----
+. "$here/wine-env.sh"
+export WINEPREFIX="$win64/bench-prefix"
+"$here/wineserver.sh" -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+language=$(mktemp)
+trap 'rm -f "$language"; "$here/wineserver.sh" -k 2>/dev/null || true' EXIT
+printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Tarno]\r\n"Language"="1"\r\n' >"$language"
+"$here/wine-prefix.sh" "$WINEPREFIX" "$root/demo/voodoo3-3000.reg" "$language"
+"$here/wineserver.sh" -p
+"$WINE64" cmd /c exit >/dev/null 2>&1 </dev/null || true
+seeded=$("$WINE64" reg query 'HKLM\Software\Tarno' /v Language 2>/dev/null | tr -d '\r' |
+         sed -n 's/.*REG_SZ *//p')
+[ "$seeded" = "1" ] || { echo "bench: seeding the demo machine failed" >&2; exit 1; }
+
+drive=$WINEPREFIX/drive_c
+program="$drive/Program Files/Tarnolux"
+mkdir -p "$program" "$drive/bench/uninstall" "$drive/bench/refill"
+cp "$win64/Tarnolux.exe" "$win64/bench/bare_window.exe" "$root/art/pic1.jpg" \
+   "$root/art/pic2.jpg" "$program/"
+# The uninstaller deletes the program's files beside it; the driver puts
+# them back from refill/ before each of its starts.
+cp "$win64/Uninstall.exe" "$win64/bench/bare_message.exe" "$drive/bench/uninstall/"
+cp "$win64/Tarnolux.exe" "$root/art/pic1.jpg" "$root/art/pic2.jpg" "$drive/bench/refill/"
+if [ -f "$root/doc/readme.txt" ]; then
+  cp "$root/doc/readme.txt" "$program/"
+  cp "$root/doc/readme.txt" "$drive/bench/refill/"
+fi
+cp "$win64/bench/startup_driver.exe" "$drive/bench/"
+
+# ---- start-up ----
+# startup PROGRAM WAIT BASELINE WAIT [REFILL] -> "program_ms baseline_ms"
+startup() {
+  status=0
+  "$WINE64" 'C:\bench\startup_driver.exe' "$rounds" "$@" >"$build/bench-run.log" || status=$?
+  tr -d '\r' <"$build/bench-run.log" >>"$build/bench-starts.log"
+  [ $status -eq 0 ] || { tr -d '\r' <"$build/bench-run.log" >&2; return 1; }
+  tr -d '\r' <"$build/bench-run.log" | awk '$1 == "median" { printf "%s ", $3 }'
+}
+rm -f "$build/bench-starts.log"
+echo "Tarnolux bench: start-up under Wine (64-bit loader, win64 build of the same sources),"
+echo "median of $rounds starts each, alternating with a bare Win32 program built the same way"
+echo
+main=$(startup 'C:\Program Files\Tarnolux\Tarnolux.exe' form:frmv3 \
+               'C:\Program Files\Tarnolux\bare_window.exe' 'title:Tarnolux bare window') ||
+  { echo "bench: timing Tarnolux.exe failed" >&2; exit 1; }
+# After Tarnolux: the uninstaller clears the language choice.
+uninstall=$(startup 'C:\bench\uninstall\Uninstall.exe' box 'C:\bench\uninstall\bare_message.exe' \
+                    box 'C:\bench\refill') ||
+  { echo "bench: timing Uninstall.exe failed" >&2; exit 1; }
+
+# row NAME MS BASELINE BASELINE_MS
+row() {
+  verdict=$(awk -v a="$2" -v b="$4" -v limit="$ratio_budget" \
+    'BEGIN { r = a / b; printf "%.3f %s", r, (r <= limit ? "ok" : "OVER") }')
+  printf '  %-14s %8s ms   %-16s %8s ms   ratio %s  (budget %s)\n' "$1" "$2" "$3" "$4" \
+    "${verdict% *}" "$ratio_budget"
+  [ "${verdict#* }" = ok ] || failed="$failed $1-start-up"
+}
+printf '  %-14s %11s   %-16s %11s\n' program median baseline median
+set -- $main
+row Tarnolux.exe "$1" bare_window.exe "$2"
+set -- $uninstall
+row Uninstall.exe "$1" bare_message.exe "$2"
+echo "  (every start: $build/bench-starts.log)"
+
+# ---- sizes ----
+echo
+echo "Size of the shipped programs (i686, stripped):"
+size() {
+  copy=$(mktemp)
+  i686-w64-mingw32-strip -o "$copy" "$2"
+  bytes=$(stat -c %s "$copy")
+  rm -f "$copy"
+  verdict=ok
+  [ "$bytes" -le "$3" ] || { verdict=OVER; failed="$failed $1-size"; }
+  printf '  %-14s %7d bytes = %5.1f KiB   (budget %d KiB)  %s\n' "$1" "$bytes" \
+    "$(awk -v b="$bytes" 'BEGIN { print b / 1024 }')" $(($3 / 1024)) "$verdict"
+}
+size Tarnolux.exe "$win32/Tarnolux.exe" $tarnolux_budget
+size Uninstall.exe "$win32/Uninstall.exe" $uninstall_budget
+
+# ---- registry calls ----
+echo
+echo "Registry calls of one operation (native, memory store, the demo machine):"
+"$native/bench/registry_calls" "$root/demo/voodoo3-3000.reg" | sed 's/^/  /'
+
+echo
+if [ -n "$failed" ]; then
+  echo "bench: budget missed:$failed"
+  exit 1
+fi
+echo "bench: every budget met"
