@@ -65,6 +65,16 @@ Values GammaAnd(const char* gamma, Values others) {
   return others;
 }
 
+// The program folder after a journey on the Voodoo3 machine: what the
+// user copied, and beside it the backup of the demo's own settings, taken
+// before the first change.
+void CheckFolder() {
+  CHECK(ProgramFiles() == kShippedFiles);
+  const std::string backup = journeys::BackupText();
+  CHECK(backup.rfind("REGEDIT4\r\n", 0) == 0);
+  CHECK(backup.find("\"Grxclock\"=\"166\"") != std::string::npos);
+}
+
 // Tarnolux.exe on a machine where the user chose English earlier, its
 // main window up.
 struct MainRun {
@@ -111,7 +121,7 @@ TEST_CASE("first start: the language window, Dutch, and Dutch from the next star
   Robot().Close(run.main);
   CHECK(run.program.Ended());
   CHECK(Hklm(kCard + "\\DEFAULT", "Grxclock") == "166");
-  CHECK(ProgramFiles() == kShippedFiles);
+  CheckFolder();
 }
 
 TEST_CASE("overclock to 183, Apply, and the information window shows 183 after a restart") {
@@ -161,7 +171,8 @@ TEST_CASE("overclock to 183, Apply, and the information window shows 183 after a
   }
   run.program.Press(FindControl(info, "quitcmd"));
   CHECK(run.program.Ended());
-  CHECK(ProgramFiles() == kShippedFiles);
+  CheckFolder();
+  CHECK(journeys::BackupText().find("183") == std::string::npos);  // taken once, before Apply
 }
 
 TEST_CASE("gamma: one Glide slider with the link box ticked moves and writes all three") {
@@ -187,7 +198,7 @@ TEST_CASE("gamma: one Glide slider with the link box ticked moves and writes all
   CHECK(Hklm(kGlide, "SST_SCREENREFRESH") == "60");  // the window edits, it does not rebuild
   Robot().Close(run.main);
   CHECK(run.program.Ended());
-  CHECK(ProgramFiles() == kShippedFiles);
+  CheckFolder();
 }
 
 TEST_CASE("refresh rates: a typed rate with \"Link all color depths.\" goes to all four depths") {
@@ -219,7 +230,7 @@ TEST_CASE("refresh rates: a typed rate with \"Link all color depths.\" goes to a
   CHECK(run.program.Running());
   Robot().Close(run.main);
   CHECK(run.program.Ended());
-  CHECK(ProgramFiles() == kShippedFiles);
+  CheckFolder();
 }
 
 TEST_CASE("the desktop window writes its settings, \"Advanced\" as a DWORD") {
@@ -259,7 +270,7 @@ TEST_CASE("the desktop window writes its settings, \"Advanced\" as a DWORD") {
   CHECK(user.at("Wallpaper") == "C:\\WINDOWS\\Clouds.bmp");
   Robot().Close(run.main);
   CHECK(run.program.Ended());
-  CHECK(ProgramFiles() == kShippedFiles);
+  CheckFolder();
 }
 
 // What each preset leaves in the API keys (rebuilt from nothing) and every
@@ -319,7 +330,7 @@ TEST_CASE("each preset rebuilds the card's keys and ends the program") {
     }
     CHECK(rates == 60);
     CHECK(Hklm(kCard + "\\DEFAULT", "Grxclock") == "166");
-    CHECK(ProgramFiles() == kShippedFiles);
+    CheckFolder();
   }
 }
 
@@ -348,6 +359,8 @@ TEST_CASE("the uninstaller after some use: factory values, its files gone, its m
   CHECK(uninstall.Ended());
 
   CHECK(ProgramFiles() == std::set<std::string>{"Uninstall.exe"});
+  // The backup stays for the user: the settings from before the preset.
+  CHECK(journeys::BackupText().find("\"SST_SCREENREFRESH\"=\"60\"") != std::string::npos);
   CHECK(journeys::ValuesOf(HKEY_LOCAL_MACHINE, kGlide) ==
         GammaAnd("1.3", {{"SSTH3_ALPHADITHERMODE", "1"}, {"SSTH3_OVERLAYMODE", "1"}}));
   CHECK(journeys::ValuesOf(HKEY_LOCAL_MACHINE, kD3D) ==
@@ -398,6 +411,7 @@ TEST_CASE("a machine without a Voodoo3: the language first, then the message, no
   CHECK(journeys::ValuesOf(HKEY_CURRENT_CONFIG, kDisplaySettings) == settings);
   CHECK(journeys::ValuesOf(HKEY_CURRENT_USER, kDesktop) == user);
   CHECK(ProgramFiles() == kShippedFiles);
+  CHECK(journeys::BackupText().find("Grxclock") == std::string::npos);
 }
 
 }  // namespace

@@ -165,6 +165,19 @@ std::set<std::string> ProgramFiles() {
   return files;
 }
 
+std::string BackupText() {
+  const std::string path = std::string(kFolder) + "\\" + kBackupFile;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "";
+  std::string text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+  CloseHandle(file);
+  return text;
+}
+
 Machine::Machine(const char* demo) {
   for (const Named& value : kOutsideValues) {
     Saved saved{value.root, value.key, value.name, false, 0, std::vector<BYTE>(1024)};

@@ -44,6 +44,8 @@ std::string WinePath(std::string path);
 std::set<std::string> FilesIn(const std::string& folder);
 // The files of the program folder, the backup aside.
 std::set<std::string> ProgramFiles();
+// The backup in the program folder, or "" when there is none.
+std::string BackupText();
 
 class Machine {
  public:
