@@ -309,16 +309,17 @@ TEST_CASE("Uninstall.exe puts the demo machine's Voodoo3 3000 back to factory va
   CHECK(ValuesUnder(machine.store, kDisplay + "\\0000") == vga_before);
   CHECK(machine.reg.GetString(kLocalMachine, "Software\\Tarno", "Language", "<absent>") == "");
 
-  // The folder: the program's files are gone; the uninstaller and the
-  // user's own file stay.
-  CHECK(FilesIn(kFolder) == std::set<std::string>({"Uninstall.exe", "my notes.txt"}));
+  // The folder: the program's files are gone; the uninstaller, the user's
+  // own file and the backup of the settings from before the run stay.
+  const std::set<std::string> kept = {"Uninstall.exe", "my notes.txt", "Tarnolux backup.reg"};
+  CHECK(FilesIn(kFolder) == kept);
 
   SUBCASE("a second run finds nothing to delete and leaves the same registry") {
     Closing again;
     REQUIRE(RunUninstaller(&again, &exit_code));
     CHECK(again.text == "Now delete this file.");
     CHECK(ValuesUnder(machine.store, kVoodoo) == after);
-    CHECK(FilesIn(kFolder) == std::set<std::string>({"Uninstall.exe", "my notes.txt"}));
+    CHECK(FilesIn(kFolder) == kept);
   }
 }
 
