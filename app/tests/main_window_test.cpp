@@ -507,6 +507,36 @@ TEST_F(DesignTest, DutchTextsOnlyForLanguageTwo) {
     EXPECT_EQ(w.Label1.Caption(), "Clock/Memory") << language;
     EXPECT_EQ(w.apply.Caption(), "&Apply") << language;
   }
+  // The English design, runs of blanks and misspellings included.
+  MainWindow& english = Start();
+  const std::pair<forms::Control*, const char*> design[] = {
+      {&english.chkvd3d,
+       "Dissable Vsync for Direct3D.                                 (better performance yet "
+       "might cause screen tearing)"},
+      {&english.chkvg,
+       "Dissable Vsync for Glide/OpenGL.                      (better performance yet might "
+       "cause screen tearing)"},
+      {&english.chkmipmap,
+       "Force Mipmap dithering in Glide/OpenGL.          (higher quality graphics, highly "
+       "recommended)"},
+      {&english.chksplash,
+       "Dissable the Glide/OpenGL spash screen.         (removes rotating 3dfx logo)"},
+      {&english.chk2mb,
+       "Limit texture memory to 2MB in Glide/OpenGL.    (only check this if you are having "
+       "problems)"},
+      {&english.chkanti,
+       "Enable Anti-alaising in Direct3D.                      (better video quality yet slower "
+       "performance)"},
+      {&english.chktripple,
+       "Force tripple buffering in Glide/OpenGL.          (faster performance on gamess which "
+       "support it)"},
+      {&english.framclk, "Speed"},
+      {&english.framVsync, "Vsync"},
+      {&english.crap, "Miscellaneous"},
+      {&english.Label3, ""},
+      {&english.preset, "&Pre Set"}};
+  for (auto& [control, text] : design) EXPECT_EQ(control->Caption(), text) << control->Name();
+
   SetLanguage("2");
   MainWindow& w = Start();
   for (const DutchText& dutch : kDutchTexts) {

@@ -101,10 +101,25 @@ TEST(InfoWindowTest, DutchChangesCaptionsFontsAndPositions) {
   m.SeedCard("Not Supported", "Not Supported");
   m.SetLanguage("2");
   InfoWindow& w = m.Open();
-  EXPECT_EQ(w.quitcmd.Caption(), "Verlaten");
-  EXPECT_EQ(w.back.Caption(), "Terug");
-  EXPECT_EQ(w.framDriver.Caption(), "Driver  informatie");
-  EXPECT_EQ(w.lblGraphicsSpeed.Caption(), w.lblClockSpeed.Caption());
+  const std::pair<forms::Control*, const char*> dutch[] = {
+      {&w.quitcmd, "Verlaten"},
+      {&w.back, "Terug"},
+      {&w.lblHardVersion, "Hardware versie:"},
+      {&w.lblManufact, "Fabrikant:"},
+      {&w.lblMemoryType, "Geheugen type:"},
+      {&w.lblTotalMemory, "Totale geheugenhoeveelheid:"},
+      {&w.lblmemoryspeed, "Kloksnelheid geheugen:"},
+      {&w.lblGraphicsSpeed, "Kloksnelheid Voodoo3 processor:"},
+      {&w.lblClockSpeed, "Kloksnelheid Voodoo3 processor:"},
+      {&w.lblBIOSVersion, "BIOS versie:"},
+      {&w.lblTVOut, "TV Uit:"},
+      {&w.Label15,
+       "Dit is informatie over uw Voodoo3 grafische kaart en stuurprogramma's. U kan deze niet "
+       "veranderen via dit venster. Dit venster is alleen maar bedoeld ter referentie."},
+      {&w.framDriver, "Driver  informatie"},
+      {&w.lblDVersion, "Stuurprogramma versie:"},
+      {&w.lblProvider, "Toeleverancier:"}};
+  for (auto& [control, text] : dutch) EXPECT_EQ(control->Caption(), text) << control->Name();
   // English captions that Dutch keeps.
   EXPECT_EQ(w.lblproduct.Caption(), "Product:");
   EXPECT_EQ(w.lblBusType.Caption(), "Bus Type:");
@@ -116,11 +131,16 @@ TEST(InfoWindowTest, DutchChangesCaptionsFontsAndPositions) {
     EXPECT_EQ(small->Font().size, 7) << small->Name();
   }
   EXPECT_EQ(w.lblBIOSVersion.Font().name, "MS Sans Serif");
+  EXPECT_EQ(w.Label5.Left(), 960);
   EXPECT_EQ(w.Label8.Left(), 2040);
   EXPECT_EQ(w.lblTotalMemory.Width(), 1935);
+  EXPECT_EQ(w.Label10.Left(), 2400);
+  EXPECT_EQ(w.lblGraphicsSpeed.Width(), 2200);
   EXPECT_EQ(w.Label11.Left(), 2400);
   EXPECT_EQ(w.lblClockSpeed.Width(), 2200);
   EXPECT_EQ(w.Label12.Left(), 1080);
+  EXPECT_EQ(w.label2.Left(), 1800);
+  EXPECT_EQ(w.lblDVersion.Width(), 2055);
   EXPECT_EQ(w.lblProvider.Left(), 2160);
   EXPECT_EQ(w.lblProvider.Width(), 1095);
   EXPECT_EQ(w.Label1.Left(), 3360);
