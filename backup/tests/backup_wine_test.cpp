@@ -1,8 +1,9 @@
 // The backup under Wine, the way a user would rely on it: the demo machine
 // with some values of every kind, the real Tarnolux.exe and Uninstall.exe
-// run as their own processes (Apply, a preset, the uninstaller), then the
-// backup imported with Wine's own regedit. Every value that was there
-// before the first run must have its type and data back.
+// run as their own processes (the gamma, refresh and Windows options
+// windows, Apply, a preset, the uninstaller), then the backup imported
+// with Wine's own regedit. Every value that was there before the first
+// run must have its type and data back.
 #include <doctest.h>
 #include <windows.h>
 
@@ -169,6 +170,22 @@ HWND WaitForForm(const char* name) {
 // be showing a modal box).
 void PostClick(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
+// Opens a window of another process's main window with its button.
+HWND OpenFrom(HWND main, const char* button, const char* form) {
+  PostClick(forms::automation::FindControl(main, button));
+  return WaitForForm(form);
+}
+
+// Leaves a window with its button; true once the main window is back.
+bool BackTo(HWND main, HWND form, const char* button) {
+  PostClick(forms::automation::FindControl(form, button));
+  for (int tries = 0; tries < 200; ++tries) {
+    if (forms::automation::Shown(main) && !forms::automation::Shown(form)) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
 void Regedit(const std::string& file) {
   Process regedit("regedit.exe /S \"" + file + "\"");
   REQUIRE(regedit.Ended(30000));
@@ -241,6 +258,22 @@ TEST_CASE("the backup brings back every value after Tarnolux and the uninstaller
     HWND main = WaitForForm("frmv3");
     REQUIRE(main);
     CHECK(machine.reg.GetString(kLocalMachine, kRun, "3dfx Tools", "-") == "");
+    forms::automation::Robot robot;
+    // Gamma: one bar of each of two groups moved, then OK.
+    HWND gamma = OpenFrom(main, "gamma", "frmgamma");
+    REQUIRE(gamma);
+    robot.Scroll(forms::automation::FindControl(gamma, "gr"), SB_PAGEUP);
+    robot.Scroll(forms::automation::FindControl(gamma, "dr"), SB_PAGEDOWN);
+    REQUIRE(BackTo(main, gamma, "OK"));
+    // Refresh rates as they stand, written by OK.
+    HWND refresh = OpenFrom(main, "refresh", "frmrefresh");
+    REQUIRE(refresh);
+    REQUIRE(BackTo(main, refresh, "ok"));
+    // Windows options: font smoothing switched over, then OK.
+    HWND desktop = OpenFrom(main, "windowz", "frmwondowz");
+    REQUIRE(desktop);
+    PostClick(forms::automation::FindControl(desktop, "smooth"));
+    REQUIRE(BackTo(main, desktop, "ok"));
     PostClick(forms::automation::FindControl(main, "apply"));
     CHECK(tarnolux.AnswerBox());
     PostClick(forms::automation::FindControl(main, "preset"));
@@ -254,6 +287,9 @@ TEST_CASE("the backup brings back every value after Tarnolux and the uninstaller
   CHECK(GetFileAttributesA((kBackup + ".new").c_str()) == INVALID_FILE_ATTRIBUTES);
   CHECK(GetFileAttributesA(machine.windows_backup.c_str()) == INVALID_FILE_ATTRIBUTES);
   CHECK(Settings(machine.store) != before);
+  // What the windows and the preset did is really there to undo.
+  CHECK(machine.reg.GetString(kCurrentUser, "Control Panel\\Desktop", "FontSmoothing") != "0");
+  CHECK(machine.reg.GetDWord(kLocalMachine, kDriver + "\\Glide", "UserDword", 12345) == 12345);
 
   {
     Process uninstall("\"" + kFolder + "\\Uninstall.exe\"");
