@@ -94,11 +94,29 @@ row() {
     "${verdict% *}" "$ratio_budget"
   [ "${verdict#* }" = ok ] || failed="$failed $1-start-up"
 }
+# spread NAME BASELINE: how steady the machine was, from every start: the
+# fastest start of each and the median of the round-by-round ratios.
+spread() {
+  awk -v a="$1" -v b="$2" '
+    $1 == "start" && $2 == a { t[$3] = $4; if (!ma || $4 < ma) ma = $4 }
+    $1 == "start" && $2 == b { u[$3] = $4; if (!mb || $4 < mb) mb = $4 }
+    END {
+      for (r in t) if (r in u) q[++n] = t[r] / u[r]
+      for (i = 2; i <= n; i++) for (j = i; j > 1 && q[j - 1] > q[j]; j--) {
+        x = q[j]; q[j] = q[j - 1]; q[j - 1] = x
+      }
+      m = n % 2 ? q[(n + 1) / 2] : (q[n / 2] + q[n / 2 + 1]) / 2
+      printf "  %-14s fastest %6.1f ms vs %6.1f ms (%.3f); median of the paired ratios %.3f\n",
+             "", ma, mb, ma / mb, m
+    }' "$build/bench-starts.log"
+}
 printf '  %-14s %11s   %-16s %11s\n' program median baseline median
 set -- $main
 row Tarnolux.exe "$1" bare_window.exe "$2"
+spread Tarnolux.exe bare_window.exe
 set -- $uninstall
 row Uninstall.exe "$1" bare_message.exe "$2"
+spread Uninstall.exe bare_message.exe
 echo "  (every start: $build/bench-starts.log)"
 
 # ---- sizes ----
