@@ -75,8 +75,8 @@ void CheckFolder() {
   CHECK(backup.find("\"Grxclock\"=\"166\"") != std::string::npos);
 }
 
-// Tarnolux.exe on a machine where the user chose English earlier, its
-// main window up.
+// Tarnolux.exe started on a machine whose language is chosen, its main
+// window up.
 struct MainRun {
   Program program{"Tarnolux.exe"};
   HWND main = program.WaitForForm("frmv3");
