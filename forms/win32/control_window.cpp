@@ -60,12 +60,18 @@ Frame* AsFrame(Control& control) {
 ControlWindow::ControlWindow(Context& context, Control& control, HWND form, int id,
                              DWORD group_style)
     : context_(context), control_(control), id_(id) {
+  // Born with its text, place and state, so that nothing is set twice
+  // (each call is a round trip to the window server under Wine).
   const NativeClass native = ClassFor(control);
   DWORD style = WS_CHILD | native.style | group_style;
   if (control.TabStop()) style |= WS_TABSTOP;
-  hwnd_ =
-      CreateWindowExA(0, native.name, "", style, 0, 0, 0, 0, form,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), context.instance, nullptr);
+  if (Shown()) style |= WS_VISIBLE;
+  if (!Usable()) style |= WS_DISABLED;
+  const RECT bounds = PixelBounds();
+  hwnd_ = CreateWindowExA(
+      0, native.name, HasCaption() ? Utf8ToAnsi(control.Caption()).c_str() : "", style, bounds.left,
+      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, form,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), context.instance, nullptr);
   if (!hwnd_) return;
   SetName(hwnd_, control.Name());
   Subclass(hwnd_, &original_);
@@ -74,7 +80,12 @@ ControlWindow::ControlWindow(Context& context, Control& control, HWND form, int 
     if (edit_) Subclass(edit_, &edit_original_);
   }
   control.set_peer(this);
-  UpdateAll();
+  Applying applying(context_);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(context_.gdi.Font(control_.Font())),
+               FALSE);
+  if (HasTextColors(control_.kind())) SetForeColorProperty(hwnd_, TextColor());
+  ShowList();
+  ShowValue();
 }
 
 ControlWindow::~ControlWindow() {
@@ -193,37 +204,30 @@ void ControlWindow::Update(Prop what) {
   }
 }
 
-void ControlWindow::UpdateAll() {
-  if (!hwnd_) return;
-  Applying applying(context_);
-  ShowFont();
-  ShowCaption();
-  ShowBounds();
-  ShowColors();
-  ShowList();
-  ShowValue();
-  ShowState();
+bool ControlWindow::HasCaption() const {
+  const Kind kind = control_.kind();
+  return kind != Kind::ScrollBar && kind != Kind::ComboBox && kind != Kind::Image;
 }
 
 void ControlWindow::ShowCaption() {
-  switch (control_.kind()) {
-    case Kind::ScrollBar:
-    case Kind::ComboBox:
-    case Kind::Image:
-      return;
-    default:
-      SetWindowTextA(hwnd_, Utf8ToAnsi(control_.Caption()).c_str());
-  }
+  if (HasCaption()) SetWindowTextA(hwnd_, Utf8ToAnsi(control_.Caption()).c_str());
+}
+
+RECT ControlWindow::PixelBounds() const {
+  const Screen& screen = context_.screen;
+  RECT bounds;
+  bounds.left = screen.ToPixelsX(control_.FormLeft());
+  bounds.top = screen.ToPixelsY(control_.FormTop());
+  bounds.right = bounds.left + screen.ToPixelsX(control_.Width());
+  bounds.bottom = bounds.top + screen.ToPixelsY(control_.Height());
+  if (control_.kind() == Kind::ComboBox) bounds.bottom += kListPixels;
+  return bounds;
 }
 
 void ControlWindow::ShowBounds() {
-  const Screen& screen = context_.screen;
-  const int left = screen.ToPixelsX(control_.FormLeft());
-  const int top = screen.ToPixelsY(control_.FormTop());
-  const int width = screen.ToPixelsX(control_.Width());
-  int height = screen.ToPixelsY(control_.Height());
-  if (control_.kind() == Kind::ComboBox) height += kListPixels;
-  MoveWindow(hwnd_, left, top, width, height, TRUE);
+  const RECT bounds = PixelBounds();
+  MoveWindow(hwnd_, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+             TRUE);
   // Frames are not parents: what sits in one moves with it.
   if (Frame* frame = AsFrame(control_)) {
     for (Control* child : frame->Children()) {

@@ -25,8 +25,6 @@ class ControlWindow : public Peer {
 
   // The model changed: show it.
   void Update(Prop what) override;
-  // Shows every property, as at creation.
-  void UpdateAll();
 
   HWND hwnd() const { return hwnd_; }
   Control& control() { return control_; }
@@ -56,6 +54,8 @@ class ControlWindow : public Peer {
   void Subclass(HWND hwnd, WNDPROC* original);
   void OnPaintImage();
 
+  bool HasCaption() const;
+  RECT PixelBounds() const;
   void ShowCaption();
   void ShowBounds();
   void ShowColors();
