@@ -183,6 +183,15 @@ class Label : public Control {
  public:
   Label(Container& parent, const std::string& name, int index = -1)
       : Control(parent, Kind::Label, name, index) {}
+
+  // Whether "&" in the caption marks a mnemonic (the default) or is shown
+  // as itself, as a label that shows stored text must. Set before the
+  // form is first shown.
+  bool UseMnemonic() const { return use_mnemonic_; }
+  void SetUseMnemonic(bool use) { use_mnemonic_ = use; }
+
+ private:
+  bool use_mnemonic_ = true;
 };
 
 class Frame : public Control, public Container {

@@ -57,9 +57,11 @@ void InfoWindow::Layout() {
   lblDVersion.SetCaption(texts::kDriverVersion);
   lblDVersion.Move(120, 360, 1095, kLineHeight);
   label2.Move(1200, 360, 375, kLineHeight);
+  label2.SetUseMnemonic(false);
   lblProvider.SetCaption(texts::kProvider);
   lblProvider.Move(2400, 360, 735, kLineHeight);
   Label1.Move(3120, 360, 1935, kLineHeight);
+  Label1.SetUseMnemonic(false);
 }
 
 // A caption label at the frame's left edge and its value label on the
@@ -69,6 +71,7 @@ void InfoWindow::PlaceLine(forms::Label& caption, const char* text, forms::Label
   caption.SetCaption(text);
   caption.Move(kCaptionLeft, top, value_left - kCaptionLeft, kLineHeight);
   value.Move(value_left, top, value_width, kLineHeight);
+  value.SetUseMnemonic(false);  // stored text, "&" included, shown as it is
 }
 
 void InfoWindow::DeclareHover() {

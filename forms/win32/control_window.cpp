@@ -65,6 +65,9 @@ ControlWindow::ControlWindow(Context& context, Control& control, HWND form, int 
   const NativeClass native = ClassFor(control);
   DWORD style = WS_CHILD | native.style | group_style;
   if (control.TabStop()) style |= WS_TABSTOP;
+  if (control.kind() == Kind::Label && !static_cast<const Label&>(control).UseMnemonic()) {
+    style |= SS_NOPREFIX;
+  }
   if (Shown()) style |= WS_VISIBLE;
   if (!Usable()) style |= WS_DISABLED;
   const RECT bounds = PixelBounds();

@@ -117,6 +117,11 @@ TEST_CASE("Info opens at the main window's place, shows the card and goes back")
   CHECK(Text(FindControl(window, "Label11")) == "183");
   CHECK(Text(FindControl(window, "Label9")) == "");
   CHECK(Text(FindIgnoringCase(window, "label2")) == "4.12.01.1222");
+  // Stored text shows as it is: an "&" is no mnemonic in a value label.
+  for (const char* value : {"Label3", "Label8", "Label11", "Label1"}) {
+    CHECK((GetWindowLongA(FindControl(window, value), GWL_STYLE) & SS_NOPREFIX) != 0);
+  }
+  CHECK((GetWindowLongA(FindControl(window, "lblproduct"), GWL_STYLE) & SS_NOPREFIX) == 0);
 
   run.robot.MouseOver(FindControl(window, "Label14"));
   CHECK(ForeColor(FindControl(window, "framinfo")) == forms::kRed);
