@@ -95,14 +95,10 @@ void DesktopWindow::Design() {
   SetCaption(english::kCaption);
   SetClientSize(5850, 6360);
   ok.SetCaption(english::kOk);
-  ok.Move(4680, 120, 975, 255);
   cancel.SetCaption(english::kCancel);
-  cancel.Move(4680, 480, 975, 255);
   SetDefaultButton(&ok);
   SetCancelButton(&cancel);
-  Image2.Move(360, 120, 765, 585);
-  imgvoodoo3.Move(1080, 120, 2490, 570);
-  Image1.Move(3600, 120, 765, 585);
+  forms::PlaceTopRow(Image2, imgvoodoo3, Image1, ok, cancel);
 
   framreso.SetCaption(english::kFramreso);
   framreso.Move(240, 840, 5415, 1575);

@@ -320,6 +320,15 @@ void LoadTopPictures(Image& banner, Image& emblem1, Image& emblem2) {
   emblem2.LoadPicture(JoinPath(folder, "pic1.jpg"));
 }
 
+void PlaceTopRow(Image& left, Image& banner, Image& right, CommandButton& upper,
+                 CommandButton& lower) {
+  left.Move(360, 120, 765, 585);
+  banner.Move(1080, 120, 2490, 570);
+  right.Move(3600, 120, 765, 585);
+  upper.Move(4680, 120, 975, 255);
+  lower.Move(4680, 480, 975, 255);
+}
+
 // ---- Scheme ----
 
 void UseDarkScheme(Form& form) {

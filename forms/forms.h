@@ -431,6 +431,12 @@ class Program {
 // missing picture leaves its image empty.
 void LoadTopPictures(Image& banner, Image& emblem1, Image& emblem2);
 
+// The top row of the refresh, desktop and information windows, in twips:
+// the emblem, the banner and the emblem again from the left, and two
+// buttons one above the other at the right.
+void PlaceTopRow(Image& left, Image& banner, Image& right, CommandButton& upper,
+                 CommandButton& lower);
+
 // The colour scheme of every Tarnolux window: black backgrounds and
 // light-yellow texts on the form and its labels, frames, check boxes and
 // option buttons.

@@ -24,13 +24,9 @@ InfoWindow::InfoWindow(forms::Program& program, registry::Registry& reg)
 }
 
 void InfoWindow::Layout() {
-  Image2.Move(360, 120, 765, 585);
-  imgvoodoo3.Move(1080, 120, 2490, 570);
-  Image1.Move(3600, 120, 765, 585);
+  forms::PlaceTopRow(Image2, imgvoodoo3, Image1, quitcmd, back);
   quitcmd.SetCaption(texts::kExit);
-  quitcmd.Move(4680, 120, 975, 255);
   back.SetCaption(texts::kBack);
-  back.Move(4680, 480, 975, 255);
 
   framinfo.Move(120, 840, 5535, 4575);
   framinfo.SetFontBold(true);
