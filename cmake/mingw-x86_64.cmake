@@ -1,5 +1,5 @@
-# The same sources built for 64-bit Windows, to run under the 64-bit Wine
-# loader in tests and in `make run`.
+# The same sources built for 64-bit Windows: the fallback for machines
+# that cannot start 32-bit Wine, run under the 64-bit Wine loader.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)

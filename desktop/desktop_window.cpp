@@ -1,6 +1,5 @@
 #include "desktop/desktop_window.h"
 
-#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -61,7 +60,7 @@ std::optional<int> FontSizePosition(const std::string& dpi) {
   if (!dots) return std::nullopt;
   const double steps = *dots / kDotsPerStep;
   if (!(steps >= kSmallestSize - 0.5 && steps <= kLargestSize + 0.5)) return std::nullopt;
-  const double whole = std::floor(steps);
+  const double whole = static_cast<int>(steps);  // steps >= 0.5 here: that is the floor
   const double rest = steps - whole;
   int position = static_cast<int>(whole);
   if (rest > 0.5 || (rest == 0.5 && position % 2 != 0)) ++position;  // halves to even

@@ -115,7 +115,10 @@ std::string NumberText(long value) {
 }
 
 std::string GammaText(int position) {
-  const long long magnitude = position < 0 ? -static_cast<long long>(position) : position;
+  // Unsigned, so that the most negative int has a magnitude too (and no
+  // 64-bit division, which would need the toolchain's helper code).
+  const unsigned magnitude =
+      position < 0 ? 0u - static_cast<unsigned>(position) : static_cast<unsigned>(position);
   std::string text = position < 0 ? "-" : "";
   text += NumberText(static_cast<long>(magnitude / 100));
   const int hundredths = static_cast<int>(magnitude % 100);

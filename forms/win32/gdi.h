@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 #include <tuple>
 
 #include "forms/forms.h"
+#include "forms/win32/small_map.h"
 
 namespace forms::win32 {
 
@@ -35,8 +35,8 @@ class GdiCache {
 
  private:
   const Screen& screen_;
-  std::map<COLORREF, HBRUSH> brushes_;
-  std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+  SmallMap<COLORREF, HBRUSH> brushes_;
+  SmallMap<std::tuple<std::string, int, bool>, HFONT> fonts_;
 };
 
 // The character height in pixels of a font of `points` at `dpi`, as the

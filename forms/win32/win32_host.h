@@ -18,11 +18,11 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "forms/forms.h"
+#include "forms/win32/small_map.h"
 
 namespace forms::win32 {
 
@@ -31,7 +31,9 @@ class FormWindow;
 
 class Win32Host : public Host {
  public:
-  Win32Host();
+  // `picture_loader` is the oleaut32 function pictures load with (see
+  // pictures.h); tests name a missing one to play the first Windows 95.
+  explicit Win32Host(const char* picture_loader = "OleLoadPicturePath");
   ~Win32Host() override;
   Win32Host(const Win32Host&) = delete;
   Win32Host& operator=(const Win32Host&) = delete;
@@ -70,8 +72,8 @@ class Win32Host : public Host {
   FormWindow* WindowFor(Form& form);
 
   std::unique_ptr<Context> context_;
-  std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
-  std::map<const Form*, Control*> pending_focus_;
+  SmallMap<const Form*, std::unique_ptr<FormWindow>> windows_;
+  SmallMap<const Form*, Control*> pending_focus_;
   bool ole_ = false;
   bool ended_ = false;
 };

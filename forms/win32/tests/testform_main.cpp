@@ -1,13 +1,13 @@
-// Shows the test form and runs the message loop until its close box ends
-// the process.
+// Shows the test form on the real registry and runs the message loop
+// until its close box ends the process. Built as the shipped programs are.
 #include <windows.h>
 
 #include "forms/win32/tests/test_form.h"
 #include "forms/win32/win32_host.h"
-#include "registry/memory_store.h"
+#include "registry/win32_store.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  registry::MemoryStore store;
+  registry::Win32Store store;
   registry::Registry reg(store);
   forms::win32::Win32Host host;
   forms::Program program(host);
