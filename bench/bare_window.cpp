@@ -1,8 +1,9 @@
 // The start-up baseline for Tarnolux.exe: a bare Win32 program that does
 // only what any program showing the main window must do. It registers a
 // class, opens one window with the main window's frame and size, loads
-// pic2.jpg and pic1.jpg from its own folder through OleLoadPicturePath
-// (ANSI path widened with MultiByteToWideChar, as the host does), paints
+// pic2.jpg and pic1.jpg from its own folder through OleLoadPicturePath,
+// looked up at run time (ANSI path widened with MultiByteToWideChar, as
+// the host does), paints
 // them where the main window has them, and shows the window. The bench
 // driver finds it by its title.
 #include <ole2.h>
@@ -37,12 +38,17 @@ IPicture* LoadBeside(const char* file) {
   lstrcpyA(path + slash, file);
   WCHAR wide[MAX_PATH + 16] = {};
   if (MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH + 16) <= 0) return nullptr;
+  typedef HRESULT(WINAPI * LoadPicturePath)(wchar_t*, void*, DWORD, DWORD, REFIID, void**);
+  HMODULE oleaut32 = LoadLibraryA("oleaut32.dll");
+  auto load = oleaut32 ? reinterpret_cast<LoadPicturePath>(reinterpret_cast<void (*)()>(
+                             GetProcAddress(oleaut32, "OleLoadPicturePath")))
+                       : nullptr;
   IPicture* picture = nullptr;
-  if (FAILED(OleLoadPicturePath(wide, nullptr, 0, 0, IID_IPicture,
-                                reinterpret_cast<void**>(&picture)))) {
+  if (!load ||
+      FAILED(load(wide, nullptr, 0, 0, IID_IPicture, reinterpret_cast<void**>(&picture)))) {
     return nullptr;
   }
-  return picture;
+  return picture;  // oleaut32 stays loaded while the picture lives
 }
 
 void Render(IPicture* picture, HDC dc, int left, int width) {

@@ -10,6 +10,8 @@
 namespace forms::win32 {
 
 struct Context {
+  explicit Context(const char* picture_loader) : pictures(picture_loader) {}
+
   HINSTANCE instance = nullptr;
   Screen screen;
   GdiCache gdi{screen};

@@ -7,11 +7,21 @@
 
 namespace forms::win32 {
 
+Pictures::Pictures(const char* loader) {
+  oleaut32_ = LoadLibraryA("oleaut32.dll");
+  if (oleaut32_) {
+    load_ = reinterpret_cast<LoadPicturePath>(
+        reinterpret_cast<void (*)()>(GetProcAddress(oleaut32_, loader)));
+  }
+}
+
 Pictures::~Pictures() {
   for (auto& entry : loaded_) entry.second->Release();
+  if (oleaut32_) FreeLibrary(oleaut32_);
 }
 
 bool Pictures::Load(const std::string& path) {
+  if (!load_) return false;
   // The wide path as Windows 95 would make it from the ANSI one.
   const std::string ansi = Utf8ToAnsi(path);
   if (ansi.empty()) return false;
@@ -21,12 +31,11 @@ bool Pictures::Load(const std::string& path) {
   MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0], size);
 
   IPicture* picture = nullptr;
-  HRESULT result =
-      OleLoadPicturePath(&wide[0], nullptr, 0, 0, IID_IPicture, reinterpret_cast<void**>(&picture));
+  HRESULT result = load_(&wide[0], nullptr, 0, 0, IID_IPicture, reinterpret_cast<void**>(&picture));
   if (FAILED(result) || !picture) return false;
-  auto found = loaded_.find(path);
-  if (found != loaded_.end()) found->second->Release();
-  loaded_[path] = picture;
+  IPicture*& kept = loaded_[path];
+  if (kept) kept->Release();
+  kept = picture;
   return true;
 }
 

@@ -1,11 +1,17 @@
-// JPEG pictures through OLE (OleLoadPicturePath), kept by path so that an
-// image can be painted before and after its window exists.
+// JPEG pictures through OLE, kept by path so that an image can be painted
+// before and after its window exists.
+//
+// The loader, oleaut32's OleLoadPicturePath, came with Internet Explorer
+// 3.0: the first Windows 95 lacks it, and a program that imported it would
+// not start there at all. So it is looked up once, at run time; without it
+// every picture fails to load and its image stays empty.
 #pragma once
 
 #include <windows.h>
 
-#include <map>
 #include <string>
+
+#include "forms/win32/small_map.h"
 
 struct IPicture;
 
@@ -13,19 +19,30 @@ namespace forms::win32 {
 
 class Pictures {
  public:
-  Pictures() = default;
+  static constexpr const char* kLoaderName = "OleLoadPicturePath";
+
+  // `loader` names the oleaut32 function to load pictures with; tests
+  // name one that does not exist to play a Windows that lacks it.
+  explicit Pictures(const char* loader = kLoaderName);
   ~Pictures();
   Pictures(const Pictures&) = delete;
   Pictures& operator=(const Pictures&) = delete;
 
-  // Loads the file at a UTF-8 path; false when it cannot be read.
+  // True when this Windows can load pictures at all.
+  bool CanLoad() const { return load_ != nullptr; }
+  // Loads the file at a UTF-8 path; false when it cannot be read or
+  // pictures cannot be loaded here.
   bool Load(const std::string& path);
   // Paints the picture loaded from `path` stretched over `rect`; false
   // when there is none.
   bool Render(const std::string& path, HDC dc, const RECT& rect) const;
 
  private:
-  std::map<std::string, IPicture*> loaded_;
+  typedef HRESULT(WINAPI* LoadPicturePath)(wchar_t*, void*, DWORD, DWORD, REFIID, void**);
+
+  HMODULE oleaut32_ = nullptr;
+  LoadPicturePath load_ = nullptr;
+  SmallMap<std::string, IPicture*> loaded_;
 };
 
 }  // namespace forms::win32

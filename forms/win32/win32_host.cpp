@@ -10,7 +10,8 @@
 
 namespace forms::win32 {
 
-Win32Host::Win32Host() : context_(std::make_unique<Context>()) {
+Win32Host::Win32Host(const char* picture_loader)
+    : context_(std::make_unique<Context>(picture_loader)) {
   context_->instance = GetModuleHandleA(nullptr);
   RegisterClasses(context_->instance);
   ole_ = SUCCEEDED(OleInitialize(nullptr));

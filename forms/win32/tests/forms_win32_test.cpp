@@ -11,6 +11,7 @@
 #include "forms/handoff.h"
 #include "forms/win32/automation.h"
 #include "forms/win32/files.h"
+#include "forms/win32/pictures.h"
 #include "forms/win32/tests/test_form.h"
 #include "forms/win32/text.h"
 #include "forms/win32/win32_host.h"
@@ -23,7 +24,8 @@ using automation::FindControl;
 using automation::FindForm;
 
 struct Shown {
-  explicit Shown(bool dutch = false) {
+  explicit Shown(bool dutch = false, const char* picture_loader = Pictures::kLoaderName)
+      : host(picture_loader) {
     if (dutch) reg.SaveString(registry::kLocalMachine, "Software\\Tarno", "Language", "2");
     host.on_end = [this] { ended = true; };
     form.Show();
@@ -443,6 +445,29 @@ TEST_CASE("pictures: a baseline JPEG beside the program, drawn at the image's si
 
   CHECK_FALSE(shown.form.imgBanner.LoadPicture(JoinPath(ProgramFolder(), "missing.jpg")));
   CHECK(shown.form.imgBanner.Picture() == JoinPath(ProgramFolder(), TestForm::kPicture));
+}
+
+TEST_CASE("a Windows without the picture loader: images stay empty, everything else works") {
+  // The loader is looked up by name; here the real one and a missing one.
+  CHECK(Pictures().CanLoad());
+  Pictures none("NoSuchPictureLoader");
+  CHECK_FALSE(none.CanLoad());
+  CHECK_FALSE(none.Load(JoinPath(ProgramFolder(), TestForm::kPicture)));
+
+  Shown shown(false, "NoSuchPictureLoader");
+  REQUIRE(shown.window != nullptr);
+  CHECK(shown.form.imgBanner.Picture().empty());
+  shown.robot.Pump(100);
+  const RECT image = automation::RectInForm(shown.Control("imgBanner"));
+  HDC dc = GetDC(shown.window);
+  const COLORREF left = GetPixel(dc, image.left + 8, (image.top + image.bottom) / 2);
+  ReleaseDC(shown.window, dc);
+  CHECK_FALSE((GetRValue(left) > 200 && GetBValue(left) < 60));  // no red half of the picture
+
+  HWND grey = shown.Control("chkGrey");
+  shown.robot.Click(grey);
+  CHECK(shown.form.chkGrey.Value() == 1);
+  CHECK(automation::CheckState(grey) == BST_CHECKED);
 }
 
 TEST_CASE("files: patterns delete files only, read-only ones stay; the program's folder") {
