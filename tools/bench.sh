@@ -1,5 +1,5 @@
 #!/bin/sh
-# bench.sh BUILD [ROUNDS]: `make bench`. Prints, from one run:
+# bench.sh BUILD WINE_TREE [ROUNDS]: `make bench`. Prints, from one run:
 #   - start-up under Wine, as a ratio against a bare Win32 program built
 #     the same way: Tarnolux.exe to its main window against bench's
 #     bare_window.exe (one window, the same two pictures loaded and shown
@@ -8,28 +8,31 @@
 #   - the size of each shipped (stripped i686) program;
 #   - the registry calls that one Apply and one preset make.
 # Exits non-zero when a budget is missed: a start-up ratio over 1.3, or
-# Tarnolux.exe over 256 KiB or Uninstall.exe over 128 KiB.
+# Tarnolux.exe over 128 KiB or Uninstall.exe over 64 KiB.
 #
-# Only Wine's 64-bit loader runs on this machine, so the start-up is that
-# of the win64 build of the same sources; the sizes are the i686 files
-# that ship. The programs run on a fresh demo machine (a prefix under the
-# win64 tree seeded with demo/voodoo3-3000.reg and the language English).
+# WINE_TREE is the Windows tree whose programs are started: BUILD/win32,
+# the shipped i686 files under 32-bit Wine reporting Windows 98, or, on a
+# machine that cannot start 32-bit Wine, BUILD/win64 (it says so). The
+# sizes are always the i686 files that ship. The programs run on a fresh
+# demo machine (a prefix under WINE_TREE seeded with
+# demo/voodoo3-3000.reg and the language English).
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
-build=$(cd "${1:?usage: bench.sh BUILD [ROUNDS]}" && pwd)
-rounds=${2:-11}
+build=$(cd "${1:?usage: bench.sh BUILD WINE_TREE [ROUNDS]}" && pwd)
+tree=$(cd "${2:?usage: bench.sh BUILD WINE_TREE [ROUNDS]}" && pwd)
+rounds=${3:-11}
 if [ -z "$TARNOLUX_IN_DISPLAY" ] && [ -z "$DISPLAY" ]; then
   export TARNOLUX_IN_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$rounds"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$tree" "$rounds"
 fi
 
 ratio_budget=1.3
-tarnolux_budget=$((256 * 1024))
-uninstall_budget=$((128 * 1024))
-win64=$build/win64 win32=$build/win32 native=$build/native
-for f in "$win64/Tarnolux.exe" "$win64/Uninstall.exe" "$win64/bench/startup_driver.exe" \
-         "$win64/bench/bare_window.exe" "$win64/bench/bare_message.exe" \
+tarnolux_budget=$((128 * 1024))
+uninstall_budget=$((64 * 1024))
+win32=$build/win32 native=$build/native
+for f in "$tree/Tarnolux.exe" "$tree/Uninstall.exe" "$tree/bench/startup_driver.exe" \
+         "$tree/bench/bare_window.exe" "$tree/bench/bare_message.exe" \
          "$win32/Tarnolux.exe" "$win32/Uninstall.exe" "$native/bench/registry_calls"; do
   [ -f "$f" ] || { echo "bench: $f is missing; build with 'make bench'" >&2; exit 1; }
 done
@@ -37,7 +40,8 @@ failed=""
 
 # ---- the demo machine ----
 . "$here/wine-env.sh"
-export WINEPREFIX="$win64/bench-prefix"
+wine_use_tree "$tree"
+export WINEPREFIX="$tree/bench-prefix"
 "$here/wineserver.sh" -k 2>/dev/null || true
 rm -rf "$WINEPREFIX"
 language=$(mktemp)
@@ -45,37 +49,41 @@ trap 'rm -f "$language"; "$here/wineserver.sh" -k 2>/dev/null || true' EXIT
 printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Tarno]\r\n"Language"="1"\r\n' >"$language"
 "$here/wine-prefix.sh" "$WINEPREFIX" "$root/demo/voodoo3-3000.reg" "$language"
 "$here/wineserver.sh" -p
-"$WINE64" cmd /c exit >/dev/null 2>&1 </dev/null || true
-seeded=$("$WINE64" reg query 'HKLM\Software\Tarno' /v Language 2>/dev/null | tr -d '\r' |
+"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
+seeded=$("$WINE" reg query 'HKLM\Software\Tarno' /v Language 2>/dev/null | tr -d '\r' |
          sed -n 's/.*REG_SZ *//p')
 [ "$seeded" = "1" ] || { echo "bench: seeding the demo machine failed" >&2; exit 1; }
 
 drive=$WINEPREFIX/drive_c
 program="$drive/Program Files/Tarnolux"
 mkdir -p "$program" "$drive/bench/uninstall" "$drive/bench/refill"
-cp "$win64/Tarnolux.exe" "$win64/bench/bare_window.exe" "$root/art/pic1.jpg" \
+cp "$tree/Tarnolux.exe" "$tree/bench/bare_window.exe" "$root/art/pic1.jpg" \
    "$root/art/pic2.jpg" "$program/"
 # The uninstaller deletes the program's files beside it; the driver puts
 # them back from refill/ before each of its starts.
-cp "$win64/Uninstall.exe" "$win64/bench/bare_message.exe" "$drive/bench/uninstall/"
-cp "$win64/Tarnolux.exe" "$root/art/pic1.jpg" "$root/art/pic2.jpg" "$drive/bench/refill/"
+cp "$tree/Uninstall.exe" "$tree/bench/bare_message.exe" "$drive/bench/uninstall/"
+cp "$tree/Tarnolux.exe" "$root/art/pic1.jpg" "$root/art/pic2.jpg" "$drive/bench/refill/"
 if [ -f "$root/doc/readme.txt" ]; then
   cp "$root/doc/readme.txt" "$program/"
   cp "$root/doc/readme.txt" "$drive/bench/refill/"
 fi
-cp "$win64/bench/startup_driver.exe" "$drive/bench/"
+cp "$tree/bench/startup_driver.exe" "$drive/bench/"
 
 # ---- start-up ----
 # startup PROGRAM WAIT BASELINE WAIT [REFILL] -> "program_ms baseline_ms"
 startup() {
   status=0
-  "$WINE64" 'C:\bench\startup_driver.exe' "$rounds" "$@" >"$build/bench-run.log" || status=$?
+  "$WINE" 'C:\bench\startup_driver.exe' "$rounds" "$@" >"$build/bench-run.log" || status=$?
   tr -d '\r' <"$build/bench-run.log" >>"$build/bench-starts.log"
   [ $status -eq 0 ] || { tr -d '\r' <"$build/bench-run.log" >&2; return 1; }
   tr -d '\r' <"$build/bench-run.log" | awk '$1 == "median" { printf "%s ", $3 }'
 }
 rm -f "$build/bench-starts.log"
-echo "Tarnolux bench: start-up under Wine (64-bit loader, win64 build of the same sources),"
+if [ "$(tree_kind "$tree")" = win32 ]; then
+  echo "Tarnolux bench: start-up of the shipped i686 programs under 32-bit Wine (Windows 98),"
+else
+  echo "Tarnolux bench: start-up under 64-bit Wine of the x86_64 build (the shipped i686 programs were NOT run),"
+fi
 echo "median of $rounds starts each, alternating with a bare Win32 program built the same way"
 echo
 main=$(startup 'C:\Program Files\Tarnolux\Tarnolux.exe' form:frmv3 \

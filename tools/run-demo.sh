@@ -6,13 +6,14 @@
 # the program changed stays changed; `make demo-reset` starts over.
 # Each run copies the freshly built programs, pictures and readme into
 # C:\Program Files\Tarnolux in the prefix and starts Tarnolux.exe from
-# there with the 64-bit Wine loader. With no X display it runs on a
-# virtual screen (xvfb-run) instead, where nothing can be seen.
+# there: the shipped i686 build under 32-bit Wine reporting Windows 98, or
+# the x86_64 fallback where 32-bit Wine cannot start. With no X display it
+# runs on a virtual screen (xvfb-run) instead, where nothing can be seen.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 if [ $# -ne 2 ]; then
-  echo "usage: $0 BUILD_DIR PREFIX   (make run: $0 build/win64 build/demo-prefix)" >&2
+  echo "usage: $0 BUILD_DIR PREFIX   (make run: $0 build/win32 build/demo-prefix)" >&2
   exit 2
 fi
 build=$1 prefix=$2
@@ -20,7 +21,7 @@ machine="$root/demo/voodoo3-3000.reg"
 
 if [ ! -f "$build/Tarnolux.exe" ]; then
   echo "run-demo: Tarnolux.exe is missing: $build/Tarnolux.exe has not been built." >&2
-  echo "run-demo: build it with 'make win64' (or 'make run', which builds first)." >&2
+  echo "run-demo: build it with 'make run', which builds first." >&2
   exit 1
 fi
 
@@ -32,6 +33,7 @@ if [ -z "$DISPLAY" ] && [ -z "$TARNOLUX_IN_DISPLAY" ]; then
 fi
 
 . "$here/wine-env.sh"
+wine_use_tree "$build"
 mkdir -p "$(dirname "$prefix")"
 prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
 export WINEPREFIX="$prefix"
@@ -40,7 +42,7 @@ if [ ! -f "$prefix/.tarnolux-ready" ]; then
   echo "run-demo: making the demo machine in $prefix (once; 'make demo-reset' starts over)"
   "$here/wine-prefix.sh" "$prefix" "$machine"
   # regedit reports nothing when an import fails; make sure the card is there.
-  desc=$("$WINE64" reg query 'HKLM\System\CurrentControlSet\Services\Class\Display\0001' \
+  desc=$("$WINE" reg query 'HKLM\System\CurrentControlSet\Services\Class\Display\0001' \
            /v DriverDesc 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
   if [ "$desc" != "3dfx Voodoo3" ]; then
     echo "run-demo: importing $machine into $prefix failed; removing the prefix." >&2
@@ -64,6 +66,6 @@ cp "$root/art/pic1.jpg" "$root/art/pic2.jpg" "$folder/"
 echo "run-demo: starting C:\\Program Files\\Tarnolux\\Tarnolux.exe"
 cd "$folder"
 status=0
-"$WINE64" 'C:\Program Files\Tarnolux\Tarnolux.exe' || status=$?
+"$WINE" 'C:\Program Files\Tarnolux\Tarnolux.exe' || status=$?
 "$here/wineserver.sh" -w
 exit $status

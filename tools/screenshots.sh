@@ -1,5 +1,5 @@
 #!/bin/sh
-# screenshots.sh WIN64_BUILD OUT: renders every window of
+# screenshots.sh WINDOWS_BUILD OUT: renders every window of
 # tools/screenshot_windows.cpp, English and Dutch, to PNG files in OUT,
 # under Xvfb in a private prefix seeded with the demo machine.
 set -e
@@ -13,6 +13,7 @@ if [ -z "$TARNOLUX_IN_DISPLAY" ] && [ -z "$DISPLAY" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$out"
 fi
 . "$here/wine-env.sh"
+wine_use_tree "$build"
 export WINEPREFIX="$build/screenshot-prefix"
 seed=""
 [ -f "$root/demo/voodoo3-3000.reg" ] && seed="$root/demo/voodoo3-3000.reg"
@@ -20,7 +21,7 @@ seed=""
 # Wine draws the caption buttons with Marlett; without it they read "0 1 r".
 cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 "$here/wineserver.sh" -p
-"$WINE64" cmd /c exit >/dev/null 2>&1 </dev/null || true
+"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
 
 # The windows find their pictures beside the program.
 exe="$build/forms/win32/tests/tarnolux_screenshots.exe"
@@ -29,7 +30,7 @@ for picture in pic1.jpg pic2.jpg; do
 done
 rm -f "$out"/*.bmp "$out"/*.png
 status=0
-"$WINE64" "$exe" "Z:$(echo "$out" | tr / '\\')" || status=$?
+"$WINE" "$exe" "Z:$(echo "$out" | tr / '\\')" || status=$?
 "$here/wineserver.sh" -k 2>/dev/null || true
 for bmp in "$out"/*.bmp; do
   [ -f "$bmp" ] || continue

@@ -99,7 +99,7 @@ struct Process {
     } search{info.dwProcessId, window_class, nullptr};
     for (int tries = 0; tries < 200 && !search.found; ++tries) {
       EnumWindows(
-          [](HWND hwnd, LPARAM lparam) -> BOOL {
+          [](HWND hwnd, LPARAM lparam) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<Search*>(lparam);
             DWORD process = 0;
             GetWindowThreadProcessId(hwnd, &process);

@@ -34,7 +34,7 @@ HWND FindIgnoringCase(HWND form, const char* name) {
   } search{name, nullptr};
   EnumChildWindows(
       form,
-      [](HWND hwnd, LPARAM lparam) -> BOOL {
+      [](HWND hwnd, LPARAM lparam) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(lparam);
         if (lstrcmpiA(forms::automation::NameOf(hwnd).c_str(), s->name) != 0) return TRUE;
         s->found = hwnd;
