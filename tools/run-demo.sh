@@ -8,7 +8,9 @@
 # C:\Program Files\Tarnolux in the prefix and starts Tarnolux.exe from
 # there: the shipped i686 build under 32-bit Wine reporting Windows 98, or
 # the x86_64 fallback where 32-bit Wine cannot start. With no X display it
-# runs on a virtual screen (xvfb-run) instead, where nothing can be seen.
+# runs on a virtual screen that a VNC viewer can show (127.0.0.1 only),
+# and a picture of that screen is written to PREFIX/../demo-screen.png
+# each time a window opens or closes (tools/virtual-screen.sh).
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
@@ -25,11 +27,13 @@ if [ ! -f "$build/Tarnolux.exe" ]; then
   exit 1
 fi
 
-if [ -z "$DISPLAY" ] && [ -z "$TARNOLUX_IN_DISPLAY" ]; then
-  echo "run-demo: no DISPLAY: running on a virtual screen (xvfb-run); nothing will be visible." >&2
-  echo "run-demo: close the program with Ctrl+C." >&2
-  export TARNOLUX_IN_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+if [ -z "$DISPLAY" ]; then
+  . "$here/virtual-screen.sh"
+  mkdir -p "$(dirname "$prefix")"
+  picture=$(cd "$(dirname "$prefix")" && pwd)/demo-screen.png
+  trap 'virtual_screen_stop' EXIT
+  trap 'exit 130' INT TERM
+  virtual_screen_start "$picture"
 fi
 
 . "$here/wine-env.sh"
