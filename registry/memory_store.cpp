@@ -187,11 +187,19 @@ long MemoryStore::DeleteKey(Hkey parent, const std::string& path) {
   std::shared_ptr<Node> target;
   code = Walk(from, path, false, &target);
   if (code != kOk) return code;
-  if (target->root || !target->subkeys.empty()) return kAccessDenied;
+  if (target->root) return kAccessDenied;
   if (auto up = target->parent.lock()) up->subkeys.erase(target->name);
-  target->deleted = true;
-  target->values.clear();
+  MarkDeleted(*target);
   return kOk;
+}
+
+// The key and everything below it: handles still open on any of them
+// answer kKeyDeleted from now on.
+void MemoryStore::MarkDeleted(Node& node) {
+  for (auto& entry : node.subkeys) MarkDeleted(*entry.second);
+  node.subkeys.clear();
+  node.values.clear();
+  node.deleted = true;
 }
 
 long MemoryStore::EnumKey(Hkey key, std::uint32_t index, std::string* name) {

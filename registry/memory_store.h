@@ -43,6 +43,7 @@ class MemoryStore : public Store {
   static long Walk(std::shared_ptr<Node> node, const std::string& path, bool create,
                    std::shared_ptr<Node>* found);
   Hkey NewHandle(std::shared_ptr<Node> node);
+  static void MarkDeleted(Node& node);
 
   std::shared_ptr<Node> current_user_;
   std::shared_ptr<Node> local_machine_;

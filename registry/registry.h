@@ -18,6 +18,8 @@ class Registry {
  public:
   explicit Registry(Store& store) : store_(store) {}
 
+  // The key with its values and every key below it; a missing key is
+  // left as it is.
   void DeleteKey(Hkey root, const std::string& path);
   std::string GetString(Hkey root, const std::string& path, const std::string& name,
                         const std::string& fallback = "");

@@ -69,9 +69,9 @@ class Store {
                         std::uint32_t size) = 0;
   // RegCloseKey.
   virtual long CloseKey(Hkey key) = 0;
-  // RegDeleteKeyA: removes the key and its values. A key that still has
-  // subkeys is refused (kAccessDenied), as on Windows NT and Wine. Handles
-  // still open on a deleted key answer kKeyDeleted until closed.
+  // RegDeleteKeyA as Windows 95 and 98 have it: removes the key with its
+  // values and every key below it. Handles still open on a deleted key
+  // answer kKeyDeleted until closed.
   virtual long DeleteKey(Hkey parent, const std::string& path) = 0;
   // RegEnumKeyA: the name of the index-th subkey, kNoMoreItems past the end.
   // The order is the store's own; callers must not rely on it.

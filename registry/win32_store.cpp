@@ -102,6 +102,39 @@ std::string WideToUtf8(const std::wstring& wide) {
   return text;
 }
 
+long DeleteTree(HKEY parent, const char* path);
+
+// Deleting a subkey moves the ones after it down a place, so the walk
+// keeps asking for the first one, stepping past only those that will not
+// go (or whose name does not fit, which no registry allows).
+void DeleteSubkeys(HKEY key) {
+  char name[MAX_PATH];
+  DWORD index = 0;
+  for (;;) {
+    const LONG code = RegEnumKeyA(key, index, name, sizeof name);
+    if (code == ERROR_MORE_DATA) {
+      ++index;
+    } else if (code != ERROR_SUCCESS) {
+      return;
+    } else if (DeleteTree(key, name) != ERROR_SUCCESS) {
+      ++index;
+    }
+  }
+}
+
+// Windows 95 and 98 delete a key's whole tree with one RegDeleteKeyA;
+// Windows NT refuses a key that has subkeys. Deleting the subkeys first,
+// depth first and with calls Windows 95 has, gives Windows 98's result on
+// both.
+long DeleteTree(HKEY parent, const char* path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyA(parent, path, &key) == ERROR_SUCCESS) {
+    DeleteSubkeys(key);
+    if (key != parent) RegCloseKey(key);  // an empty path opens nothing new
+  }
+  return RegDeleteKeyA(parent, path);
+}
+
 }  // namespace
 
 std::string Win32Store::ToStoreText(const std::string& utf8) {
@@ -161,7 +194,7 @@ long Win32Store::SetValue(Hkey key, const std::string& name, std::uint32_t type,
 long Win32Store::CloseKey(Hkey key) { return RegCloseKey(ToHandle(key)); }
 
 long Win32Store::DeleteKey(Hkey parent, const std::string& path) {
-  return RegDeleteKeyA(ToHandle(parent), path.c_str());
+  return DeleteTree(ToHandle(parent), path.c_str());
 }
 
 long Win32Store::EnumKey(Hkey key, std::uint32_t index, std::string* name) {

@@ -324,6 +324,28 @@ TEST_F(ApplyTest, TheKeysAreRebuiltWithExactlyTheKeptAndTickedValues) {
   EXPECT_EQ(ValueNames(store, kD3d).size(), 7u);
 }
 
+// A subkey under either key does not keep it from being rebuilt: an
+// unticked option and a value Tarnolux never writes are gone after Apply,
+// and so is the subkey.
+TEST_F(ApplyTest, KeysWithSubkeysAreRebuiltToo) {
+  Set(kD3d, "SSTH3_SWAPINTERVAL", "0");
+  Set(kD3d, "SSTH3_RGAMMA", "1.1");
+  Set(kD3d + "\\Profiles\\Game", "SSTH3_SWAPINTERVAL", "0");
+  Set(kGlide, "FX_GLIDE_TOOLS_OPTION", "7");
+  Set(kGlide + "\\Tools", "x", "1");
+  MainWindow& w = Start();
+  ASSERT_EQ(w.chkvd3d.Value(), 1);
+  w.chkvd3d.UserClick();  // untick
+  w.apply.UserClick();
+  EXPECT_EQ(ValueNames(store, kD3d), std::vector<std::string>({"SSTH3_RGAMMA"}));
+  EXPECT_EQ(Get(kD3d, "SSTH3_RGAMMA"), "1.1");
+  EXPECT_TRUE(ValueNames(store, kGlide).empty());
+  const auto keys = Dump(store);
+  EXPECT_EQ(keys.count("HKLM\\" + kD3d + "\\Profiles"), 0u);
+  EXPECT_EQ(keys.count("HKLM\\" + kGlide + "\\Tools"), 0u);
+  EXPECT_EQ(keys.count("HKLM\\" + kInfo), 1u);
+}
+
 TEST_F(ApplyTest, AbsentGammaAndModeValuesStayAbsentAndEmptyOnesStayEmpty) {
   Set(kGlide, "SSTH3_RGAMMA", "");
   Set(kD3d, "SSTH3_OVERLAYMODE", "1");

@@ -269,15 +269,39 @@ CONFORMANCE_CASE(DeletingAKeyRemovesItsValues) {
   EXPECT_EQ("", Values(kLocalMachine, Under("Gone")));
 }
 
-CONFORMANCE_CASE(DeletingAKeyWithSubkeysIsRefused) {
-  reg_.SaveString(kLocalMachine, Under("Parent"), "kept", "yes");
-  reg_.SaveString(kLocalMachine, Under("Parent\\Child"), "v", "1");
-  EXPECT_EQ(kAccessDenied, store_.DeleteKey(kLocalMachine, Under("Parent")));
-  EXPECT_EQ("yes", reg_.GetString(kLocalMachine, Under("Parent"), "kept"));
-  EXPECT_EQ("Child", Subkeys(kLocalMachine, Under("Parent")));
-  EXPECT_EQ(kOk, store_.DeleteKey(kLocalMachine, Under("Parent\\Child\\")));
+// As on Windows 98, whatever the system says it is: the key goes with
+// every key below it, and nothing beside or above it changes.
+CONFORMANCE_CASE(DeletingAKeyRemovesItsWholeTree) {
+  reg_.SaveString(kLocalMachine, kScratch, "above", "1");
+  reg_.SaveString(kLocalMachine, Under("Sibling"), "beside", "2");
+  reg_.SaveString(kLocalMachine, Under("Sibling\\Kept"), "below", "3");
+  reg_.SaveString(kLocalMachine, Under("Parent"), "own", "yes");
+  // Several children, so that the walk has to come back for the next one.
+  for (const char* child : {"a", "B", "c", "d", "e"}) {
+    const std::string path = Under("Parent\\") + child;
+    reg_.SaveString(kLocalMachine, path, "v", child);
+    reg_.SaveDWord(kLocalMachine, path + "\\Grand", "n", 1);
+    ASSERT_EQ(kOk, SetRaw(kLocalMachine, path + "\\Grand", "bin", kBinary, "\1\2"));
+  }
+  Hkey open = 0;
+  ASSERT_EQ(kOk, store_.OpenKey(kLocalMachine, Under("Parent\\c\\Grand"), &open));
+
   EXPECT_EQ(kOk, store_.DeleteKey(kLocalMachine, Under("Parent")));
   EXPECT_FALSE(Exists(kLocalMachine, Under("Parent")));
+  EXPECT_FALSE(Exists(kLocalMachine, Under("Parent\\c\\Grand")));
+  EXPECT_EQ(kKeyDeleted, store_.SetValue(open, "v", kString, "1", 2));
+  EXPECT_EQ(kOk, store_.CloseKey(open));
+  EXPECT_EQ("Sibling", Subkeys(kLocalMachine, kScratch));
+  EXPECT_EQ("Kept", Subkeys(kLocalMachine, Under("Sibling")));
+  EXPECT_EQ("3", reg_.GetString(kLocalMachine, Under("Sibling\\Kept"), "below"));
+  EXPECT_EQ("2", reg_.GetString(kLocalMachine, Under("Sibling"), "beside"));
+  EXPECT_EQ("1", reg_.GetString(kLocalMachine, kScratch, "above"));
+  // Made again, the key is empty: nothing of the old tree comes back.
+  reg_.SaveString(kLocalMachine, Under("Parent\\c"), "fresh", "1");
+  EXPECT_EQ("c", Subkeys(kLocalMachine, Under("Parent")));
+  EXPECT_EQ("", Values(kLocalMachine, Under("Parent")));
+  EXPECT_EQ("", Subkeys(kLocalMachine, Under("Parent\\c")));
+  EXPECT_EQ("fresh:1:2", Values(kLocalMachine, Under("Parent\\c")));
 }
 
 CONFORMANCE_CASE(HandleOnADeletedKeyAnswersKeyDeleted) {
@@ -487,10 +511,33 @@ CONFORMANCE_CASE(DeleteKeyClearsValuesAndIgnoresWhatItCannotDo) {
   EXPECT_EQ("SSTH3_RGAMMA:1:4", Values(kLocalMachine, glide));
   EXPECT_EQ("", reg_.GetString(kLocalMachine, glide, "Stale"));
   reg_.DeleteKey(kLocalMachine, Under("NotThere"));
-  // A key with subkeys stays, values and all.
-  reg_.SaveString(kLocalMachine, Under("0003"), "DriverDesc", "3dfx Voodoo3");
-  reg_.DeleteKey(kLocalMachine, Under("0003"));
-  EXPECT_EQ("3dfx Voodoo3", reg_.GetString(kLocalMachine, Under("0003"), "DriverDesc"));
+  reg_.DeleteKey(kLocalMachine, Under("NotThere\\Deeper\\"));
+  EXPECT_EQ("0003", Subkeys(kLocalMachine, kScratch));
+}
+
+// A driver key rebuilt by the procedures while it holds a subkey two levels
+// deep: no old value survives, neither an option the writer leaves out nor
+// one it never knew.
+CONFORMANCE_CASE(DeleteKeyRebuildsAKeyThatHasSubkeys) {
+  const std::string driver = Under("0003");
+  const std::string d3d = driver + "\\D3D";
+  reg_.SaveString(kLocalMachine, driver, "DriverDesc", "3dfx Voodoo3");
+  reg_.SaveString(kLocalMachine, driver + "\\Glide", "SSTH3_RGAMMA", "1.3");
+  reg_.SaveString(kLocalMachine, d3d, "SSTH3_SWAPINTERVAL", "0");
+  reg_.SaveString(kLocalMachine, d3d, "Unknown", "7");
+  reg_.SaveString(kLocalMachine, d3d + "\\Profiles", "Game", "1");
+  reg_.SaveDWord(kLocalMachine, d3d + "\\Profiles\\Game", "SSTH3_SWAPINTERVAL", 0);
+  reg_.DeleteKey(kLocalMachine, d3d + "\\");
+  reg_.SaveString(kLocalMachine, d3d, "SSTH3_ALPHADITHERMODE", "1");
+  EXPECT_EQ("SSTH3_ALPHADITHERMODE:1:2", Values(kLocalMachine, d3d));
+  EXPECT_EQ("", Subkeys(kLocalMachine, d3d));
+  EXPECT_EQ("(no key)", Values(kLocalMachine, d3d + "\\Profiles\\Game"));
+  EXPECT_EQ("D3D,Glide", Subkeys(kLocalMachine, driver));
+  EXPECT_EQ("1.3", reg_.GetString(kLocalMachine, driver + "\\Glide", "SSTH3_RGAMMA"));
+  EXPECT_EQ("3dfx Voodoo3", reg_.GetString(kLocalMachine, driver, "DriverDesc"));
+  // And the whole driver key, with both of its keys, in one call.
+  reg_.DeleteKey(kLocalMachine, driver);
+  EXPECT_EQ("", Subkeys(kLocalMachine, kScratch));
 }
 
 CONFORMANCE_CASE(EachRootKeepsItsOwnValues) {

@@ -26,7 +26,7 @@ TEST(Registry, EveryProcedureClosesWhatItOpens) {
   EXPECT_EQ(7, reg.GetDWord(kCurrentUser, "A\\B", "d"));
   EXPECT_EQ(3, reg.GetDWord(kCurrentUser, "A\\B", "s", 3));
   EXPECT_EQ(3, reg.GetDWord(kCurrentUser, "Nope", "s", 3));
-  reg.DeleteKey(kCurrentUser, "A");  // refused: has a subkey
+  reg.DeleteKey(kCurrentUser, "A");  // the whole tree
   reg.DeleteKey(kCurrentUser, "A\\B\\");
   EXPECT_EQ(0u, store.OpenHandles());
 }
