@@ -129,7 +129,9 @@ long MemoryStore::CreateKey(Hkey parent, const std::string& path, Hkey* key) {
   auto from = Resolve(parent, &code);
   if (!from) return code;
   std::shared_ptr<Node> found;
-  code = Walk(from, path, true, &found);
+  // Windows 98 creates "\\Key" as "Key"; opening or deleting it fails.
+  const bool leading = !path.empty() && path[0] == '\\';
+  code = Walk(from, leading ? path.substr(1) : path, true, &found);
   if (code == kOk) *key = NewHandle(std::move(found));
   return code;
 }
@@ -164,8 +166,9 @@ long MemoryStore::SetValue(Hkey key, const std::string& name, std::uint32_t type
                            std::uint32_t size) {
   if (!data && size) return kNoAccess;
   const char* bytes = static_cast<const char*>(data);
-  // advapi32 counts a NUL that the caller left just outside the data.
-  if (size && IsTextType(type) && bytes[size - 1] != '\0' && bytes[size] == '\0') ++size;
+  // Windows 98 stores a REG_SZ up to its first NUL and that NUL, whatever
+  // size the caller gives.
+  if (bytes && type == kString) size = static_cast<std::uint32_t>(std::strlen(bytes) + 1);
   long code;
   auto node = Resolve(key, &code);
   if (!node) return code;

@@ -63,15 +63,13 @@ __attribute__((noinline)) int DeepFrame(int seed) {
   return big[0] + big[sizeof big - 1];
 }
 
-// Allocates until the heap refuses: operator new must end the process
-// with the fatal exit code, never return null.
+// Asks for more than the address space holds: operator new must end the
+// process with the fatal exit code, never return null.
 int RunOutOfMemory() {
-  static char* volatile kept[64];
-  for (char* volatile& block : kept) {
-    block = new char[256u * 1024 * 1024];
-    block[0] = 1;
-  }
-  return 10;
+  const std::size_t too_much = sizeof(void*) == 4 ? 0xFFFF0000u : std::size_t{1} << 47;
+  static void* volatile kept;
+  kept = ::operator new(too_much);
+  return kept ? 10 : 11;
 }
 
 bool Is(const std::string& line, const std::string& word) {
