@@ -28,6 +28,38 @@ bool SameName(const std::string& a, const std::string& b) {
   return true;
 }
 
+// REGEDIT4 has no way to write a name with a line break: the line would
+// end inside it and the rest of the file would not read.
+bool HasLineBreak(const std::string& name) {
+  return name.find_first_of("\r\n") != std::string::npos;
+}
+
+// A name for a comment line: quoted, its line breaks as \r and \n.
+std::string Described(const std::string& name) {
+  std::string out = "\"";
+  for (char c : name) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else {
+      if (c == '\\' || c == '"') out += '\\';
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string ValueLeftOut(const std::string& header, const std::string& name) {
+  return "; " + header + ": the value " + Described(name) +
+         " is left out because its name has a line break" + kCrlf;
+}
+
+std::string KeyLeftOut(const std::string& header, const std::string& name) {
+  return "; " + header + ": the key " + Described(name) +
+         " and all below it are left out because its name has a line break" + kCrlf;
+}
+
 char HexDigit(unsigned value) { return "0123456789abcdef"[value & 0xF]; }
 
 // REG_SZ text that a quoted string gives back byte for byte on import:
@@ -97,7 +129,7 @@ std::string ValueLine(const std::string& name, std::uint32_t type, const std::st
 }
 
 void RegFile::AddKey(registry::Store& store, registry::Hkey key, const std::string& header,
-                     const std::vector<std::string>* only) {
+                     const std::vector<std::string>* only, const std::string& notes) {
   std::string lines;
   std::string name;
   std::string data;
@@ -108,23 +140,33 @@ void RegFile::AddKey(registry::Store& store, registry::Hkey key, const std::stri
       for (const std::string& one : *only) wanted = wanted || SameName(one, name);
       if (!wanted) continue;
     }
+    if (HasLineBreak(name)) {
+      lines += ValueLeftOut(header, name);
+      continue;
+    }
     lines += ValueLine(name, type, data) + kCrlf;
     ++values_;
   }
   if (only && lines.empty()) return;
-  sections_ += kCrlf + ("[" + header + "]") + kCrlf + lines;
+  sections_ += kCrlf + ("[" + header + "]") + kCrlf + lines + notes;
 }
 
 void RegFile::AddTree(registry::Store& store, registry::Hkey root, const std::string& path) {
   const std::string store_path = store.ToStoreText(path);
   registry::Hkey key = 0;
   if (store.OpenKey(root, store_path, &key) != registry::kOk) return;
-  AddKey(store, key, RootName(root) + "\\" + store_path, nullptr);
+  const std::string header = RootName(root) + "\\" + store_path;
   std::vector<std::string> subkeys;
+  std::string notes;
   std::string name;
   for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
-    subkeys.push_back(name);
+    if (HasLineBreak(name)) {
+      notes += KeyLeftOut(header, name);
+    } else {
+      subkeys.push_back(name);
+    }
   }
+  AddKey(store, key, header, nullptr, notes);
   store.CloseKey(key);
   // Names are already in the store's code page; going through AddTree's
   // conversion again is harmless for the ASCII names the driver uses.
@@ -139,7 +181,7 @@ void RegFile::AddValues(registry::Store& store, registry::Hkey root, const std::
   if (store.OpenKey(root, store_path, &key) != registry::kOk) return;
   std::vector<std::string> store_names;
   for (const std::string& name : names) store_names.push_back(store.ToStoreText(name));
-  AddKey(store, key, RootName(root) + "\\" + store_path, &store_names);
+  AddKey(store, key, RootName(root) + "\\" + store_path, &store_names, "");
   store.CloseKey(key);
 }
 

@@ -1,7 +1,9 @@
 // REGEDIT4 text as Windows 98's regedit reads it with a double-click: ANSI,
 // CRLF line ends, "REGEDIT4" first, a [HKEY_...\path] line per key, then
 // its values: "name"="text" (\ and " escaped), dword:xxxxxxxx, and hex for
-// every other type, folded at 80 columns as regedit folds it.
+// every other type, folded at 80 columns as regedit folds it. A value or
+// key whose name has a line break cannot be written; a ";" comment line in
+// its key's section says what was left out.
 #pragma once
 
 #include <cstdint>
@@ -27,7 +29,7 @@ class RegFile {
 
  private:
   void AddKey(registry::Store& store, registry::Hkey key, const std::string& header,
-              const std::vector<std::string>* only);
+              const std::vector<std::string>* only, const std::string& notes);
 
   std::string sections_;
   int values_ = 0;

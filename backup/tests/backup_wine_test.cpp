@@ -325,6 +325,36 @@ TEST_CASE("a file that cannot be written completely is not there at all") {
   RemoveDirectoryA((target + ".new").c_str());
 }
 
+// What REGEDIT4 cannot hold, the names with a line break, is left out
+// with a comment line; Wine's regedit reads past those lines and brings
+// back everything else.
+TEST_CASE("names with a line break are left out and the rest of the backup imports") {
+  Machine machine(false);
+  machine.reg.SaveString(kLocalMachine, kDriver + "\\Glide", "Two\r\nLines", "x");
+  machine.reg.SaveDWord(kLocalMachine, kDriver + "\\Glide", "Line\nFeed", 1);
+  machine.reg.SaveString(kLocalMachine, kDriver + "\\Glide", "USER_AFTER", "kept");
+  machine.reg.SaveString(kLocalMachine, kDriver + "\\shellex\\Bad\nKey\\Below", "v", "1");
+  machine.reg.SaveString(kLocalMachine, kDriver + "\\shellex\\Good", "v", "2");
+  Snapshot expected;
+  for (const auto& [where, value] : Settings(machine.store)) {
+    if (where.find_first_of("\r\n") == std::string::npos) expected[where] = value;
+  }
+  REQUIRE(expected.count(kDriver + "\\shellex\\Good|v") == 1);
+  REQUIRE(expected.size() + 3 == Settings(machine.store).size());
+
+  const std::string text = backup::BackupText(machine.reg);
+  int comments = 0;
+  for (std::size_t at = 0; (at = text.find("\r\n;", at)) != std::string::npos; at += 2) ++comments;
+  CHECK(comments == 3);
+  REQUIRE(forms::win32::WriteFileReplacing(kBackup, text));
+  DeleteTree(machine.store, kDriver);
+  REQUIRE(Settings(machine.store) != expected);
+
+  Regedit(kBackup);
+  CHECK(Settings(machine.store) == expected);
+  CHECK(machine.reg.GetString(kLocalMachine, kDriver + "\\Glide", "USER_AFTER") == "kept");
+}
+
 // What the issue note reports: how many values the demo machine's backup
 // holds and how long writing it takes.
 TEST_CASE("the demo machine's backup: its size and the time it takes") {

@@ -98,6 +98,31 @@ TEST(RegFile, TreesAreWrittenKeyByKeyWithCrlf) {
   EXPECT_EQ(2, file.ValueCount());
 }
 
+// A name with a line break would end its line early: the value or key is
+// left out, with a comment line in its place, and the rest reads as usual.
+TEST(RegFile, NamesWithLineBreaksAreLeftOutWithACommentLine) {
+  registry::MemoryStore store;
+  registry::Registry reg(store);
+  reg.SaveString(kLocalMachine, "Top", "a", "1");
+  reg.SaveString(kLocalMachine, "Top", "Car\rReturn", "x");
+  reg.SaveDWord(kLocalMachine, "Top", "Line\nFeed", 5);
+  reg.SaveString(kLocalMachine, "Top", "z", "2");
+  reg.SaveString(kLocalMachine, "Top\\Bad\r\nKey\\Below", "v", "4");
+  reg.SaveString(kLocalMachine, "Top\\Good", "v", "3");
+  RegFile file;
+  file.AddTree(store, kLocalMachine, "Top");
+  const std::string note = "; HKEY_LOCAL_MACHINE\\Top: the ";
+  const std::string reason = " because its name has a line break\r\n";
+  std::string expected = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Top]\r\n\"a\"=\"1\"\r\n";
+  expected += note + "value \"Car\\rReturn\" is left out" + reason;
+  expected += note + "value \"Line\\nFeed\" is left out" + reason;
+  expected += "\"z\"=\"2\"\r\n";
+  expected += note + "key \"Bad\\r\\nKey\" and all below it are left out" + reason;
+  expected += "\r\n[HKEY_LOCAL_MACHINE\\Top\\Good]\r\n\"v\"=\"3\"\r\n\r\n";
+  EXPECT_EQ(expected, file.Text());
+  EXPECT_EQ(3, file.ValueCount());
+}
+
 TEST(RegFile, ChosenValuesOnlyAndNoEmptySection) {
   registry::MemoryStore store;
   registry::Registry reg(store);
