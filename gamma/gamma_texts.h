@@ -2,7 +2,7 @@
 // Dutch ones applied in the order of ApplyDutch (gamma_window.cpp).
 #pragma once
 
-namespace gamma {
+namespace gamma_settings {
 namespace text {
 
 // English, as designed.
@@ -43,4 +43,4 @@ constexpr double kNoteFontSize = 7;
 }  // namespace dutch
 
 }  // namespace text
-}  // namespace gamma
+}  // namespace gamma_settings

@@ -4,7 +4,7 @@
 #include "gamma/gamma_texts.h"
 #include "registry/numbers.h"
 
-namespace gamma {
+namespace gamma_settings {
 
 namespace {
 
@@ -252,4 +252,4 @@ void GammaWindow::ShowStoredGroup(Group& group) {
   group.link->SetValue(equal ? 1 : 0);
 }
 
-}  // namespace gamma
+}  // namespace gamma_settings

@@ -12,7 +12,7 @@
 #include "registry/driver.h"
 #include "registry/registry.h"
 
-namespace gamma {
+namespace gamma_settings {
 
 // Slider positions are gamma x 100.
 constexpr int kMinPosition = 10;
@@ -126,4 +126,4 @@ class GammaWindow : public forms::Form {
   forms::Hover hover_;
 };
 
-}  // namespace gamma
+}  // namespace gamma_settings

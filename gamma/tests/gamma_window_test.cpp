@@ -10,7 +10,7 @@
 #include "registry/memory_store.h"
 #include "registry/numbers.h"
 
-namespace gamma {
+namespace gamma_settings {
 namespace {
 
 using registry::kLocalMachine;
@@ -278,4 +278,4 @@ TEST_F(GammaTest, HoverLightsTheGroupUnderThePointer) {
 }
 
 }  // namespace
-}  // namespace gamma
+}  // namespace gamma_settings
