@@ -1,19 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "advanced/advanced_window.h"
 #include "forms/handoff.h"
 #include "forms/headless.h"
-#include "registry/memory_store.h"
+#include "tests/support/recording_store.h"
 
 namespace advanced {
 namespace {
 
-using registry::Hkey;
 using registry::kLocalMachine;
+using test_support::WriteLine;
 
 const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0005";
 const std::string kGlide = kDriver + "\\Glide";
@@ -21,28 +20,8 @@ const std::string kD3D = kDriver + "\\D3D";
 constexpr const char* kAlpha = "SSTH3_ALPHADITHERMODE";
 constexpr const char* kDetail = "SSTH3_OVERLAYMODE";
 
-// A memory store that logs every value written, as "key|name=data".
-class RecordingStore : public registry::MemoryStore {
- public:
-  long CreateKey(Hkey parent, const std::string& path, Hkey* key) override {
-    long code = MemoryStore::CreateKey(parent, path, key);
-    if (code == registry::kOk) paths_[*key] = path;
-    return code;
-  }
-  long SetValue(Hkey key, const std::string& name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
-    std::string text(static_cast<const char*>(data), size);
-    writes.push_back(paths_[key] + "|" + name + "=" + text.substr(0, text.find('\0')));
-    return MemoryStore::SetValue(key, name, type, data, size);
-  }
-  std::vector<std::string> writes;
-
- private:
-  std::map<Hkey, std::string> paths_;
-};
-
 struct AdvancedTest : ::testing::Test {
-  RecordingStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host};
@@ -125,7 +104,7 @@ TEST_F(LoadTest, CodesRoundHalvesToEven) {
 
   window.ok.UserClick();
   EXPECT_EQ(store.writes, std::vector<std::string>(
-                              {kGlide + "|" + kAlpha + "=2", kGlide + "|" + kDetail + "=2"}));
+                              {WriteLine(kGlide, kAlpha, "2"), WriteLine(kGlide, kDetail, "2")}));
   EXPECT_EQ(Get(kD3D, kAlpha), "3.5");
 }
 
@@ -155,10 +134,10 @@ TEST_F(OkTest, WritesOneValuePerGroupInOrderAndGoesBackWhereTheWindowStood) {
   window.ok.UserClick();
 
   EXPECT_EQ(store.writes, std::vector<std::string>({
-                              kGlide + "|" + kAlpha + "=1",
-                              kGlide + "|" + kDetail + "=1",
-                              kD3D + "|" + kAlpha + "=3",
-                              kD3D + "|" + kDetail + "=2",
+                              WriteLine(kGlide, kAlpha, "1"),
+                              WriteLine(kGlide, kDetail, "1"),
+                              WriteLine(kD3D, kAlpha, "3"),
+                              WriteLine(kD3D, kDetail, "2"),
                           }));
   EXPECT_EQ(Get(kD3D, kAlpha), "3");
   EXPECT_EQ(Get(kD3D, "SSTH3_ANTIALIAS"), "1") << "OK edits, it does not rebuild";
@@ -173,7 +152,7 @@ TEST_F(OkTest, AGroupTheUserPicksIsWrittenEvenWhenItsStoredCodeWasUnusable) {
   Open();
   window.glidenormaL.UserClick();
   window.ok.UserClick();
-  EXPECT_EQ(store.writes, std::vector<std::string>({kGlide + "|" + kDetail + "=2"}));
+  EXPECT_EQ(store.writes, std::vector<std::string>({WriteLine(kGlide, kDetail, "2")}));
 }
 
 using CancelTest = AdvancedTest;

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "forms/handoff.h"
 #include "forms/headless.h"
 #include "registry/memory_store.h"
+#include "tests/support/recording_store.h"
 
 namespace desktop {
 namespace {
@@ -18,17 +18,6 @@ using registry::kCurrentUser;
 
 constexpr const char* kSettings = "Display\\Settings";
 constexpr const char* kDesktop = "Control Panel\\Desktop";
-
-// A memory registry that also lists the names of the values written.
-class RecordingStore : public registry::MemoryStore {
- public:
-  long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
-    writes.push_back(name);
-    return MemoryStore::SetValue(key, name, type, data, size);
-  }
-  std::vector<std::string> writes;
-};
 
 // The registry, the main window and this window, as the program has them.
 class DesktopTest : public ::testing::Test {
@@ -56,12 +45,6 @@ class DesktopTest : public ::testing::Test {
     store.CloseKey(key);
     return type;
   }
-  bool Wrote(const std::string& name) const {
-    for (const std::string& write : store.writes) {
-      if (write == name) return true;
-    }
-    return false;
-  }
   // Opens the window from the main window, as its "&Windows" button does.
   void Open() {
     main.Show();
@@ -70,7 +53,7 @@ class DesktopTest : public ::testing::Test {
   }
   bool WindowIsOpen() { return program.VisibleForms() == std::vector<forms::Form*>{&window}; }
 
-  RecordingStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host};
@@ -165,7 +148,7 @@ TEST_F(DesktopTest, ADepthWithoutAnOptionSelectsNoneAndIsNotWritten) {
     EXPECT_FALSE(option->Value()) << option->Name();
   }
   window.ok.UserClick();
-  EXPECT_FALSE(Wrote("BitsPerPixel"));
+  EXPECT_FALSE(store.Wrote("BitsPerPixel"));
   EXPECT_EQ(Setting("BitsPerPixel"), "15");
 
   Open();
@@ -227,18 +210,26 @@ TEST_F(DesktopTest, OkWritesInOrderAndTheResolutionOnlyWhenThereIsOne) {
   EXPECT_EQ(window.Combo1.Text(), "1024,768");
   window.Combo1.UserType("1366,768");  // not in the list
   window.ok.UserClick();
-  EXPECT_EQ(store.writes,
-            (std::vector<std::string>{"Resolution", "BitsPerPixel", "DPIPhysicalY", "DPIPhysicalX",
-                                      "DPILogicalY", "DPILogicalX", "FontSmoothing",
-                                      "DragFullWindows", "WallpaperStyle", "Advanced"}));
+  const auto setting = [](const char* name, const char* data) {
+    return test_support::WriteLine(kSettings, name, data);
+  };
+  const auto desktop = [](const char* name, const char* data) {
+    return test_support::WriteLine(kDesktop, name, data);
+  };
+  EXPECT_EQ(store.writes, (std::vector<std::string>{
+                              setting("Resolution", "1366,768"), setting("BitsPerPixel", "16"),
+                              setting("DPIPhysicalY", "96"), setting("DPIPhysicalX", "96"),
+                              setting("DPILogicalY", "96"), setting("DPILogicalX", "96"),
+                              desktop("FontSmoothing", "0"), desktop("DragFullWindows", "0"),
+                              desktop("WallpaperStyle", "0"), setting("Advanced", "dword:0")}));
   EXPECT_EQ(Setting("Resolution"), "1366,768");
 
   Open();
   window.Combo1.UserType("");
   window.ok.UserClick();
-  EXPECT_FALSE(Wrote("Resolution"));
+  EXPECT_FALSE(store.Wrote("Resolution"));
   EXPECT_EQ(Setting("Resolution"), "1366,768");
-  EXPECT_TRUE(Wrote("Advanced"));
+  EXPECT_TRUE(store.Wrote("Advanced"));
 }
 
 TEST_F(DesktopTest, AMissingResolutionLeavesTheBoxEmptyAndIsNotWritten) {
@@ -289,7 +280,7 @@ TEST_F(DesktopTest, CancelPutsBackWhatIsStoredSoALaterOkCannotWriteIt) {
   EXPECT_EQ(window.gdi.Value(), 0);
   window.ok.UserClick();
   EXPECT_EQ(Setting("Resolution"), "800,600");
-  EXPECT_FALSE(Wrote("BitsPerPixel"));
+  EXPECT_FALSE(store.Wrote("BitsPerPixel"));
   EXPECT_EQ(Setting("DPILogicalX"), "120");
   EXPECT_EQ(DesktopValue("FontSmoothing"), "1");
   EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");

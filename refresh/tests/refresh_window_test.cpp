@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "forms/headless.h"
 #include "registry/memory_store.h"
 #include "registry/numbers.h"
+#include "tests/support/recording_store.h"
 
 namespace refresh {
 namespace {
@@ -22,32 +22,6 @@ constexpr const char* kDriver = "System\\CurrentControlSet\\Services\\Class\\Dis
 std::string Modes(const std::string& driver, const std::string& depth, int row) {
   return driver + "\\MODES\\" + depth + "\\" + registry::kResolutionList[row - 1];
 }
-
-// A memory registry that also lists every value written, in order.
-class RecordingStore : public registry::MemoryStore {
- public:
-  struct Write {
-    std::string key, name, data;
-  };
-
-  long CreateKey(registry::Hkey parent, const std::string& path, registry::Hkey* key) override {
-    const long code = MemoryStore::CreateKey(parent, path, key);
-    if (code == registry::kOk) paths_[*key] = path;
-    return code;
-  }
-  long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
-    std::string text(static_cast<const char*>(data), size);
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    writes.push_back({paths_[key], name, text});
-    return MemoryStore::SetValue(key, name, type, data, size);
-  }
-
-  std::vector<Write> writes;
-
- private:
-  std::map<registry::Hkey, std::string> paths_;
-};
 
 class RefreshTest : public ::testing::Test {
  protected:
@@ -70,7 +44,7 @@ class RefreshTest : public ::testing::Test {
   }
   bool WindowIsOpen() { return program.VisibleForms() == std::vector<forms::Form*>{&window}; }
 
-  RecordingStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host};
@@ -125,14 +99,14 @@ TEST_F(RefreshTest, OkWithLinkAllWritesSixtyValuesDepthEightFirstInEachRow) {
   Open();
   window.ok.UserClick();
 
-  ASSERT_EQ(store.writes.size(), 60u);
+  std::vector<std::string> expected;
   for (int row = 1; row <= RefreshWindow::kRows; ++row) {
-    for (int d = 0; d < 4; ++d) {
-      const RecordingStore::Write& write = store.writes[(row - 1) * 4 + d];
-      EXPECT_EQ(write.key, Modes(kDriver, registry::kDepths[d], row));
-      EXPECT_EQ(write.name, "RefreshRate");
+    const char* rate = row == 1 ? "-1" : row == 2 ? "85" : "60";
+    for (const char* depth : registry::kDepths) {
+      expected.push_back(test_support::WriteLine(Modes(kDriver, depth, row), "RefreshRate", rate));
     }
   }
+  EXPECT_EQ(store.writes, expected);
   EXPECT_EQ(Stored("8", 1), "-1");
   EXPECT_EQ(Stored("32", 2), "85");
   EXPECT_EQ(Stored("24", 3), "60");
@@ -149,8 +123,8 @@ TEST_F(RefreshTest, AnyOtherOptionWritesItsOwnDepthOnly) {
     window.Combo(5).UserType("100");
     window.ok.UserClick();
     ASSERT_EQ(store.writes.size(), 15u) << depth;
-    for (const RecordingStore::Write& write : store.writes) {
-      EXPECT_NE(write.key.find("\\MODES\\" + depth + "\\"), std::string::npos) << write.key;
+    for (const std::string& write : store.writes) {
+      EXPECT_NE(write.find("\\MODES\\" + depth + "\\"), std::string::npos) << write;
     }
     EXPECT_EQ(Stored(depth, 5), "100");
   }
@@ -266,7 +240,7 @@ TEST_F(RefreshTest, EveryOperationLooksForTheDriverKeyAgain) {
   store.writes.clear();
   window.ok.UserClick();
   ASSERT_EQ(store.writes.size(), 15u);
-  EXPECT_EQ(store.writes[0].key, Modes(other, "32", 1));
+  EXPECT_EQ(store.writes[0], test_support::WriteLine(Modes(other, "32", 1), "RefreshRate", "85"));
 }
 
 TEST_F(RefreshTest, WithoutADriverKeyNothingIsWrittenAndOkStillReturns) {
