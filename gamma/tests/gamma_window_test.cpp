@@ -232,7 +232,7 @@ TEST_F(GammaTest, DutchTexts) {
   for (forms::CheckBox* box : {&w.chkdesk, &w.chkglide, &w.chkd3d}) {
     EXPECT_EQ(box->Caption(), "Koppel gamma");
   }
-  for (forms::Label* label : {&w.lbldgs, &w.Label1, &w.Label2}) {
+  for (forms::Label* label : {&w.lbldgs, &w.glide_note, &w.direct3d_note}) {
     EXPECT_EQ(label->Caption(),
               "Deze sliders veranderen de gammainstellingen voor 2D toepassingen. U kan uw "
               "Voodoo3 kaart niet beschadigen door deze instellingen te veranderen");
@@ -252,13 +252,13 @@ TEST_F(GammaTest, HoverLightsTheGroupUnderThePointer) {
   };
   w.lbldgs.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({true, false, false}));
-  w.Label1.UserMouseMove();
+  w.glide_note.UserMouseMove();
   w.gg.UserMouseMove();  // sliders and buttons change nothing
   w.cancel.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, true, false}));
   w.lblddb.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, true}));
-  w.Image1.UserMouseMove();
+  w.right_emblem.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, false}));
   EXPECT_EQ(w.glide.ForeColor(), forms::kLightYellow);
 }
