@@ -87,7 +87,7 @@ TEST_F(RefreshTest, LoadShowsTheSixteenBitRatesOfEveryRowUnderLinkAll) {
     std::string key = window.RowLabel(row).Caption();
     key[key.find('x')] = ',';
     EXPECT_EQ(key, registry::kResolutionList[row - 1]);
-    EXPECT_EQ(window.Combo(row).Text(), registry::NumberText(60 + row)) << row;
+    EXPECT_EQ(window.RateBox(row).Text(), registry::NumberText(60 + row)) << row;
   }
   EXPECT_TRUE(store.writes.empty());
 }
@@ -120,7 +120,7 @@ TEST_F(RefreshTest, AnyOtherOptionWritesItsOwnDepthOnly) {
   for (const auto& [option, depth] : options) {
     Open();
     option->UserClick();
-    window.Combo(5).UserType("100");
+    window.RateBox(5).UserType("100");
     window.ok.UserClick();
     ASSERT_EQ(store.writes.size(), 15u) << depth;
     for (const std::string& write : store.writes) {
@@ -135,24 +135,24 @@ TEST_F(RefreshTest, ChoosingADepthShowsItsStoredRatesAndDropsEdits) {
   Seed("24", 1, "85");
   Open();
   window.Bit8.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "75");
-  window.Combo(1).UserType("90");
+  EXPECT_EQ(window.RateBox(1).Text(), "75");
+  window.RateBox(1).UserType("90");
   window.Bit24.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "85");
+  EXPECT_EQ(window.RateBox(1).Text(), "85");
   window.Bit8.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "75");
+  EXPECT_EQ(window.RateBox(1).Text(), "75");
   window.LinkAllBit.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "60");
+  EXPECT_EQ(window.RateBox(1).Text(), "60");
   EXPECT_TRUE(store.writes.empty());
 }
 
 TEST_F(RefreshTest, TypedAndPickedRatesAreStoredAsPlainNumbers) {
   Open();
   window.Bit16.UserClick();
-  window.Combo(1).UserType("90");  // not in the list
-  window.Combo(2).UserType("BEST");
-  window.Combo(3).UserType(" 085 ");
-  window.Combo(8).UserPick(2);
+  window.RateBox(1).UserType("90");  // not in the list
+  window.RateBox(2).UserType("BEST");
+  window.RateBox(3).UserType(" 085 ");
+  window.RateBox(8).UserPick(2);
   window.ok.UserClick();
   EXPECT_EQ(Stored("16", 1), "90");
   EXPECT_EQ(Stored("16", 2), "-1");
@@ -165,15 +165,15 @@ TEST_F(RefreshTest, ABoxWithoutARateIsNamedAndNothingIsWritten) {
   for (const char* bad : {"", "best ever", "0", "1000", "-1", "72.5"}) {
     Open();
     host.messages.clear();
-    window.Combo(4).UserType(bad);
+    window.RateBox(4).UserType(bad);
     window.ok.UserClick();
     ASSERT_EQ(host.messages.size(), 1u) << bad;
     EXPECT_EQ(host.messages[0].text, "1024x768: choose Best or type a refresh rate in Hz.");
     EXPECT_EQ(host.messages[0].title, "Tarnolux");
     EXPECT_TRUE(store.writes.empty()) << bad;
     EXPECT_TRUE(WindowIsOpen());
-    EXPECT_EQ(host.focus, &window.Combo(4));
-    window.Combo(4).UserType("60");
+    EXPECT_EQ(host.focus, &window.RateBox(4));
+    window.RateBox(4).UserType("60");
     window.ok.UserClick();  // mended, OK goes through
     EXPECT_EQ(store.writes.size(), 60u);
   }
@@ -181,12 +181,12 @@ TEST_F(RefreshTest, ABoxWithoutARateIsNamedAndNothingIsWritten) {
 
 TEST_F(RefreshTest, TheFirstBadBoxIsTheOneNamed) {
   Open();
-  window.Combo(15).UserType("x");
-  window.Combo(9).UserType("");
+  window.RateBox(15).UserType("x");
+  window.RateBox(9).UserType("");
   window.ok.UserClick();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "1600x1200: choose Best or type a refresh rate in Hz.");
-  EXPECT_EQ(host.focus, &window.Combo(9));
+  EXPECT_EQ(host.focus, &window.RateBox(9));
 }
 
 TEST_F(RefreshTest, CancelShowsTheSelectedDepthAgainSoOkCannotMoveRates) {
@@ -194,11 +194,11 @@ TEST_F(RefreshTest, CancelShowsTheSelectedDepthAgainSoOkCannotMoveRates) {
   Seed("16", 1, "100");
   Open();
   window.Bit8.UserClick();
-  window.Combo(1).UserType("90");
+  window.RateBox(1).UserType("90");
   window.cancel.UserClick();
   EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
   EXPECT_TRUE(window.Bit8.Value());
-  EXPECT_EQ(window.Combo(1).Text(), "75");
+  EXPECT_EQ(window.RateBox(1).Text(), "75");
   EXPECT_TRUE(store.writes.empty());
 
   Open();
@@ -211,15 +211,15 @@ TEST_F(RefreshTest, CancelShowsTheSelectedDepthAgainSoOkCannotMoveRates) {
 TEST_F(RefreshTest, CancelUnderLinkAllShowsTheSixteenBitRates) {
   Seed("16", 2, "72");
   Open();
-  window.Combo(2).UserType("120");
+  window.RateBox(2).UserType("120");
   window.cancel.UserClick();
-  EXPECT_EQ(window.Combo(2).Text(), "72");
+  EXPECT_EQ(window.RateBox(2).Text(), "72");
   EXPECT_TRUE(window.LinkAllBit.Value());
 }
 
 TEST_F(RefreshTest, OkCreatesModeKeysThatDoNotExistYet) {
   Open();
-  window.Combo(15).UserPick(2);
+  window.RateBox(15).UserPick(2);
   window.ok.UserClick();
   EXPECT_EQ(Stored("32", 15), "75");
   EXPECT_EQ(Stored("8", 15), "75");
@@ -236,7 +236,7 @@ TEST_F(RefreshTest, EveryOperationLooksForTheDriverKeyAgain) {
   reg.SaveString(kLocalMachine, other, "DriverDesc", "3dfx Voodoo3");
   reg.SaveString(kLocalMachine, Modes(other, "32", 1), "RefreshRate", "85");
   window.Bit32.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "85");
+  EXPECT_EQ(window.RateBox(1).Text(), "85");
   store.writes.clear();
   window.ok.UserClick();
   ASSERT_EQ(store.writes.size(), 15u);
@@ -246,7 +246,7 @@ TEST_F(RefreshTest, EveryOperationLooksForTheDriverKeyAgain) {
 TEST_F(RefreshTest, WithoutADriverKeyNothingIsWrittenAndOkStillReturns) {
   reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "");
   Open();
-  EXPECT_EQ(window.Combo(1).Text(), "");
+  EXPECT_EQ(window.RateBox(1).Text(), "");
   window.Bit8.UserClick();
   window.ok.UserClick();
   EXPECT_TRUE(store.writes.empty());
@@ -261,17 +261,17 @@ TEST_F(RefreshTest, DutchCaptionsFontsAndMessage) {
   reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
   Open();
   EXPECT_EQ(window.cancel.Caption(), "Annuleren");
-  EXPECT_EQ(window.Frame1.Caption(), "Vernieuwingsfrequenties");
+  EXPECT_EQ(window.rates_frame.Caption(), "Vernieuwingsfrequenties");
   EXPECT_EQ(window.framcolor.Caption(), "Kleurendieptes");
   EXPECT_EQ(window.LinkAllBit.Caption(), "Koppel alle kleurendieptes");
   EXPECT_EQ(window.LinkAllBit.Font().name, "Small Fonts");
-  EXPECT_EQ(window.Label16.Font().size, 7);
+  EXPECT_EQ(window.rates_note.Font().size, 7);
   EXPECT_EQ(window.Bit8.Caption(), "8bit");
   EXPECT_EQ(window.Bit8.Font().name, "MS Sans Serif");
   EXPECT_EQ(window.ok.Caption(), "&OK");
   EXPECT_EQ(window.Caption(), "Tarnolux Refreash Rates Settings");
 
-  window.Combo(7).UserType("snel");
+  window.RateBox(7).UserType("snel");
   window.ok.UserClick();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "1280x1024: kies Best of typ een verversingsfrequentie in Hz.");
@@ -280,18 +280,18 @@ TEST_F(RefreshTest, DutchCaptionsFontsAndMessage) {
 
 TEST_F(RefreshTest, OnlyTheRefreshRatesFrameLightsUp) {
   Open();
-  window.Label16.UserMouseMove();
-  EXPECT_EQ(window.Frame1.ForeColor(), forms::kRed);
-  window.Combo(3).UserMouseMove();
+  window.rates_note.UserMouseMove();
+  EXPECT_EQ(window.rates_frame.ForeColor(), forms::kRed);
+  window.RateBox(3).UserMouseMove();
   window.framcolor.UserMouseMove();
   window.Bit8.UserMouseMove();
-  EXPECT_EQ(window.Frame1.ForeColor(), forms::kRed);
+  EXPECT_EQ(window.rates_frame.ForeColor(), forms::kRed);
   EXPECT_EQ(window.framcolor.ForeColor(), forms::kLightYellow);
-  window.Image1.UserMouseMove();
-  EXPECT_EQ(window.Frame1.ForeColor(), forms::kLightYellow);
-  window.Frame1.UserMouseMove();
+  window.right_emblem.UserMouseMove();
+  EXPECT_EQ(window.rates_frame.ForeColor(), forms::kLightYellow);
+  window.rates_frame.UserMouseMove();
   window.UserMouseMove();
-  EXPECT_EQ(window.Frame1.ForeColor(), forms::kLightYellow);
+  EXPECT_EQ(window.rates_frame.ForeColor(), forms::kLightYellow);
 }
 
 TEST_F(RefreshTest, ReturnsWhereItWasAndItsCloseBoxEndsTheProgram) {
@@ -308,9 +308,9 @@ TEST_F(RefreshTest, ReturnsWhereItWasAndItsCloseBoxEndsTheProgram) {
 }
 
 TEST_F(RefreshTest, TheDriversOwnResolutionsAndRatesAreOffered) {
-  EXPECT_EQ(window.Combo(13).List(), (std::vector<std::string>{"Best", "60", "76", "85"}));
+  EXPECT_EQ(window.RateBox(13).List(), (std::vector<std::string>{"Best", "60", "76", "85"}));
   EXPECT_EQ(window.RowLabel(15).Caption(), "2046x1536");
-  EXPECT_EQ(window.Find("Combo(15)"), &window.Combo(15));
+  EXPECT_EQ(window.Find("Combo(15)"), &window.RateBox(15));
 }
 
 }  // namespace
