@@ -73,6 +73,7 @@ class AdvancedWindow : public forms::Form {
   void ConnectEvents();
   void ConnectHover();
   void ApplyDutch();
+
   void OnOkClick();
   void OnCancelClick();
 

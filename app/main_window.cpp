@@ -183,6 +183,8 @@ void MainWindow::Design() {
   contact.SetCaption(english::kContact);
 
   forms::UseDarkScheme(*this);
+  // No default or cancel button: the hub has no OK, so Enter and Esc press
+  // nothing.
 }
 
 // The check boxes have no handlers: Apply reads their states.

@@ -17,6 +17,7 @@ constexpr const char* kDisplaySettings = "Display\\Settings";
 constexpr const char* kResolution = "Resolution";
 constexpr const char* kBitsPerPixel = "BitsPerPixel";
 constexpr const char* kDpiPhysicalY = "DPIPhysicalY";
+// OK writes the size to all four; Load reads only the first.
 constexpr const char* kDpiValues[] = {"DPIPhysicalY", "DPIPhysicalX", "DPILogicalY", "DPILogicalX"};
 constexpr const char* kAdvanced = "Advanced";
 
