@@ -199,8 +199,9 @@ void MainWindow::ConnectEvents() {
   gamma.Click = [this] { Open(targets_.gamma); };
 }
 
-// The scroll bar and the buttons leave the colours as they are. "Clock/
-// Memory" stands outside the Speed frame but lights with it.
+// The scroll bar, the buttons and triple_second_line (in Dutch the second
+// line of chktripple's text) leave the colours as they are. "Clock/Memory"
+// stands outside the Speed frame but lights with it.
 void MainWindow::ConnectHover() {
   hover_.Group(framVsync, {&framVsync, &chkvd3d, &chkvg});
   hover_.Group(framclk, {&framclk, &clock_memory_label, &lblspeed});
