@@ -57,8 +57,8 @@ class RecordingStore : public registry::MemoryStore {
   static std::string DataText(std::uint32_t type, const void* data, std::uint32_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     if (type == registry::kDword && size == 4) {
-      const std::uint32_t raw = bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                                static_cast<std::uint32_t>(bytes[3]) << 24;
+      const std::uint32_t raw =
+          bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
       return "dword:" + std::to_string(static_cast<std::int32_t>(raw));
     }
     const std::string text(reinterpret_cast<const char*>(bytes), size);
