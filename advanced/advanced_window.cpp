@@ -20,14 +20,14 @@ constexpr int kDirect3dTop = kGlideTop + kApiFrameHeight + kMargin;
 constexpr int kFooterTop = kDirect3dTop + kApiFrameHeight + 90;
 constexpr int kFooterHeight = 255;
 constexpr int kClientHeight = kFooterTop + kFooterHeight + kMargin;
-// Inside an API frame: the two groups on the left, the explanation right.
+// Inside an API frame: the two groups on the left, the note right.
 constexpr int kGroupWidth = 3360;
 constexpr int kGroupHeight = 1020;
 constexpr int kAlphaTop = 240;
 constexpr int kDetailTop = kAlphaTop + kGroupHeight + 60;
-constexpr int kExplanationLeft = kMargin + kGroupWidth + kMargin;
-constexpr int kExplanationWidth = kApiFrameWidth - kExplanationLeft - kMargin;
-constexpr int kExplanationHeight = 2100;
+constexpr int kNoteLeft = kMargin + kGroupWidth + kMargin;
+constexpr int kNoteWidth = kApiFrameWidth - kNoteLeft - kMargin;
+constexpr int kNoteHeight = 2100;
 // Inside a group: three options, "1" at the top.
 constexpr int kOptionTop = 210;
 constexpr int kOptionStep = 240;
@@ -55,53 +55,56 @@ AdvancedWindow::AdvancedWindow(forms::Program& program, registry::Registry& reg)
           {{&directAutoDet, &directnormaL, &directhigH}, false, "SSTH3_OVERLAYMODE", 0},
       }} {
   Design();
-  DesignHover();
-  ok.Click = [this] { OnOkClick(); };
-  cancel.Click = [this] { OnCancelClick(); };
+  ConnectEvents();
+  ConnectHover();
 }
 
+// No option is selected by design; Load selects the stored codes.
 void AdvancedWindow::Design() {
-  SetCaption(kCaption);
+  SetCaption(english::kCaption);
   SetClientSize(kClientWidth, kClientHeight);
 
-  Image1.Move(kMargin, kMargin, kEmblemWidth, kPictureHeight);
-  imgvoodoo3.Move(Image1.Left() + kEmblemWidth + kMargin, kMargin, kBannerWidth, kPictureHeight);
-  Image2.Move(imgvoodoo3.Left() + kBannerWidth + kMargin, kMargin, kEmblemWidth, kPictureHeight);
+  left_emblem.Move(kMargin, kMargin, kEmblemWidth, kPictureHeight);
+  imgvoodoo3.Move(left_emblem.Left() + kEmblemWidth + kMargin, kMargin, kBannerWidth,
+                  kPictureHeight);
+  right_emblem.Move(imgvoodoo3.Left() + kBannerWidth + kMargin, kMargin, kEmblemWidth,
+                    kPictureHeight);
   const int button_left = kClientWidth - kMargin - kButtonWidth;
   ok.Move(button_left, kMargin, kButtonWidth, kButtonHeight);
   cancel.Move(button_left, kMargin + kButtonHeight + 60, kButtonWidth, kButtonHeight);
-  ok.SetCaption(kOk);
-  cancel.SetCaption(kCancel);
+  ok.SetCaption(english::kOk);
+  cancel.SetCaption(english::kCancel);
   SetDefaultButton(&ok);
   SetCancelButton(&cancel);
 
   framGlide.Move(kMargin, kGlideTop, kApiFrameWidth, kApiFrameHeight);
-  framGlide.SetCaption(kGlideFrame);
-  Frame3.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
-  DesignGroup(Frame3, kAlphaFrame, groups_[kGlideAlpha],
-              {kAlphaAuto, kAlphaSharper, kAlphaSmoother});
-  Frame4.Move(kMargin, kDetailTop, kGroupWidth, kGroupHeight);
-  DesignGroup(Frame4, kDetailFrame, groups_[kGlideDetail],
-              {kDetailAuto, kDetailNormal, kDetailHigh});
-  Label1.Move(kExplanationLeft, kAlphaTop, kExplanationWidth, kExplanationHeight);
-  Label1.SetCaption(kExplanation);
+  framGlide.SetCaption(english::kGlideFrame);
+  glide_alpha_frame.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
+  DesignGroup(glide_alpha_frame, english::kAlphaFrame, groups_[kGlideAlpha],
+              {english::kAlphaAuto, english::kAlphaSharper, english::kAlphaSmoother});
+  glide_detail_frame.Move(kMargin, kDetailTop, kGroupWidth, kGroupHeight);
+  DesignGroup(glide_detail_frame, english::kDetailFrame, groups_[kGlideDetail],
+              {english::kDetailAuto, english::kDetailNormal, english::kDetailHigh});
+  glide_note.Move(kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
+  glide_note.SetCaption(english::kNote);
 
   framDirect3d.Move(kMargin, kDirect3dTop, kApiFrameWidth, kApiFrameHeight);
-  framDirect3d.SetCaption(kDirect3dFrame);
-  Frame1.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
-  DesignGroup(Frame1, kAlphaFrame, groups_[kDirectAlpha],
-              {kAlphaAuto, kAlphaSharper, kAlphaSmoother});
-  Frame2.Move(kMargin, kDetailTop, kGroupWidth, kGroupHeight);
-  DesignGroup(Frame2, kDetailFrame, groups_[kDirectDetail],
-              {kDetailAuto, kDetailNormal, kDetailHigh});
-  Label2.Move(kExplanationLeft, kAlphaTop, kExplanationWidth, kExplanationHeight);
-  Label2.SetCaption(kExplanation);
+  framDirect3d.SetCaption(english::kDirect3dFrame);
+  direct3d_alpha_frame.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
+  DesignGroup(direct3d_alpha_frame, english::kAlphaFrame, groups_[kDirectAlpha],
+              {english::kAlphaAuto, english::kAlphaSharper, english::kAlphaSmoother});
+  direct3d_detail_frame.Move(kMargin, kDetailTop, kGroupWidth, kGroupHeight);
+  DesignGroup(direct3d_detail_frame, english::kDetailFrame, groups_[kDirectDetail],
+              {english::kDetailAuto, english::kDetailNormal, english::kDetailHigh});
+  direct3d_note.Move(kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
+  direct3d_note.SetCaption(english::kNote);
 
-  Label3.Move(kMargin, kFooterTop, kApiFrameWidth, kFooterHeight);
-  Label3.SetCaption(kFooter);
+  footer.Move(kMargin, kFooterTop, kApiFrameWidth, kFooterHeight);
+  footer.SetCaption(english::kFooter);
 
   forms::UseDarkScheme(*this);
-  for (forms::Frame* inner : {&Frame3, &Frame4, &Frame1, &Frame2}) {
+  for (forms::Frame* inner :
+       {&glide_alpha_frame, &glide_detail_frame, &direct3d_alpha_frame, &direct3d_detail_frame}) {
     inner->SetForeColor(kHiddenCaption);
   }
 }
@@ -115,50 +118,59 @@ void AdvancedWindow::DesignGroup(forms::Frame& frame, const char* caption, const
   }
 }
 
-// The empty areas of Frame4, Frame1 and Frame2 and the two buttons leave
-// the colours as they are.
-void AdvancedWindow::DesignHover() {
-  hover_.Group(framGlide, {&framGlide, &Frame3, &glideautO, &glidesharpeR, &glidesmootheR,
-                           &glideDetAuto, &glidenormaL, &glidehigH, &Label1});
-  hover_.Group(framDirect3d, {&framDirect3d, &directautO, &directsharpeR, &directsmootheR,
-                              &directAutoDet, &directnormaL, &directhigH, &Label2});
-  hover_.Rest({this, &Image1, &Image2, &imgvoodoo3, &Label3});
+// The options have no handlers: a click only selects within the group.
+void AdvancedWindow::ConnectEvents() {
+  ok.Click = [this] { OnOkClick(); };
+  cancel.Click = [this] { OnCancelClick(); };
 }
 
-// The window caption, "&OK" and the footer keep their design texts.
-void AdvancedWindow::UseDutch() {
-  cancel.SetCaption(kCancelNl);
-  framGlide.SetCaption(kGlideFrameNl);
-  glideautO.SetCaption(kAlphaAutoNl);
-  glidesharpeR.SetCaption(kAlphaSharperNl);
-  glidesmootheR.SetCaption(kAlphaSmootherNl);
+// As designed, only glide_alpha_frame of the inner frames lights its API
+// frame: the empty areas of the other three, and the two buttons, leave
+// the colours as they are.
+void AdvancedWindow::ConnectHover() {
+  hover_.Group(framGlide, {&framGlide, &glide_alpha_frame, &glideautO, &glidesharpeR,
+                           &glidesmootheR, &glideDetAuto, &glidenormaL, &glidehigH, &glide_note});
+  hover_.Group(framDirect3d, {&framDirect3d, &directautO, &directsharpeR, &directsmootheR,
+                              &directAutoDet, &directnormaL, &directhigH, &direct3d_note});
+  hover_.Rest({this, &left_emblem, &right_emblem, &imgvoodoo3, &footer});
+}
+
+// In the table's order: the Direct3D options and note copy the Glide
+// texts set before them. The window caption, "&OK" and the footer keep
+// their design texts.
+void AdvancedWindow::ApplyDutch() {
+  cancel.SetCaption(dutch::kCancel);
+  framGlide.SetCaption(dutch::kGlideFrame);
+  glideautO.SetCaption(dutch::kAlphaAuto);
+  glidesharpeR.SetCaption(dutch::kAlphaSharper);
+  glidesmootheR.SetCaption(dutch::kAlphaSmoother);
   for (const Group& group : groups_) {
     for (forms::OptionButton* option : group.options) {
-      option->SetFontName(kSmallFontName);
-      option->SetFontSize(kSmallFontSize);
+      option->SetFontName(dutch::kSmallFont);
+      option->SetFontSize(dutch::kSmallFontSize);
     }
   }
-  glideDetAuto.SetCaption(kDetailAutoNl);
-  glidenormaL.SetCaption(kDetailNormalNl);
-  glidehigH.SetCaption(kDetailHighNl);
+  glideDetAuto.SetCaption(dutch::kDetailAuto);
+  glidenormaL.SetCaption(dutch::kDetailNormal);
+  glidehigH.SetCaption(dutch::kDetailHigh);
   directAutoDet.SetCaption(glideDetAuto.Caption());
   directautO.SetCaption(glideautO.Caption());
   directsharpeR.SetCaption(glidesharpeR.Caption());
   directsmootheR.SetCaption(glidesmootheR.Caption());
   directnormaL.SetCaption(glidenormaL.Caption());
   directhigH.SetCaption(glidehigH.Caption());
-  Label1.SetFontName(kSmallFontName);
-  Label1.SetFontSize(kSmallFontSize);
-  Label1.SetCaption(kExplanationNl);
-  Label2.SetFontName(kSmallFontName);
-  Label2.SetFontSize(kSmallFontSize);
-  Label2.SetCaption(Label1.Caption());
-  framDirect3d.SetCaption(kDirect3dFrameNl);
+  glide_note.SetFontName(dutch::kSmallFont);
+  glide_note.SetFontSize(dutch::kSmallFontSize);
+  glide_note.SetCaption(dutch::kNote);
+  direct3d_note.SetFontName(dutch::kSmallFont);
+  direct3d_note.SetFontSize(dutch::kSmallFontSize);
+  direct3d_note.SetCaption(glide_note.Caption());
+  framDirect3d.SetCaption(dutch::kDirect3dFrame);
 }
 
 void AdvancedWindow::OnLoad() {
-  if (registry::IsDutch(reg_)) UseDutch();
-  forms::LoadTopPictures(imgvoodoo3, Image1, Image2);
+  if (registry::IsDutch(reg_)) ApplyDutch();
+  forms::LoadTopPictures(imgvoodoo3, left_emblem, right_emblem);
   adapter_ = registry::FindAdapter(reg_);
   ReadCodes();
   ShowCodes();
@@ -185,7 +197,8 @@ void AdvancedWindow::OnCancelClick() {
   forms::ReturnToOpener(*this);
 }
 
-// Reads the four codes; a missing, empty or non-numeric text reads as 0.
+// Reads the four codes, detail before alpha blending as designed; a
+// missing, empty or non-numeric text reads as 0.
 // Without a driver key there is nothing to read and the codes stay 0.
 void AdvancedWindow::ReadCodes() {
   if (!adapter_) return;
@@ -196,6 +209,7 @@ void AdvancedWindow::ReadCodes() {
   }
 }
 
+// In the order of reading, detail before alpha blending.
 void AdvancedWindow::ShowCodes() {
   for (int index : {kGlideDetail, kGlideAlpha, kDirectDetail, kDirectAlpha}) {
     Select(groups_[index]);

@@ -19,37 +19,39 @@ class AdvancedWindow : public forms::Form {
  public:
   AdvancedWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order: pictures and buttons along the top, then the
-  // Glide frame above the Direct3D frame, then the footer.
-  forms::Image Image1{*this, "Image1"};
+  // Controls in tab order, each created with its design name: pictures
+  // and buttons along the top, then the Glide frame above the Direct3D
+  // frame, then the footer. Each option group sits in an inner frame of
+  // its own, so that its options exclude each other and nothing else.
+  forms::Image left_emblem{*this, "Image1"};
   forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image Image2{*this, "Image2"};
+  forms::Image right_emblem{*this, "Image2"};
   forms::CommandButton ok{*this, "ok"};
   forms::CommandButton cancel{*this, "cancel"};
 
   forms::Frame framGlide{*this, "framGlide"};
-  forms::Frame Frame3{framGlide, "Frame3"};
-  forms::OptionButton glideautO{Frame3, "glideautO"};
-  forms::OptionButton glidesharpeR{Frame3, "glidesharpeR"};
-  forms::OptionButton glidesmootheR{Frame3, "glidesmootheR"};
-  forms::Frame Frame4{framGlide, "Frame4"};
-  forms::OptionButton glideDetAuto{Frame4, "glideDetAuto"};
-  forms::OptionButton glidenormaL{Frame4, "glidenormaL"};
-  forms::OptionButton glidehigH{Frame4, "glidehigH"};
-  forms::Label Label1{framGlide, "Label1"};
+  forms::Frame glide_alpha_frame{framGlide, "Frame3"};
+  forms::OptionButton glideautO{glide_alpha_frame, "glideautO"};
+  forms::OptionButton glidesharpeR{glide_alpha_frame, "glidesharpeR"};
+  forms::OptionButton glidesmootheR{glide_alpha_frame, "glidesmootheR"};
+  forms::Frame glide_detail_frame{framGlide, "Frame4"};
+  forms::OptionButton glideDetAuto{glide_detail_frame, "glideDetAuto"};
+  forms::OptionButton glidenormaL{glide_detail_frame, "glidenormaL"};
+  forms::OptionButton glidehigH{glide_detail_frame, "glidehigH"};
+  forms::Label glide_note{framGlide, "Label1"};
 
   forms::Frame framDirect3d{*this, "framDirect3d"};
-  forms::Frame Frame1{framDirect3d, "Frame1"};
-  forms::OptionButton directautO{Frame1, "directautO"};
-  forms::OptionButton directsharpeR{Frame1, "directsharpeR"};
-  forms::OptionButton directsmootheR{Frame1, "directsmootheR"};
-  forms::Frame Frame2{framDirect3d, "Frame2"};
-  forms::OptionButton directAutoDet{Frame2, "directAutoDet"};
-  forms::OptionButton directnormaL{Frame2, "directnormaL"};
-  forms::OptionButton directhigH{Frame2, "directhigH"};
-  forms::Label Label2{framDirect3d, "Label2"};
+  forms::Frame direct3d_alpha_frame{framDirect3d, "Frame1"};
+  forms::OptionButton directautO{direct3d_alpha_frame, "directautO"};
+  forms::OptionButton directsharpeR{direct3d_alpha_frame, "directsharpeR"};
+  forms::OptionButton directsmootheR{direct3d_alpha_frame, "directsmootheR"};
+  forms::Frame direct3d_detail_frame{framDirect3d, "Frame2"};
+  forms::OptionButton directAutoDet{direct3d_detail_frame, "directAutoDet"};
+  forms::OptionButton directnormaL{direct3d_detail_frame, "directnormaL"};
+  forms::OptionButton directhigH{direct3d_detail_frame, "directhigH"};
+  forms::Label direct3d_note{framDirect3d, "Label2"};
 
-  forms::Label Label3{*this, "Label3"};
+  forms::Label footer{*this, "Label3"};
 
  protected:
   void OnLoad() override;
@@ -68,8 +70,10 @@ class AdvancedWindow : public forms::Form {
   void Design();
   void DesignGroup(forms::Frame& frame, const char* caption, const Group& group,
                    std::array<const char*, 3> texts);
-  void DesignHover();
-  void UseDutch();
+  void ConnectEvents();
+  void ConnectHover();
+  void ApplyDutch();
+
   void OnOkClick();
   void OnCancelClick();
 

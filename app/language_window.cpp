@@ -22,20 +22,29 @@ constexpr int kClientHeight = 2 * kMargin + kButtonHeight;
 
 LanguageWindow::LanguageWindow(forms::Program& program, registry::Registry& reg)
     : forms::Form(program, "FrmLanguage"), reg_(reg) {
-  SetCaption(kLanguageCaption);
-  SetClientSize(kClientWidth, kClientHeight);
-  Command2.Move(kMargin, kMargin, kButtonWidth, kButtonHeight);
-  Command2.SetCaption(kEnglish);
-  Command1.Move(kMargin + kButtonWidth + kGap, kMargin, kButtonWidth, kButtonHeight);
-  Command1.SetCaption(kDutch);
-  forms::UseDarkScheme(*this);
-  Command1.Click = [this] { OnCommand1Click(); };
-  Command2.Click = [this] { OnCommand2Click(); };
+  Design();
+  ConnectEvents();
 }
 
-void LanguageWindow::OnCommand1Click() { Choose(kDutchSetting); }
+// English only: the language is not chosen yet. No hover table either.
+void LanguageWindow::Design() {
+  SetCaption(english::kLanguageCaption);
+  SetClientSize(kClientWidth, kClientHeight);
+  choose_english.Move(kMargin, kMargin, kButtonWidth, kButtonHeight);
+  choose_english.SetCaption(english::kChooseEnglish);
+  choose_dutch.Move(kMargin + kButtonWidth + kGap, kMargin, kButtonWidth, kButtonHeight);
+  choose_dutch.SetCaption(english::kChooseDutch);
+  forms::UseDarkScheme(*this);
+}
 
-void LanguageWindow::OnCommand2Click() { Choose(kEnglishSetting); }
+void LanguageWindow::ConnectEvents() {
+  choose_dutch.Click = [this] { OnChooseDutchClick(); };
+  choose_english.Click = [this] { OnChooseEnglishClick(); };
+}
+
+void LanguageWindow::OnChooseEnglishClick() { Choose(kEnglishSetting); }
+
+void LanguageWindow::OnChooseDutchClick() { Choose(kDutchSetting); }
 
 // The choice shows from the next start on.
 void LanguageWindow::Choose(const char* language) {

@@ -16,12 +16,17 @@ class LanguageWindow : public forms::Form {
  public:
   LanguageWindow(forms::Program& program, registry::Registry& reg);
 
-  forms::CommandButton Command2{*this, "Command2"};  // English
-  forms::CommandButton Command1{*this, "Command1"};  // Dutch
+  // Controls in tab order, each created with its design name; English
+  // comes first although its design name is the second.
+  forms::CommandButton choose_english{*this, "Command2"};
+  forms::CommandButton choose_dutch{*this, "Command1"};
 
  private:
-  void OnCommand1Click();
-  void OnCommand2Click();
+  void Design();
+  void ConnectEvents();
+
+  void OnChooseEnglishClick();
+  void OnChooseDutchClick();
   void Choose(const char* language);
 
   registry::Registry& reg_;

@@ -99,9 +99,96 @@ struct Kept {
 }  // namespace
 
 MainWindow::MainWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmv3"), reg_(reg) {
+    : forms::Form(program, "frmv3"),
+      reg_(reg),
+      options_{{
+          {&chkvg, true, kGlideSwap, "0", Reading::kTickedWhenText},
+          {&chkvd3d, false, kD3dSwap, "0", Reading::kTickedWhenText},
+          {&chkanti, false, kD3dAntiAlias, "1", Reading::kState},
+          {&chk2mb, true, kGlideTextureMemory, "2", Reading::kTickedWhenNumber},
+          {&chksplash, true, kGlideNoSplash, "1", Reading::kState},
+          {&chkmipmap, true, kGlideLodDither, "1", Reading::kState},
+          {&chktripple, true, kGlideAllocColor, "3", Reading::kTickedWhenNumber},
+      }} {
   Design();
-  DesignHover();
+  ConnectEvents();
+  ConnectHover();
+}
+
+void MainWindow::Design() {
+  SetCaption(english::kCaption);
+  SetClientSize(kClientWidth, kClientHeight);
+
+  left_emblem.Move(kMargin, kMargin, kEmblemWidth, kPictureHeight);
+  imgvoodoo3.Move((kClientWidth - kBannerWidth) / 2, kMargin, kBannerWidth, kPictureHeight);
+  right_emblem.Move(kClientWidth - kMargin - kEmblemWidth, kMargin, kEmblemWidth, kPictureHeight);
+
+  framclk.Move(kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
+  framclk.SetCaption(english::kSpeedFrame);
+  scrspeed.Move(kSliderLeft, kCheckTop + 60, kSliderWidth, kSpeedHeight - kCheckTop - 240);
+  scrspeed.SetRange(kClockMin, kClockMax, 1, 5);
+  // Before its Change is connected: lblspeed stays empty, which is how
+  // Load tells that no clock was stored (UseFactoryClockIfMissing).
+  scrspeed.SetValue(kClockDesign);
+  const int number_left = kSliderLeft + kSliderWidth + 90;
+  lblspeed.Move(number_left, (kSpeedHeight - kLabelHeight) / 2, kSpeedWidth - number_left - 60,
+                kLabelHeight);
+  clock_memory_label.Move(kMargin + (kSpeedWidth - kClockLabelWidth) / 2, kClockLabelTop,
+                          kClockLabelWidth, kLabelHeight);
+  clock_memory_label.SetCaption(english::kClockMemory);
+
+  framVsync.Move(kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
+  framVsync.SetCaption(english::kVsyncFrame);
+  misc_frame.Move(kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
+  misc_frame.SetCaption(english::kMiscFrame);
+  struct CheckDesign {
+    forms::CheckBox& box;
+    const char* caption;
+  };
+  const CheckDesign checks[] = {{chkvd3d, english::kVsyncD3d},    {chkvg, english::kVsyncGlide},
+                                {chkmipmap, english::kMipmap},    {chksplash, english::kSplash},
+                                {chk2mb, english::kTextureLimit}, {chkanti, english::kAntiAlias},
+                                {chktripple, english::kTriple}};
+  int row = 0;
+  for (const CheckDesign& design : checks) {
+    if (&design.box == &chkmipmap) row = 0;  // first of the Miscellaneous frame
+    design.box.Move(kCheckLeft, kCheckTop + row * kCheckStep, kCheckWidth, kCheckHeight);
+    design.box.SetCaption(design.caption);
+    ++row;
+  }
+  // The second line of the Dutch triple-buffering text. Empty in English,
+  // and hidden there so that it does not cover the box's own second line.
+  triple_second_line.Move(kCheckLeft + kBoxTextIndent, chktripple.Top() + kLineHeight,
+                          kCheckWidth - kBoxTextIndent, kLineHeight);
+  triple_second_line.SetVisible(false);
+
+  struct ButtonDesign {
+    forms::CommandButton& button;
+    const char* caption;
+  };
+  const ButtonDesign buttons[] = {{cmdinfo, english::kInfo},  {windowz, english::kWindows},
+                                  {preset, english::kPreset}, {adv, english::kAdvanced},
+                                  {apply, english::kApply},   {refresh, english::kRefresh},
+                                  {gamma, english::kGamma}};
+  int top = kFrameTop;
+  for (const ButtonDesign& design : buttons) {
+    design.button.Move(kButtonLeft, top, kButtonWidth, kButtonHeight);
+    design.button.SetCaption(design.caption);
+    top += kButtonStep;
+  }
+
+  credit.Move(kMargin, kCreditTop, kClientWidth - 2 * kMargin, kLabelHeight);
+  credit.SetCaption(english::kCredit);
+  contact.Move(kMargin, kCreditTop + kLabelHeight, kClientWidth - 2 * kMargin, kLabelHeight);
+  contact.SetCaption(english::kContact);
+
+  forms::UseDarkScheme(*this);
+  // No default or cancel button: the hub has no OK, so Enter and Esc press
+  // nothing.
+}
+
+// The check boxes have no handlers: Apply reads their states.
+void MainWindow::ConnectEvents() {
   scrspeed.Change = [this] { OnScrspeedChange(); };
   apply.Click = [this] { OnApplyClick(); };
   cmdinfo.Click = [this] { Open(targets_.info); };
@@ -112,92 +199,41 @@ MainWindow::MainWindow(forms::Program& program, registry::Registry& reg)
   gamma.Click = [this] { Open(targets_.gamma); };
 }
 
-void MainWindow::Design() {
-  SetCaption(kCaption);
-  SetClientSize(kClientWidth, kClientHeight);
-
-  Image1.Move(kMargin, kMargin, kEmblemWidth, kPictureHeight);
-  imgvoodoo3.Move((kClientWidth - kBannerWidth) / 2, kMargin, kBannerWidth, kPictureHeight);
-  Image2.Move(kClientWidth - kMargin - kEmblemWidth, kMargin, kEmblemWidth, kPictureHeight);
-
-  framclk.Move(kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
-  framclk.SetCaption(kSpeedFrame);
-  scrspeed.Move(kSliderLeft, kCheckTop + 60, kSliderWidth, kSpeedHeight - kCheckTop - 240);
-  scrspeed.SetRange(kClockMin, kClockMax, 1, 5);
-  scrspeed.SetValue(kClockDesign);
-  const int number_left = kSliderLeft + kSliderWidth + 90;
-  lblspeed.Move(number_left, (kSpeedHeight - kLabelHeight) / 2, kSpeedWidth - number_left - 60,
-                kLabelHeight);
-  Label1.Move(kMargin + (kSpeedWidth - kClockLabelWidth) / 2, kClockLabelTop, kClockLabelWidth,
-              kLabelHeight);
-  Label1.SetCaption(kClockMemory);
-
-  framVsync.Move(kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
-  framVsync.SetCaption(kVsyncFrame);
-  crap.Move(kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
-  crap.SetCaption(kMiscFrame);
-  struct CheckDesign {
-    forms::CheckBox& box;
-    const char* caption;
-  };
-  const CheckDesign checks[] = {
-      {chkvd3d, kVsyncD3d},    {chkvg, kVsyncGlide},  {chkmipmap, kMipmap}, {chksplash, kSplash},
-      {chk2mb, kTextureLimit}, {chkanti, kAntiAlias}, {chktripple, kTriple}};
-  int row = 0;
-  for (const CheckDesign& design : checks) {
-    if (&design.box == &chkmipmap) row = 0;  // first of the Miscellaneous frame
-    design.box.Move(kCheckLeft, kCheckTop + row * kCheckStep, kCheckWidth, kCheckHeight);
-    design.box.SetCaption(design.caption);
-    ++row;
-  }
-  // The second line of the Dutch triple-buffering text. Empty in English,
-  // and hidden there so that it does not cover the box's own second line.
-  Label3.Move(kCheckLeft + kBoxTextIndent, chktripple.Top() + kLineHeight,
-              kCheckWidth - kBoxTextIndent, kLineHeight);
-  Label3.SetVisible(false);
-
-  struct ButtonDesign {
-    forms::CommandButton& button;
-    const char* caption;
-  };
-  const ButtonDesign buttons[] = {{cmdinfo, kInfo}, {windowz, kWindows}, {preset, kPreset},
-                                  {adv, kAdvanced}, {apply, kApply},     {refresh, kRefresh},
-                                  {gamma, kGamma}};
-  int top = kFrameTop;
-  for (const ButtonDesign& design : buttons) {
-    design.button.Move(kButtonLeft, top, kButtonWidth, kButtonHeight);
-    design.button.SetCaption(design.caption);
-    top += kButtonStep;
-  }
-
-  Label2.Move(kMargin, kCreditTop, kClientWidth - 2 * kMargin, kLabelHeight);
-  Label2.SetCaption(kCredit);
-  Label4.Move(kMargin, kCreditTop + kLabelHeight, kClientWidth - 2 * kMargin, kLabelHeight);
-  Label4.SetCaption(kContact);
-
-  forms::UseDarkScheme(*this);
-}
-
-void MainWindow::DesignHover() {
+// The scroll bar, the buttons and triple_second_line (in Dutch the second
+// line of chktripple's text) leave the colours as they are. "Clock/Memory"
+// stands outside the Speed frame but lights with it.
+void MainWindow::ConnectHover() {
   hover_.Group(framVsync, {&framVsync, &chkvd3d, &chkvg});
-  hover_.Group(framclk, {&framclk, &Label1, &lblspeed});
-  hover_.Group(crap, {&crap, &chkmipmap, &chksplash, &chk2mb, &chkanti, &chktripple});
-  hover_.Rest({this, &imgvoodoo3, &Image1, &Image2, &Label2, &Label4});
-  hover_.Follow(Label1, framclk);
+  hover_.Group(framclk, {&framclk, &clock_memory_label, &lblspeed});
+  hover_.Group(misc_frame, {&misc_frame, &chkmipmap, &chksplash, &chk2mb, &chkanti, &chktripple});
+  hover_.Rest({this, &imgvoodoo3, &left_emblem, &right_emblem, &credit, &contact});
+  hover_.Follow(clock_memory_label, framclk);
 }
 
-void MainWindow::UseDutchTexts() {
-  for (const DutchText& dutch : kDutchTexts) {
-    if (forms::Control* control = Find(dutch.control)) control->SetCaption(dutch.text);
-  }
+// In the table's order. The other buttons and the window caption keep
+// their English texts.
+void MainWindow::ApplyDutch() {
+  clock_memory_label.SetCaption(dutch::kClockMemory);
+  framclk.SetCaption(dutch::kSpeedFrame);
+  misc_frame.SetCaption(dutch::kMiscFrame);
+  chkvg.SetCaption(dutch::kVsyncGlide);
+  chkvd3d.SetCaption(dutch::kVsyncD3d);
+  chkanti.SetCaption(dutch::kAntiAlias);
+  chk2mb.SetCaption(dutch::kTextureLimit);
+  chksplash.SetCaption(dutch::kSplash);
+  chkmipmap.SetCaption(dutch::kMipmap);
+  chktripple.SetCaption(dutch::kTriple);
+  triple_second_line.SetCaption(dutch::kTripleSecondLine);
+  adv.SetCaption(dutch::kAdvanced);
+  apply.SetCaption(dutch::kApply);
   // The longer "Klok/Geheugen" stays centred under the Speed frame.
-  Label1.Move(kMargin + (kSpeedWidth - kClockLabelWidthNl) / 2, kClockLabelTop, kClockLabelWidthNl,
-              kLabelHeight);
-  adv.SetFontName(kSmallFontName);
-  adv.SetFontSize(kSmallFontSize);
-  // The Dutch triple-buffering text is one line; Label3 is its second.
+  clock_memory_label.Move(kMargin + (kSpeedWidth - kClockLabelWidthNl) / 2, kClockLabelTop,
+                          kClockLabelWidthNl, kLabelHeight);
+  adv.SetFontName(dutch::kSmallFont);
+  adv.SetFontSize(dutch::kSmallFontSize);
+  // The Dutch triple-buffering text is one line; triple_second_line is its second.
   chktripple.SetHeight(kLineHeight);
-  Label3.SetVisible(true);
+  triple_second_line.SetVisible(true);
 }
 
 // ---- Load ----
@@ -217,7 +253,7 @@ void MainWindow::OnLoad() {
 
 void MainWindow::RemoveLeftovers() { host().RemoveFiles(kLeftovers); }
 
-void MainWindow::LoadPictures() { forms::LoadTopPictures(imgvoodoo3, Image1, Image2); }
+void MainWindow::LoadPictures() { forms::LoadTopPictures(imgvoodoo3, left_emblem, right_emblem); }
 
 // No language yet: the language window asks while this one loads hidden.
 void MainWindow::CheckLanguage() {
@@ -230,7 +266,7 @@ void MainWindow::CheckLanguage() {
     return;
   }
   dutch_ = language == "2";
-  if (dutch_) UseDutchTexts();
+  if (dutch_) ApplyDutch();
 }
 
 void MainWindow::FindDriver() { adapter_ = registry::FindAdapter(reg_); }
@@ -239,7 +275,8 @@ void MainWindow::FindDriver() { adapter_ = registry::FindAdapter(reg_); }
 // it stays silent; the next start, in the chosen language, says why.
 void MainWindow::OnNoDriver() {
   if (!language_chosen_) return;
-  host().ShowMessage(dutch_ ? kNoDriverMessageNl : kNoDriverMessage, kMessageTitle);
+  host().ShowMessage(dutch_ ? dutch::kNoDriverMessage : english::kNoDriverMessage,
+                     english::kMessageTitle);
   program().End();
 }
 
@@ -257,29 +294,32 @@ void MainWindow::LoadClock() {
   lblspeed.SetCaption(registry::NumberText(scrspeed.Value()));
 }
 
+// In the order of the design's load steps, which is not Apply's.
 void MainWindow::LoadOptions() {
-  const std::string glide = adapter_->GlideKey();
-  const std::string d3d = adapter_->D3DKey();
-  auto text = [this](const std::string& key, const char* name) {
-    return reg_.GetString(kLocalMachine, key, name);
-  };
-  auto number = [&text](const std::string& key, const char* name) {
-    return registry::WholeNumber(text(key, name));
-  };
-  // A box takes the stored state itself; one it refuses stays clear.
-  auto take = [](forms::CheckBox& box, std::optional<std::int16_t> state) {
-    if (state) box.SetValue(*state);
-  };
-  auto tick_when = [](forms::CheckBox& box, bool ticked) {
-    if (ticked) box.SetValue(1);
-  };
-  take(chkanti, number(d3d, kD3dAntiAlias));
-  tick_when(chk2mb, number(glide, kGlideTextureMemory) == 2);
-  take(chksplash, number(glide, kGlideNoSplash));
-  take(chkmipmap, number(glide, kGlideLodDither));
-  tick_when(chktripple, number(glide, kGlideAllocColor) == 3);
-  tick_when(chkvg, text(glide, kGlideSwap) == "0");
-  tick_when(chkvd3d, text(d3d, kD3dSwap) == "0");
+  for (int index : {kAntiAlias, kTextureLimit, kSplash, kMipmap, kTriple, kVsyncGlide, kVsyncD3d}) {
+    LoadOption(options_[index]);
+  }
+}
+
+// A box takes the stored state itself (one it refuses stays clear), or is
+// ticked when the stored value is what Apply writes for a ticked box: as a
+// number for the texture and triple-buffering boxes (" 2" ticks), as the
+// exact text for the two vsync boxes (" 0" does not).
+void MainWindow::LoadOption(const Option& option) {
+  const std::string text = reg_.GetString(
+      kLocalMachine, option.glide ? adapter_->GlideKey() : adapter_->D3DKey(), option.name);
+  const std::optional<std::int16_t> number = registry::WholeNumber(text);
+  switch (option.reading) {
+    case Reading::kState:
+      if (number) option.box->SetValue(*number);
+      break;
+    case Reading::kTickedWhenNumber:
+      if (number && number == registry::WholeNumber(option.ticked)) option.box->SetValue(1);
+      break;
+    case Reading::kTickedWhenText:
+      if (text == option.ticked) option.box->SetValue(1);
+      break;
+  }
 }
 
 void MainWindow::LoadModel() {
@@ -290,13 +330,13 @@ void MainWindow::LoadModel() {
   model_clock_ = registry::FactoryClock(model);
   switch (model) {
     case registry::CardModel::Voodoo3_3500:
-      SetCaption(Caption() + kModel3500);
+      SetCaption(Caption() + english::kModel3500);
       break;
     case registry::CardModel::Voodoo3_3000:
-      SetCaption(Caption() + kModel3000);
+      SetCaption(Caption() + english::kModel3000);
       break;
     case registry::CardModel::Voodoo3_2000:
-      SetCaption(Caption() + kModel2000);
+      SetCaption(Caption() + english::kModel2000);
       break;
   }
 }
@@ -317,10 +357,10 @@ void MainWindow::OnApplyClick() {
   if (!adapter_) return;
   const std::string glide = adapter_->GlideKey();
   const std::string d3d = adapter_->D3DKey();
-  Kept gamma[] = {{glide, kGammaValues[0], {}}, {glide, kGammaValues[1], {}},
-                  {glide, kGammaValues[2], {}}, {d3d, kGammaValues[0], {}},
-                  {d3d, kGammaValues[1], {}},   {d3d, kGammaValues[2], {}}};
-  for (Kept& value : gamma) value.Read(reg_);
+  Kept kept_gamma[] = {{glide, kGammaValues[0], {}}, {glide, kGammaValues[1], {}},
+                       {glide, kGammaValues[2], {}}, {d3d, kGammaValues[0], {}},
+                       {d3d, kGammaValues[1], {}},   {d3d, kGammaValues[2], {}}};
+  for (Kept& value : kept_gamma) value.Read(reg_);
   WriteClock();
   Kept glide_overlay{glide, kOverlayMode, {}}, glide_alpha{glide, kAlphaDitherMode, {}};
   Kept d3d_overlay{d3d, kOverlayMode, {}}, d3d_alpha{d3d, kAlphaDitherMode, {}};
@@ -329,10 +369,12 @@ void MainWindow::OnApplyClick() {
   reg_.DeleteKey(kLocalMachine, glide);
   reg_.DeleteKey(kLocalMachine, d3d);
 
-  for (const Kept& value : gamma) value.Restore(reg_);
+  for (const Kept& value : kept_gamma) value.Restore(reg_);
   WriteOptions();
+  // As designed, the Direct3D modes go back alpha blending first, the
+  // other way round from how they were read.
   for (Kept* mode : {&glide_overlay, &glide_alpha, &d3d_alpha, &d3d_overlay}) mode->Restore(reg_);
-  host().ShowMessage(kRebootMessage, kMessageTitle);
+  host().ShowMessage(english::kRebootMessage, english::kMessageTitle);
 }
 
 void MainWindow::WriteClock() {
@@ -346,22 +388,10 @@ void MainWindow::WriteClock() {
 // Only a ticked box writes; an unticked or greyed one leaves its value
 // absent, which the driver reads as its own default.
 void MainWindow::WriteOptions() {
-  const std::string glide = adapter_->GlideKey();
-  const std::string d3d = adapter_->D3DKey();
-  struct Option {
-    const forms::CheckBox& box;
-    const std::string& key;
-    const char* name;
-    const char* text;
-  };
-  const Option options[] = {
-      {chkvg, glide, kGlideSwap, "0"},           {chkvd3d, d3d, kD3dSwap, "0"},
-      {chkanti, d3d, kD3dAntiAlias, "1"},        {chk2mb, glide, kGlideTextureMemory, "2"},
-      {chksplash, glide, kGlideNoSplash, "1"},   {chkmipmap, glide, kGlideLodDither, "1"},
-      {chktripple, glide, kGlideAllocColor, "3"}};
-  for (const Option& option : options) {
-    if (option.box.Value() == 1)
-      reg_.SaveString(kLocalMachine, option.key, option.name, option.text);
+  for (const Option& option : options_) {
+    if (option.box->Value() != 1) continue;
+    reg_.SaveString(kLocalMachine, option.glide ? adapter_->GlideKey() : adapter_->D3DKey(),
+                    option.name, option.ticked);
   }
 }
 

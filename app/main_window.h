@@ -4,6 +4,7 @@
 // over to the other windows.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -33,12 +34,12 @@ class MainWindow : public forms::Form {
   // The window that asks for the language when none is chosen yet.
   void SetLanguageWindow(forms::Form* language) { language_window_ = language; }
 
-  // Controls in tab order: the pictures, the Speed frame on the left,
-  // the Vsync and Miscellaneous frames in the middle, the buttons on the
-  // right, the labels below.
-  forms::Image Image1{*this, "Image1"};
+  // Controls in tab order, each created with its design name: the
+  // pictures, the Speed frame on the left, the Vsync and Miscellaneous
+  // frames in the middle, the buttons on the right, the labels below.
+  forms::Image left_emblem{*this, "Image1"};
   forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image Image2{*this, "Image2"};
+  forms::Image right_emblem{*this, "Image2"};
 
   forms::Frame framclk{*this, "framclk"};
   forms::ScrollBar scrspeed{framclk, "scrspeed", forms::Orientation::Vertical};
@@ -48,13 +49,14 @@ class MainWindow : public forms::Form {
   forms::CheckBox chkvd3d{framVsync, "chkvd3d"};
   forms::CheckBox chkvg{framVsync, "chkvg"};
 
-  forms::Frame crap{*this, "crap"};
-  forms::CheckBox chkmipmap{crap, "chkmipmap"};
-  forms::CheckBox chksplash{crap, "chksplash"};
-  forms::CheckBox chk2mb{crap, "chk2mb"};
-  forms::CheckBox chkanti{crap, "chkanti"};
-  forms::CheckBox chktripple{crap, "chktripple"};
-  forms::Label Label3{crap, "Label3"};
+  forms::Frame misc_frame{*this, "crap"};
+  forms::CheckBox chkmipmap{misc_frame, "chkmipmap"};
+  forms::CheckBox chksplash{misc_frame, "chksplash"};
+  forms::CheckBox chk2mb{misc_frame, "chk2mb"};
+  forms::CheckBox chkanti{misc_frame, "chkanti"};
+  forms::CheckBox chktripple{misc_frame, "chktripple"};
+  // The Dutch triple-buffering text's second line; hidden in English.
+  forms::Label triple_second_line{misc_frame, "Label3"};
 
   forms::CommandButton cmdinfo{*this, "cmdinfo"};
   forms::CommandButton windowz{*this, "windowz"};
@@ -64,18 +66,35 @@ class MainWindow : public forms::Form {
   forms::CommandButton refresh{*this, "refresh"};
   forms::CommandButton gamma{*this, "gamma"};
 
-  forms::Label Label1{*this, "Label1"};
-  // The credit and the contact line.
-  forms::Label Label2{*this, "Label2"};
-  forms::Label Label4{*this, "Label4"};
+  // "Clock/Memory", under the Speed frame, lit with it.
+  forms::Label clock_memory_label{*this, "Label1"};
+  forms::Label credit{*this, "Label2"};
+  forms::Label contact{*this, "Label4"};
 
  protected:
   void OnLoad() override;
 
  private:
+  // A driver option's check box: its value, the text Apply writes for a
+  // ticked box, and how Load reads the stored value into the box.
+  enum class Reading {
+    kState,             // the stored number is the box's state (0, 1 or 2)
+    kTickedWhenNumber,  // ticked when the stored number is the ticked text's
+    kTickedWhenText,    // ticked when the stored text is the ticked text exactly
+  };
+  struct Option {
+    forms::CheckBox* box;
+    bool glide;  // in the Glide key, else the Direct3D key
+    const char* name;
+    const char* ticked;
+    Reading reading;
+  };
+  enum { kVsyncGlide, kVsyncD3d, kAntiAlias, kTextureLimit, kSplash, kMipmap, kTriple, kOptions };
+
   void Design();
-  void DesignHover();
-  void UseDutchTexts();
+  void ConnectEvents();
+  void ConnectHover();
+  void ApplyDutch();
 
   // Load, in order; each step stands on its own.
   void RemoveLeftovers();
@@ -86,6 +105,7 @@ class MainWindow : public forms::Form {
   void ClearTrayToolEntry();
   void LoadClock();
   void LoadOptions();
+  void LoadOption(const Option& option);
   void LoadModel();
   void UseFactoryClockIfMissing();
 
@@ -99,6 +119,8 @@ class MainWindow : public forms::Form {
   void OnPresetClick();
 
   registry::Registry& reg_;
+  // Read by Load and written by Apply, in Apply's order.
+  std::array<Option, kOptions> options_;
   std::optional<registry::Adapter> adapter_;
   bool language_chosen_ = true;
   bool dutch_ = false;

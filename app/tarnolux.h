@@ -42,7 +42,7 @@ class Tarnolux {
   presets::PresetsWindow presets_{program_, reg_};
   advanced::AdvancedWindow advanced_{program_, reg_};
   refresh::RefreshWindow refresh_{program_, reg_};
-  gamma::GammaWindow gamma_{program_, reg_};
+  gamma_settings::GammaWindow gamma_{program_, reg_};
 };
 
 }  // namespace app

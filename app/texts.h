@@ -1,11 +1,13 @@
-// The main window's and the language window's texts: the English design
-// and the Dutch table. The check-box captions keep their runs of blanks:
-// they push the second part of each caption onto a second line.
+// The main window's and the language window's texts: the English design,
+// and the Dutch texts that replace some of the main window's. The check-box
+// captions keep their runs of blanks: they push the second part of each
+// caption onto a second line.
 #pragma once
 
-namespace app {
+// English, as designed; what Dutch does not replace stays so in Dutch.
+namespace app::english {
 
-// ---- Main window (frmv3), English design ----
+// ---- Main window (frmv3) ----
 constexpr const char* kCaption = "Tarnolux 1.7";
 constexpr const char* kInfo = "&Info";
 constexpr const char* kWindows = "&Windows";
@@ -50,43 +52,41 @@ constexpr const char* kMessageTitle = "Tarnolux";
 constexpr const char* kRebootMessage = "You must reboot for some settings to take effect.";
 constexpr const char* kNoDriverMessage = "No 3dfx Voodoo3 display driver was found.";
 
-// ---- Main window, Dutch ----
-struct DutchText {
-  const char* control;  // design name
-  const char* text;
-};
-constexpr DutchText kDutchTexts[] = {
-    {"Label1", "Klok/Geheugen"},
-    {"framclk", "Snelheid"},
-    {"crap", "Allerlei"},
-    {"chkvg",
-     "Schakelt Vsync uit voor Glide/OpenGL          (Betere prestaties, maar mindere "
-     "beelkwaliteit)"},
-    {"chkvd3d",
-     "Schakelt Vsync uit voor Direct3D                   (Betere prestaties, maar mindere "
-     "beelkwaliteit)"},
-    {"chkanti",
-     "Toelaten van gebruik van anti-aliasing in Direct3D (Betere beeldkwaliteit maar mindere "
-     "prestaties)"},
-    {"chk2mb", "Textuurgeheugen beperken tot 2MB in Glide/OpenGL"},
-    {"chksplash",
-     "Schakelt het Glide/OpenGL splash screen uit (Schakelt het draaiende 3dfx logo uit)"},
-    {"chkmipmap",
-     "Forceer mipmap rasteren in Glide/OpenGL      (Beter visuele kwaliteit, sterk aangeraden)"},
-    {"chktripple", "Forceer drievoudige buffering in Glide/OpenGL"},
-    {"Label3", "(Betere prestaties bij spellen die het ondersteunen)"},
-    {"adv", "Geavanceerd"},
-    {"apply", "Toepassen"},
-};
-constexpr const char* kNoDriverMessageNl =
+// ---- Language window (FrmLanguage); it has no Dutch texts ----
+constexpr const char* kLanguageCaption = "Language";
+constexpr const char* kChooseEnglish = "&English";
+constexpr const char* kChooseDutch = "&Dutch";
+
+}  // namespace app::english
+
+// The main window's Dutch texts, in the order ApplyDutch sets them. The
+// other buttons and the window caption keep their English texts.
+namespace app::dutch {
+constexpr const char* kClockMemory = "Klok/Geheugen";
+constexpr const char* kSpeedFrame = "Snelheid";
+constexpr const char* kMiscFrame = "Allerlei";
+constexpr const char* kVsyncGlide =
+    "Schakelt Vsync uit voor Glide/OpenGL          (Betere prestaties, maar mindere "
+    "beelkwaliteit)";
+constexpr const char* kVsyncD3d =
+    "Schakelt Vsync uit voor Direct3D                   (Betere prestaties, maar mindere "
+    "beelkwaliteit)";
+constexpr const char* kAntiAlias =
+    "Toelaten van gebruik van anti-aliasing in Direct3D (Betere beeldkwaliteit maar mindere "
+    "prestaties)";
+constexpr const char* kTextureLimit = "Textuurgeheugen beperken tot 2MB in Glide/OpenGL";
+constexpr const char* kSplash =
+    "Schakelt het Glide/OpenGL splash screen uit (Schakelt het draaiende 3dfx logo uit)";
+constexpr const char* kMipmap =
+    "Forceer mipmap rasteren in Glide/OpenGL      (Beter visuele kwaliteit, sterk aangeraden)";
+constexpr const char* kTriple = "Forceer drievoudige buffering in Glide/OpenGL";
+// The second line of the triple-buffering text, a label of its own.
+constexpr const char* kTripleSecondLine = "(Betere prestaties bij spellen die het ondersteunen)";
+constexpr const char* kAdvanced = "Geavanceerd";
+constexpr const char* kApply = "Toepassen";
+constexpr const char* kNoDriverMessage =
     "Er is geen 3dfx Voodoo3 beeldschermstuurprogramma gevonden.";
 // "Geavanceerd" needs the small font to fit its button.
-constexpr const char* kSmallFontName = "Small Fonts";
+constexpr const char* kSmallFont = "Small Fonts";
 constexpr double kSmallFontSize = 7;
-
-// ---- Language window (FrmLanguage) ----
-constexpr const char* kLanguageCaption = "Language";
-constexpr const char* kEnglish = "&English";
-constexpr const char* kDutch = "&Dutch";
-
-}  // namespace app
+}  // namespace app::dutch

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "desktop/desktop_texts.h"
+#include "desktop/texts.h"
 #include "forms/handoff.h"
 #include "registry/driver.h"
 #include "registry/numbers.h"
@@ -16,6 +16,7 @@ constexpr const char* kDisplaySettings = "Display\\Settings";
 constexpr const char* kResolution = "Resolution";
 constexpr const char* kBitsPerPixel = "BitsPerPixel";
 constexpr const char* kDpiPhysicalY = "DPIPhysicalY";
+// OK writes the size to all four; Load reads only the first.
 constexpr const char* kDpiValues[] = {"DPIPhysicalY", "DPIPhysicalX", "DPILogicalY", "DPILogicalX"};
 constexpr const char* kAdvanced = "Advanced";
 
@@ -51,7 +52,7 @@ int CheckState(std::optional<std::int32_t> number) {
   return number && *number >= 0 && *number <= 2 ? *number : 0;
 }
 
-forms::Font SmallFonts() { return forms::Font{"Small Fonts", 7, false}; }
+forms::Font SmallFonts() { return forms::Font{dutch::kSmallFont, dutch::kSmallFontSize, false}; }
 
 }  // namespace
 
@@ -79,15 +80,12 @@ std::optional<std::string> ResolutionText(const std::string& text) {
 }
 
 DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmwondowz"), reg_(reg) {
-  HScroll1.Change = [this] { OnHScroll1Change(); };
-  ok.Click = [this] { OnOkClick(); };
-  cancel.Click = [this] { OnCancelClick(); };
+    : forms::Form(program, "frmwondowz"),
+      reg_(reg),
+      depths_{{{&depth4, 4}, {&depth8, 8}, {&depth16, 16}, {&depth24, 24}, {&depth32, 32}}} {
   Design();
-  hover_.Group(framreso, {&framreso, &Label1, &Label3, &Option1, &Option3, &Option4, &Option5});
-  hover_.Group(framfont, {&framfont, &Label4, &Label5, &Label7});
-  hover_.Group(framcow, {&framcow, &gdi, &showC, &smooth, &strech, &Label8});
-  hover_.Rest({this, &Image1, &Image2, &imgvoodoo3});
+  ConnectEvents();
+  ConnectHover();
 }
 
 void DesktopWindow::Design() {
@@ -97,56 +95,57 @@ void DesktopWindow::Design() {
   cancel.SetCaption(english::kCancel);
   SetDefaultButton(&ok);
   SetCancelButton(&cancel);
-  forms::PlaceTopRow(Image2, imgvoodoo3, Image1, ok, cancel);
+  forms::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
-  framreso.SetCaption(english::kFramreso);
+  framreso.SetCaption(english::kResolutionFrame);
   framreso.Move(240, 840, 5415, 1575);
-  Label1.SetCaption(english::kLabel1);
-  Label1.Move(120, 360, 2265, kLineHeight);
-  Combo1.Move(2400, 330, 1215, 315);
-  for (const char* resolution : registry::kResolutionList) Combo1.AddItem(resolution);
-  Combo1.SetText(english::kCombo1);
-  Label2.SetCaption(english::kLabel2);
-  Label2.Move(120, 840, 3615, kLineHeight);
-  Option1.SetCaption(english::kOption1);
-  Option1.Move(120, 1200, 555, kLineHeight);
-  Option3.SetCaption(english::kOption3);
-  Option3.Move(720, 1200, 555, kLineHeight);
-  Option2.SetCaption(english::kOption2);
-  Option2.Move(1320, 1200, 675, kLineHeight);
-  Option4.SetCaption(english::kOption4);
-  Option4.Move(2040, 1200, 675, kLineHeight);
-  Option5.SetCaption(english::kOption5);
-  Option5.Move(2760, 1200, 675, kLineHeight);
-  Label3.SetCaption(english::kLabel3);
-  Label3.Move(3840, 240, 1455, 1215);
+  resolution_prompt.SetCaption(english::kResolutionPrompt);
+  resolution_prompt.Move(120, 360, 2265, kLineHeight);
+  resolution.Move(2400, 330, 1215, 315);
+  for (const char* listed : registry::kResolutionList) resolution.AddItem(listed);
+  resolution.SetText(english::kResolution);
+  depth_prompt.SetCaption(english::kDepthPrompt);
+  depth_prompt.Move(120, 840, 3615, kLineHeight);
+  depth4.SetCaption(english::kDepth4);
+  depth4.Move(120, 1200, 555, kLineHeight);
+  depth8.SetCaption(english::kDepth8);
+  depth8.Move(720, 1200, 555, kLineHeight);
+  depth16.SetCaption(english::kDepth16);
+  depth16.Move(1320, 1200, 675, kLineHeight);
+  depth24.SetCaption(english::kDepth24);
+  depth24.Move(2040, 1200, 675, kLineHeight);
+  depth32.SetCaption(english::kDepth32);
+  depth32.Move(2760, 1200, 675, kLineHeight);
+  resolution_note.SetCaption(english::kResolutionNote);
+  resolution_note.Move(3840, 240, 1455, 1215);
 
-  framfont.SetCaption(english::kFramfont);
+  framfont.SetCaption(english::kFontFrame);
   framfont.Move(240, 2520, 5415, 1695);
-  Label4.SetCaption(english::kLabel4);
-  Label4.Move(240, 360, 4935, kLineHeight);
-  HScroll1.Move(240, 720, 4335, 255);
-  Label5.SetCaption(english::kLabel5);
-  Label5.Move(240, 1200, 795, kLineHeight);
-  Label6.SetCaption(english::kLabel6);
-  Label6.Move(1080, 1200, 375, kLineHeight);
-  Label7.SetCaption(english::kLabel7);
-  Label7.Move(1440, 1200, 3855, 435);
-  HScroll1.SetRange(kSmallestSize, kLargestSize, 1, 2);
-  HScroll1.SetValue(kDefaultSize);  // its Change shows the size in Label6
+  font_size_prompt.SetCaption(english::kFontSizePrompt);
+  font_size_prompt.Move(240, 360, 4935, kLineHeight);
+  font_size.Move(240, 720, 4335, 255);
+  font_size_caption.SetCaption(english::kFontSizeCaption);
+  font_size_caption.Move(240, 1200, 795, kLineHeight);
+  font_size_value.SetCaption(english::kFontSizeValue);
+  font_size_value.Move(1080, 1200, 375, kLineHeight);
+  font_size_note.SetCaption(english::kFontSizeNote);
+  font_size_note.Move(1440, 1200, 3855, 435);
+  font_size.SetRange(kSmallestSize, kLargestSize, 1, 2);
+  font_size.SetValue(kDefaultSize);
+  OnFontSizeChange();  // the design caption "Label6" never shows
 
-  framcow.SetCaption(english::kFramcow);
+  framcow.SetCaption(english::kOptionsFrame);
   framcow.Move(240, 4320, 5415, 1935);
   gdi.SetCaption(english::kGdi);
   gdi.Move(120, 360, 3015, kLineHeight);
-  showC.SetCaption(english::kShowC);
-  showC.Move(120, 720, 3015, kLineHeight);
+  show_while_dragging.SetCaption(english::kShowWhileDragging);
+  show_while_dragging.Move(120, 720, 3015, kLineHeight);
   smooth.SetCaption(english::kSmooth);
   smooth.Move(120, 1080, 3015, kLineHeight);
-  strech.SetCaption(english::kStrech);
-  strech.Move(120, 1440, 4335, kLineHeight);  // room for the Dutch caption
-  Label8.SetCaption(english::kLabel8);
-  Label8.Move(3240, 240, 1935, 1215);
+  stretch_wallpaper.SetCaption(english::kStretchWallpaper);
+  stretch_wallpaper.Move(120, 1440, 4335, kLineHeight);  // room for the Dutch caption
+  win98_note.SetCaption(english::kWin98Note);
+  win98_note.Move(3240, 240, 1935, 1215);
 
   forms::UseDarkScheme(*this);
   framreso.SetFontBold(true);
@@ -154,40 +153,60 @@ void DesktopWindow::Design() {
   framcow.SetFontBold(true);
 }
 
+void DesktopWindow::ConnectEvents() {
+  font_size.Change = [this] { OnFontSizeChange(); };
+  ok.Click = [this] { OnOkClick(); };
+  cancel.Click = [this] { OnCancelClick(); };
+}
+
+// As designed, depth16 ("Option2"), the resolution box, depth_prompt,
+// font_size_value, the slider and the buttons have no hover reaction: the
+// mouse over them leaves the colours as they are.
+void DesktopWindow::ConnectHover() {
+  hover_.Group(framreso, {&framreso, &resolution_prompt, &resolution_note, &depth4, &depth8,
+                          &depth24, &depth32});
+  hover_.Group(framfont, {&framfont, &font_size_prompt, &font_size_caption, &font_size_note});
+  hover_.Group(framcow,
+               {&framcow, &gdi, &show_while_dragging, &smooth, &stretch_wallpaper, &win98_note});
+  hover_.Rest({this, &right_emblem, &left_emblem, &imgvoodoo3});
+}
+
+// The window caption, "&OK", the depth options and the size keep their
+// design texts.
 void DesktopWindow::ApplyDutch() {
   cancel.SetCaption(dutch::kCancel);
-  framreso.SetCaption(dutch::kFramreso);
-  Label1.SetCaption(dutch::kLabel1);
-  Label2.SetCaption(dutch::kLabel2);
-  Label3.SetCaption(dutch::kLabel3);
-  Label3.SetFont(SmallFonts());
-  framfont.SetCaption(dutch::kFramfont);
-  Label4.SetCaption(dutch::kLabel4);
-  Label5.SetCaption(dutch::kLabel5);
-  Label5.SetFont(SmallFonts());
-  Label5.SetLeft(120);
-  Label5.SetWidth(975);
-  Label7.SetCaption(dutch::kLabel7);
-  Label7.SetFont(SmallFonts());
-  framcow.SetCaption(dutch::kFramcow);
+  framreso.SetCaption(dutch::kResolutionFrame);
+  resolution_prompt.SetCaption(dutch::kResolutionPrompt);
+  depth_prompt.SetCaption(dutch::kDepthPrompt);
+  resolution_note.SetCaption(dutch::kResolutionNote);
+  resolution_note.SetFont(SmallFonts());
+  framfont.SetCaption(dutch::kFontFrame);
+  font_size_prompt.SetCaption(dutch::kFontSizePrompt);
+  font_size_caption.SetCaption(dutch::kFontSizeCaption);
+  font_size_caption.SetFont(SmallFonts());
+  font_size_caption.SetLeft(120);
+  font_size_caption.SetWidth(975);
+  font_size_note.SetCaption(dutch::kFontSizeNote);
+  font_size_note.SetFont(SmallFonts());
+  framcow.SetCaption(dutch::kOptionsFrame);
   gdi.SetCaption(dutch::kGdi);
-  showC.SetCaption(dutch::kShowC);
-  showC.SetFont(SmallFonts());
+  show_while_dragging.SetCaption(dutch::kShowWhileDragging);
+  show_while_dragging.SetFont(SmallFonts());
   smooth.SetCaption(dutch::kSmooth);
   smooth.SetWidth(3855);
-  strech.SetCaption(dutch::kStrech);
-  Label8.SetCaption(dutch::kLabel8);
+  stretch_wallpaper.SetCaption(dutch::kStretchWallpaper);
+  win98_note.SetCaption(dutch::kWin98Note);
 }
 
 void DesktopWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);
   if (dutch_) ApplyDutch();
-  forms::LoadTopPictures(imgvoodoo3, Image1, Image2);
+  forms::LoadTopPictures(imgvoodoo3, right_emblem, left_emblem);
   ReadSettings();
 }
 
-void DesktopWindow::OnHScroll1Change() {
-  Label6.SetCaption(registry::NumberText(HScroll1.Value() * kDotsPerStep));
+void DesktopWindow::OnFontSizeChange() {
+  font_size_value.SetCaption(registry::NumberText(font_size.Value() * kDotsPerStep));
 }
 
 void DesktopWindow::OnOkClick() {
@@ -213,42 +232,25 @@ void DesktopWindow::ReadSettings() {
 
 // A missing value leaves the box empty, and OK then writes none.
 void DesktopWindow::ReadResolution() {
-  Combo1.SetText(reg_.GetString(registry::kCurrentConfig, kDisplaySettings, kResolution));
+  resolution.SetText(reg_.GetString(registry::kCurrentConfig, kDisplaySettings, kResolution));
 }
 
+// A depth with no option selects none, and OK then writes none.
 void DesktopWindow::ReadColorDepth() {
-  const std::optional<std::int16_t> depth = registry::WholeNumber(
+  const std::optional<std::int16_t> bits = registry::WholeNumber(
       reg_.GetString(registry::kCurrentConfig, kDisplaySettings, kBitsPerPixel));
-  for (forms::OptionButton* option : {&Option1, &Option3, &Option2, &Option4, &Option5}) {
-    option->SetValue(false);
-  }
-  if (!depth) return;
-  switch (*depth) {
-    case 4:
-      Option1.SetValue(true);
-      break;
-    case 8:
-      Option3.SetValue(true);
-      break;
-    case 16:
-      Option2.SetValue(true);
-      break;
-    case 24:
-      Option4.SetValue(true);
-      break;
-    case 32:
-      Option5.SetValue(true);
-      break;
-    default:
-      break;  // no option for it, and OK writes none
+  for (const Depth& depth : depths_) depth.option->SetValue(false);
+  if (!bits) return;
+  for (const Depth& depth : depths_) {
+    if (depth.bits == *bits) depth.option->SetValue(true);
   }
 }
 
 void DesktopWindow::ReadFontSize() {
   const std::optional<int> position =
       FontSizePosition(reg_.GetString(registry::kCurrentConfig, kDisplaySettings, kDpiPhysicalY));
-  HScroll1.SetValue(position.value_or(kDefaultSize));
-  OnHScroll1Change();
+  font_size.SetValue(position.value_or(kDefaultSize));
+  OnFontSizeChange();  // also when the position stays
 }
 
 void DesktopWindow::ReadDesktopOptions() {
@@ -258,8 +260,8 @@ void DesktopWindow::ReadDesktopOptions() {
     return value ? std::optional<std::int32_t>(*value) : std::nullopt;
   };
   smooth.SetValue(CheckState(number(kFontSmoothing)));
-  showC.SetValue(CheckState(number(kDragFullWindows)));
-  strech.SetValue(number(kWallpaperStyle) == 2 ? 1 : 0);
+  show_while_dragging.SetValue(CheckState(number(kDragFullWindows)));
+  stretch_wallpaper.SetValue(number(kWallpaperStyle) == 2 ? 1 : 0);
 }
 
 // Anything but a DWORD reads as 0.
@@ -268,34 +270,32 @@ void DesktopWindow::ReadHardwareGdi() {
 }
 
 bool DesktopWindow::ResolutionIsUsable() {
-  if (Combo1.Text().empty() || ResolutionText(Combo1.Text())) return true;
-  host().ShowMessage(dutch_ ? dutch::kBadResolution : english::kBadResolution, kMessageTitle);
-  host().SetFocus(Combo1);
+  if (resolution.Text().empty() || ResolutionText(resolution.Text())) return true;
+  host().ShowMessage(dutch_ ? dutch::kBadResolution : english::kBadResolution,
+                     english::kMessageTitle);
+  host().SetFocus(resolution);
   return false;
 }
 
 void DesktopWindow::WriteSettings() {
-  const std::optional<std::string> resolution = ResolutionText(Combo1.Text());
-  if (resolution) {
-    reg_.SaveString(registry::kCurrentConfig, kDisplaySettings, kResolution, *resolution);
-  }
-  const std::pair<forms::OptionButton*, const char*> depths[] = {
-      {&Option1, "4"}, {&Option3, "8"}, {&Option2, "16"}, {&Option4, "24"}, {&Option5, "32"}};
-  for (const auto& [option, bits] : depths) {
-    if (option->Value()) {
-      reg_.SaveString(registry::kCurrentConfig, kDisplaySettings, kBitsPerPixel, bits);
+  const std::optional<std::string> typed = ResolutionText(resolution.Text());
+  if (typed) reg_.SaveString(registry::kCurrentConfig, kDisplaySettings, kResolution, *typed);
+  for (const Depth& depth : depths_) {
+    if (depth.option->Value()) {
+      reg_.SaveString(registry::kCurrentConfig, kDisplaySettings, kBitsPerPixel,
+                      registry::NumberText(depth.bits));
       break;
     }
   }
   for (const char* name : kDpiValues) {
-    reg_.SaveString(registry::kCurrentConfig, kDisplaySettings, name, Label6.Caption());
+    reg_.SaveString(registry::kCurrentConfig, kDisplaySettings, name, font_size_value.Caption());
   }
   reg_.SaveString(registry::kCurrentUser, kDesktop, kFontSmoothing,
                   registry::NumberText(smooth.Value()));
   reg_.SaveString(registry::kCurrentUser, kDesktop, kDragFullWindows,
-                  registry::NumberText(showC.Value()));
+                  registry::NumberText(show_while_dragging.Value()));
   reg_.SaveString(registry::kCurrentUser, kDesktop, kWallpaperStyle,
-                  strech.Value() == 1 ? kStretched : kNotStretched);
+                  stretch_wallpaper.Value() == 1 ? kStretched : kNotStretched);
   reg_.SaveDWord(registry::kCurrentConfig, kDisplaySettings, kAdvanced, gdi.Value());
 }
 

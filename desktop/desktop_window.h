@@ -5,6 +5,8 @@
 // It needs no driver key.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -36,46 +38,55 @@ class DesktopWindow : public forms::Form {
  public:
   DesktopWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order.
-  forms::Image Image2{*this, "Image2"};
+  // Controls in tab order, each created with its design name.
+  forms::Image left_emblem{*this, "Image2"};
   forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image Image1{*this, "Image1"};
+  forms::Image right_emblem{*this, "Image1"};
   forms::CommandButton ok{*this, "ok"};
   forms::CommandButton cancel{*this, "cancel"};
 
   forms::Frame framreso{*this, "framreso"};
-  forms::Label Label1{framreso, "Label1"};
-  forms::ComboBox Combo1{framreso, "Combo1"};
-  forms::Label Label2{framreso, "Label2"};
-  forms::OptionButton Option1{framreso, "Option1"};  // 4bit
-  forms::OptionButton Option3{framreso, "Option3"};  // 8bit
-  forms::OptionButton Option2{framreso, "Option2"};  // 16bit
-  forms::OptionButton Option4{framreso, "Option4"};  // 24bit
-  forms::OptionButton Option5{framreso, "Option5"};  // 32bit
-  forms::Label Label3{framreso, "Label3"};
+  forms::Label resolution_prompt{framreso, "Label1"};
+  forms::ComboBox resolution{framreso, "Combo1"};
+  forms::Label depth_prompt{framreso, "Label2"};
+  // The colour depths from left to right; their design names run 1, 3, 2, 4, 5.
+  forms::OptionButton depth4{framreso, "Option1"};
+  forms::OptionButton depth8{framreso, "Option3"};
+  forms::OptionButton depth16{framreso, "Option2"};
+  forms::OptionButton depth24{framreso, "Option4"};
+  forms::OptionButton depth32{framreso, "Option5"};
+  forms::Label resolution_note{framreso, "Label3"};
 
   forms::Frame framfont{*this, "framfont"};
-  forms::Label Label4{framfont, "Label4"};
-  forms::ScrollBar HScroll1{framfont, "HScroll1", forms::Orientation::Horizontal};
-  forms::Label Label5{framfont, "Label5"};
-  forms::Label Label6{framfont, "Label6"};
-  forms::Label Label7{framfont, "Label7"};
+  forms::Label font_size_prompt{framfont, "Label4"};
+  forms::ScrollBar font_size{framfont, "HScroll1", forms::Orientation::Horizontal};
+  forms::Label font_size_caption{framfont, "Label5"};
+  forms::Label font_size_value{framfont, "Label6"};
+  forms::Label font_size_note{framfont, "Label7"};
 
   forms::Frame framcow{*this, "framcow"};
   forms::CheckBox gdi{framcow, "gdi"};
-  forms::CheckBox showC{framcow, "showC"};
+  forms::CheckBox show_while_dragging{framcow, "showC"};
   forms::CheckBox smooth{framcow, "smooth"};
-  forms::CheckBox strech{framcow, "strech"};
-  forms::Label Label8{framcow, "Label8"};
+  forms::CheckBox stretch_wallpaper{framcow, "strech"};
+  forms::Label win98_note{framcow, "Label8"};
 
  protected:
   void OnLoad() override;
 
  private:
+  // A colour-depth option and the "BitsPerPixel" number it stands for.
+  struct Depth {
+    forms::OptionButton* option;
+    std::int16_t bits;
+  };
+
   void Design();
+  void ConnectEvents();
+  void ConnectHover();
   void ApplyDutch();
 
-  void OnHScroll1Change();
+  void OnFontSizeChange();
   void OnOkClick();
   void OnCancelClick();
 
@@ -94,6 +105,8 @@ class DesktopWindow : public forms::Form {
   void WriteSettings();
 
   registry::Registry& reg_;
+  // Read and written by this one table, in the order OK tests the options.
+  std::array<Depth, 5> depths_;
   bool dutch_ = false;
   forms::Hover hover_;
 };

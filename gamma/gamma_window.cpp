@@ -1,10 +1,10 @@
 #include "gamma/gamma_window.h"
 
 #include "forms/handoff.h"
-#include "gamma/gamma_texts.h"
+#include "gamma/texts.h"
 #include "registry/numbers.h"
 
-namespace gamma {
+namespace gamma_settings {
 
 namespace {
 
@@ -46,32 +46,73 @@ GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
       reg_(reg),
       groups_{{
           {&desktop,
-           {&Label3, &Label10, &Label11},
+           {&desktop_red_letter, &desktop_green_letter, &desktop_blue_letter},
            {&lbldr, &lbldg, &lbldb},
            {&dr, &dg, &db},
            &chkdesk,
            &lbldgs,
            &registry::Adapter::DesktopGammaKey,
+           {&registry::Adapter::DesktopGammaKey, &registry::Adapter::DriverKey},
            kDesktopFactory},
           {&glide,
-           {&Label4, &Label8, &Label9},
+           {&glide_red_letter, &glide_green_letter, &glide_blue_letter},
            {&lblgr, &lblgg, &lblgb},
            {&gr, &gg, &gb},
            &chkglide,
-           &Label1,
+           &glide_note,
            &registry::Adapter::GlideKey,
+           {&registry::Adapter::GlideKey},
            kDriverFactory},
           {&direct3d,
-           {&Label5, &Label6, &Label7},
+           {&direct3d_red_letter, &direct3d_green_letter, &direct3d_blue_letter},
            {&lblddr, &lblddg, &lblddb},
            {&ddr, &ddg, &ddb},
            &chkd3d,
-           &Label2,
+           &direct3d_note,
            &registry::Adapter::D3DKey,
+           {&registry::Adapter::D3DKey},
            kDriverFactory},
       }} {
-  SetDesignTexts();
-  LayOut();
+  Design();
+  ConnectEvents();
+  ConnectHover();
+}
+
+// The sliders stand at the dark initial position, their labels saying so,
+// until Load shows what is stored; the events are not connected yet.
+void GammaWindow::Design() {
+  SetCaption(english::kCaption);
+  OK.SetCaption(english::kOk);
+  cancel.SetCaption(english::kCancel);
+  desktop.SetCaption(english::kDesktop);
+  glide.SetCaption(english::kGlide);
+  direct3d.SetCaption(english::kDirect3D);
+  lbldgs.SetCaption(english::kDesktopNote);
+  glide_note.SetCaption(english::kGlideNote);
+  direct3d_note.SetCaption(english::kDirect3DNote);
+  const char* letters[3] = {english::kRed, english::kGreen, english::kBlue};
+  for (Group& group : groups_) {
+    group.link->SetCaption(english::kLock);
+    for (int channel = kRed; channel <= kBlue; ++channel) {
+      group.letters[channel]->SetCaption(letters[channel]);
+      group.values[channel]->SetCaption(registry::GammaText(kInitialPosition));
+    }
+  }
+
+  left_emblem.Move(kMargin, kMargin, kEmblemWidth, kEmblemHeight);
+  imgvoodoo3.Move(left_emblem.Left() + kEmblemWidth + kMargin, kMargin, kBannerWidth,
+                  kBannerHeight);
+  right_emblem.Move(imgvoodoo3.Left() + kBannerWidth + kMargin, kMargin, kEmblemWidth,
+                    kEmblemHeight);
+  OK.Move(kButtonLeft, kMargin, kButtonWidth, kButtonHeight);
+  cancel.Move(kButtonLeft, kMargin + kButtonHeight + 45, kButtonWidth, kButtonHeight);
+  int top = kFirstGroupTop;
+  for (Group& group : groups_) {
+    DesignGroup(group, top);
+    top += kGroupHeight + kGroupGap;
+  }
+  SetClientSize(kClientWidth, top - kGroupGap + kMargin);
+
   for (Group& group : groups_) {
     for (forms::ScrollBar* slider : group.sliders) {
       slider->SetRange(kMinPosition, kMaxPosition, kSmallStep, kLargeStep);
@@ -81,45 +122,9 @@ GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
   forms::UseDarkScheme(*this);
   SetDefaultButton(&OK);
   SetCancelButton(&cancel);
-  ConnectEvents();
-  ConnectHover();
 }
 
-void GammaWindow::SetDesignTexts() {
-  SetCaption(text::kCaption);
-  OK.SetCaption(text::kOk);
-  cancel.SetCaption(text::kCancel);
-  desktop.SetCaption(text::kDesktop);
-  glide.SetCaption(text::kGlide);
-  direct3d.SetCaption(text::kDirect3D);
-  lbldgs.SetCaption(text::kDesktopNote);
-  Label1.SetCaption(text::kGlideNote);
-  Label2.SetCaption(text::kDirect3DNote);
-  const char* letters[3] = {text::kRed, text::kGreen, text::kBlue};
-  for (Group& group : groups_) {
-    group.link->SetCaption(text::kLock);
-    for (int channel = kRed; channel <= kBlue; ++channel) {
-      group.letters[channel]->SetCaption(letters[channel]);
-      group.values[channel]->SetCaption(registry::GammaText(kInitialPosition));
-    }
-  }
-}
-
-void GammaWindow::LayOut() {
-  Image2.Move(kMargin, kMargin, kEmblemWidth, kEmblemHeight);
-  imgvoodoo3.Move(Image2.Left() + kEmblemWidth + kMargin, kMargin, kBannerWidth, kBannerHeight);
-  Image1.Move(imgvoodoo3.Left() + kBannerWidth + kMargin, kMargin, kEmblemWidth, kEmblemHeight);
-  OK.Move(kButtonLeft, kMargin, kButtonWidth, kButtonHeight);
-  cancel.Move(kButtonLeft, kMargin + kButtonHeight + 45, kButtonWidth, kButtonHeight);
-  int top = kFirstGroupTop;
-  for (Group& group : groups_) {
-    LayOutGroup(group, top);
-    top += kGroupHeight + kGroupGap;
-  }
-  SetClientSize(kClientWidth, top - kGroupGap + kMargin);
-}
-
-void GammaWindow::LayOutGroup(Group& group, int top) {
+void GammaWindow::DesignGroup(Group& group, int top) {
   group.frame->Move(kMargin, top, kGroupWidth, kGroupHeight);
   for (int channel = kRed; channel <= kBlue; ++channel) {
     const int row = kRowTop + channel * kRowPitch;
@@ -145,41 +150,42 @@ void GammaWindow::ConnectEvents() {
 }
 
 void GammaWindow::ConnectHover() {
-  hover_.Group(desktop,
-               {&desktop, &chkdesk, &Label3, &Label10, &Label11, &lbldr, &lbldg, &lbldb, &lbldgs});
-  hover_.Group(glide,
-               {&glide, &chkglide, &Label4, &Label8, &Label9, &lblgr, &lblgg, &lblgb, &Label1});
-  hover_.Group(direct3d,
-               {&direct3d, &chkd3d, &Label5, &Label6, &Label7, &lblddr, &lblddg, &lblddb, &Label2});
+  hover_.Group(desktop, {&desktop, &chkdesk, &desktop_red_letter, &desktop_green_letter,
+                         &desktop_blue_letter, &lbldr, &lbldg, &lbldb, &lbldgs});
+  hover_.Group(glide, {&glide, &chkglide, &glide_red_letter, &glide_green_letter,
+                       &glide_blue_letter, &lblgr, &lblgg, &lblgb, &glide_note});
+  hover_.Group(direct3d, {&direct3d, &chkd3d, &direct3d_red_letter, &direct3d_green_letter,
+                          &direct3d_blue_letter, &lblddr, &lblddg, &lblddb, &direct3d_note});
   // The sliders and the two buttons leave the colours as they are.
-  hover_.Rest({this, &Image1, &Image2, &imgvoodoo3});
+  hover_.Rest({this, &right_emblem, &left_emblem, &imgvoodoo3});
+}
+
+// In the table's order: later rows copy texts set by earlier ones. The
+// window caption, "&OK" and the letters keep their design texts.
+void GammaWindow::ApplyDutch() {
+  cancel.SetCaption(dutch::kCancel);
+  desktop.SetCaption(dutch::kDesktop);
+  chkdesk.SetCaption(dutch::kLock);
+  lbldgs.SetCaption(dutch::kNote);
+  for (forms::Label* note : {&lbldgs, &glide_note, &direct3d_note}) {
+    note->SetFontName(dutch::kSmallFont);
+    note->SetFontSize(dutch::kSmallFontSize);
+  }
+  glide_note.SetCaption(lbldgs.Caption());
+  direct3d_note.SetCaption(lbldgs.Caption());
+  glide.SetCaption(dutch::kGlide);
+  direct3d.SetCaption(dutch::kDirect3D);
+  chkd3d.SetCaption(chkdesk.Caption());
+  chkglide.SetCaption(chkd3d.Caption());
 }
 
 // ---- Load ----
 
 void GammaWindow::OnLoad() {
   if (registry::IsDutch(reg_)) ApplyDutch();
-  forms::LoadTopPictures(imgvoodoo3, Image1, Image2);
+  forms::LoadTopPictures(imgvoodoo3, right_emblem, left_emblem);
   adapter_ = registry::FindAdapter(reg_);
   ShowStored();
-}
-
-// In the table's order: later rows copy texts set by earlier ones.
-void GammaWindow::ApplyDutch() {
-  cancel.SetCaption(text::dutch::kCancel);
-  desktop.SetCaption(text::dutch::kDesktop);
-  chkdesk.SetCaption(text::dutch::kLock);
-  lbldgs.SetCaption(text::dutch::kNote);
-  for (forms::Label* note : {&lbldgs, &Label1, &Label2}) {
-    note->SetFontName(text::dutch::kNoteFont);
-    note->SetFontSize(text::dutch::kNoteFontSize);
-  }
-  Label1.SetCaption(lbldgs.Caption());
-  Label2.SetCaption(lbldgs.Caption());
-  glide.SetCaption(text::dutch::kGlide);
-  direct3d.SetCaption(text::dutch::kDirect3D);
-  chkd3d.SetCaption(chkdesk.Caption());
-  chkglide.SetCaption(chkd3d.Caption());
 }
 
 // ---- Sliders and link boxes ----
@@ -203,12 +209,12 @@ void GammaWindow::OnLinkClick(Group& group) {
 
 // ---- OK and Cancel ----
 
+// Twelve writes, changed or not: desktop (twice), Glide, Direct3D.
 void GammaWindow::OnOkClick() {
   if (adapter_) {
-    WriteGroup(groups_[0], adapter_->DesktopGammaKey() + "\\");
-    WriteGroup(groups_[0], adapter_->DriverKey() + "\\");
-    WriteGroup(groups_[1], adapter_->GlideKey() + "\\");
-    WriteGroup(groups_[2], adapter_->D3DKey() + "\\");
+    for (const Group& group : groups_) {
+      for (KeyOf key : group.written_to) WriteGroup(group, ((*adapter_).*key)() + "\\");
+    }
   }
   forms::ReturnToOpener(*this);
 }
@@ -241,8 +247,8 @@ void GammaWindow::ShowStoredGroup(Group& group) {
   for (int channel = kRed; channel <= kBlue; ++channel) {
     std::optional<int> position;
     if (adapter_) {
-      position = UsablePosition(reg_.GetString(registry::kLocalMachine, ((*adapter_).*group.key)(),
-                                               kValueNames[channel]));
+      position = UsablePosition(reg_.GetString(
+          registry::kLocalMachine, ((*adapter_).*group.read_from)(), kValueNames[channel]));
     }
     if (!position) position = group.factory;
     if (position) group.sliders[channel]->SetValue(*position);
@@ -252,4 +258,4 @@ void GammaWindow::ShowStoredGroup(Group& group) {
   group.link->SetValue(equal ? 1 : 0);
 }
 
-}  // namespace gamma
+}  // namespace gamma_settings

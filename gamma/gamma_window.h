@@ -6,13 +6,14 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/forms.h"
 #include "forms/hover.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
-namespace gamma {
+namespace gamma_settings {
 
 // Slider positions are gamma x 100.
 constexpr int kMinPosition = 10;
@@ -34,48 +35,48 @@ class GammaWindow : public forms::Form {
  public:
   GammaWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order; design names as the window was drawn.
-  forms::Image Image2{*this, "Image2"};
+  // Controls in tab order, each created with its design name.
+  forms::Image left_emblem{*this, "Image2"};
   forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image Image1{*this, "Image1"};
+  forms::Image right_emblem{*this, "Image1"};
   forms::CommandButton OK{*this, "OK"};
   forms::CommandButton cancel{*this, "cancel"};
 
   forms::Frame desktop{*this, "desktop"};
-  forms::Label Label3{desktop, "Label3"};
+  forms::Label desktop_red_letter{desktop, "Label3"};
   forms::Label lbldr{desktop, "lbldr"};
   forms::ScrollBar dr{desktop, "dr", forms::Orientation::Horizontal};
   forms::Label lbldgs{desktop, "lbldgs"};
-  forms::Label Label10{desktop, "Label10"};
+  forms::Label desktop_green_letter{desktop, "Label10"};
   forms::Label lbldg{desktop, "lbldg"};
   forms::ScrollBar dg{desktop, "dg", forms::Orientation::Horizontal};
-  forms::Label Label11{desktop, "Label11"};
+  forms::Label desktop_blue_letter{desktop, "Label11"};
   forms::Label lbldb{desktop, "lbldb"};
   forms::ScrollBar db{desktop, "db", forms::Orientation::Horizontal};
   forms::CheckBox chkdesk{desktop, "chkdesk"};
 
   forms::Frame glide{*this, "glide"};
-  forms::Label Label4{glide, "Label4"};
+  forms::Label glide_red_letter{glide, "Label4"};
   forms::Label lblgr{glide, "lblgr"};
   forms::ScrollBar gr{glide, "gr", forms::Orientation::Horizontal};
-  forms::Label Label1{glide, "Label1"};
-  forms::Label Label8{glide, "Label8"};
+  forms::Label glide_note{glide, "Label1"};
+  forms::Label glide_green_letter{glide, "Label8"};
   forms::Label lblgg{glide, "lblgg"};
   forms::ScrollBar gg{glide, "gg", forms::Orientation::Horizontal};
-  forms::Label Label9{glide, "Label9"};
+  forms::Label glide_blue_letter{glide, "Label9"};
   forms::Label lblgb{glide, "lblgb"};
   forms::ScrollBar gb{glide, "gb", forms::Orientation::Horizontal};
   forms::CheckBox chkglide{glide, "chkglide"};
 
   forms::Frame direct3d{*this, "direct3d"};
-  forms::Label Label5{direct3d, "Label5"};
+  forms::Label direct3d_red_letter{direct3d, "Label5"};
   forms::Label lblddr{direct3d, "lblddr"};
   forms::ScrollBar ddr{direct3d, "ddr", forms::Orientation::Horizontal};
-  forms::Label Label2{direct3d, "Label2"};
-  forms::Label Label6{direct3d, "Label6"};
+  forms::Label direct3d_note{direct3d, "Label2"};
+  forms::Label direct3d_green_letter{direct3d, "Label6"};
   forms::Label lblddg{direct3d, "lblddg"};
   forms::ScrollBar ddg{direct3d, "ddg", forms::Orientation::Horizontal};
-  forms::Label Label7{direct3d, "Label7"};
+  forms::Label direct3d_blue_letter{direct3d, "Label7"};
   forms::Label lblddb{direct3d, "lblddb"};
   forms::ScrollBar ddb{direct3d, "ddb", forms::Orientation::Horizontal};
   forms::CheckBox chkd3d{direct3d, "chkd3d"};
@@ -87,7 +88,9 @@ class GammaWindow : public forms::Form {
   enum Channel { kRed, kGreen, kBlue };
   using KeyOf = std::string (registry::Adapter::*)() const;
 
-  // One frame's sliders, value labels and link box, and where its values live.
+  // One frame's sliders, value labels and link box, and where its values
+  // live: read from one key, written by OK to each of `written_to` in turn
+  // (the desktop values go to two keys, and only the first is ever read).
   struct Group {
     forms::Frame* frame;
     std::array<forms::Label*, 3> letters;
@@ -95,13 +98,13 @@ class GammaWindow : public forms::Form {
     std::array<forms::ScrollBar*, 3> sliders;
     forms::CheckBox* link;
     forms::Label* note;
-    KeyOf key;
+    KeyOf read_from;
+    std::vector<KeyOf> written_to;
     int factory;
   };
 
-  void LayOut();
-  void LayOutGroup(Group& group, int top);
-  void SetDesignTexts();
+  void Design();
+  void DesignGroup(Group& group, int top);
   void ConnectEvents();
   void ConnectHover();
   void ApplyDutch();
@@ -126,4 +129,4 @@ class GammaWindow : public forms::Form {
   forms::Hover hover_;
 };
 
-}  // namespace gamma
+}  // namespace gamma_settings

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "forms/handoff.h"
-#include "refresh/refresh_texts.h"
+#include "refresh/texts.h"
 #include "registry/numbers.h"
 
 namespace refresh {
@@ -52,7 +52,7 @@ void FillList(forms::ComboBox& box, std::string_view choices) {
   }
 }
 
-forms::Font SmallFonts() { return forms::Font{"Small Fonts", 7, false}; }
+forms::Font SmallFonts() { return forms::Font{dutch::kSmallFont, dutch::kSmallFontSize, false}; }
 
 }  // namespace
 
@@ -76,18 +76,15 @@ std::optional<std::string> StoredRate(const std::string& text) {
 }
 
 RefreshWindow::Row::Row(forms::Frame& frame, int number)
-    : label(frame, "Label" + registry::NumberText(number)), combo(frame, "Combo", number) {}
+    : label(frame, "Label" + registry::NumberText(number)), box(frame, "Combo", number) {}
 
 RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmrefresh"), reg_(reg) {
+    : forms::Form(program, "frmrefresh"),
+      reg_(reg),
+      depth_options_{{{&Bit8, "8"}, {&Bit16, "16"}, {&Bit24, "24"}, {&Bit32, "32"}}} {
   Design();
-  ok.Click = [this] { OnOkClick(); };
-  cancel.Click = [this] { OnCancelClick(); };
-  for (forms::OptionButton* option : {&Bit8, &Bit16, &Bit24, &Bit32, &LinkAllBit}) {
-    option->Click = [this] { OnDepthOptionClick(); };
-  }
-  hover_.Group(Frame1, {&Frame1, &Label16});
-  hover_.Rest({this, &Image1, &Image2, &imgvoodoo3});
+  ConnectEvents();
+  ConnectHover();
 }
 
 void RefreshWindow::Design() {
@@ -97,20 +94,20 @@ void RefreshWindow::Design() {
   cancel.SetCaption(english::kCancel);
   SetDefaultButton(&ok);
   SetCancelButton(&cancel);
-  forms::PlaceTopRow(Image2, imgvoodoo3, Image1, ok, cancel);
+  forms::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
-  Frame1.SetCaption(english::kFrame1);
-  Frame1.Move(120, 840, 5655, 5415);
+  rates_frame.SetCaption(english::kRatesFrame);
+  rates_frame.Move(120, 840, 5655, 5415);
   for (int i = 0; i < kRows; ++i) {
     const int column = i < kLeftColumnRows ? 0 : 1;
     const int top = kRowTop + kRowStep * (column == 0 ? i : i - kLeftColumnRows);
     Row& row = rows_[i];
-    row.label.SetCaption(kRowDesign[i].caption);
+    row.label.SetCaption(english::kRowDesign[i].caption);
     row.label.Move(kLabelLeft[column], top + 45, kLabelWidth, kLineHeight);
-    row.combo.Move(kBoxLeft[column], top, kBoxWidth, kBoxHeight);
-    FillList(row.combo, kRowDesign[i].choices);
+    row.box.Move(kBoxLeft[column], top, kBoxWidth, kBoxHeight);
+    FillList(row.box, english::kRowDesign[i].choices);
   }
-  framcolor.SetCaption(english::kFramcolor);
+  framcolor.SetCaption(english::kDepthFrame);
   framcolor.Move(3120, 3720, 2055, 1455);
   Bit8.SetCaption(english::kBit8);
   Bit8.Move(120, 360, 855, kLineHeight);
@@ -122,32 +119,49 @@ void RefreshWindow::Design() {
   Bit32.Move(1080, 720, 855, kLineHeight);
   LinkAllBit.SetCaption(english::kLinkAllBit);
   LinkAllBit.Move(120, 1080, 1875, kLineHeight);
-  Label16.SetCaption(english::kLabel16);
-  Label16.Move(240, 4200, 2775, 975);
+  rates_note.SetCaption(english::kRatesNote);
+  rates_note.Move(240, 4200, 2775, 975);
 
   forms::UseDarkScheme(*this);
-  Frame1.SetFontBold(true);
+  rates_frame.SetFontBold(true);
   framcolor.SetFontBold(true);
   for (Row& row : rows_) {
-    row.combo.SetBackColor(forms::kLightGrey);
-    row.combo.SetForeColor(forms::kBlack);
+    row.box.SetBackColor(forms::kLightGrey);
+    row.box.SetForeColor(forms::kBlack);
   }
 }
 
+void RefreshWindow::ConnectEvents() {
+  ok.Click = [this] { OnOkClick(); };
+  cancel.Click = [this] { OnCancelClick(); };
+  for (forms::OptionButton* option : {&Bit8, &Bit16, &Bit24, &Bit32, &LinkAllBit}) {
+    option->Click = [this] { OnDepthOptionClick(); };
+  }
+}
+
+// Only the rates frame ever lights: the depth frame, its options and the
+// rate boxes leave the colours as they are.
+void RefreshWindow::ConnectHover() {
+  hover_.Group(rates_frame, {&rates_frame, &rates_note});
+  hover_.Rest({this, &right_emblem, &left_emblem, &imgvoodoo3});
+}
+
+// The window caption, "&OK", the one-depth options and the row labels
+// keep their design texts.
 void RefreshWindow::ApplyDutch() {
   cancel.SetCaption(dutch::kCancel);
-  Frame1.SetCaption(dutch::kFrame1);
-  framcolor.SetCaption(dutch::kFramcolor);
+  rates_frame.SetCaption(dutch::kRatesFrame);
+  framcolor.SetCaption(dutch::kDepthFrame);
   LinkAllBit.SetCaption(dutch::kLinkAllBit);
   LinkAllBit.SetFont(SmallFonts());
-  Label16.SetCaption(dutch::kLabel16);
-  Label16.SetFont(SmallFonts());
+  rates_note.SetCaption(dutch::kRatesNote);
+  rates_note.SetFont(SmallFonts());
 }
 
 void RefreshWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);
   if (dutch_) ApplyDutch();
-  forms::LoadTopPictures(imgvoodoo3, Image1, Image2);
+  forms::LoadTopPictures(imgvoodoo3, right_emblem, left_emblem);
   LinkAllBit.SetValue(true);
   FindAdapter();
   LoadRefreshRates(ShownDepth());
@@ -181,23 +195,22 @@ void RefreshWindow::LoadRefreshRates(const char* depth) {
     const std::string stored =
         reg_.GetString(registry::kLocalMachine,
                        adapter_->ModesKey(depth, registry::kResolutionList[i]), kRateValue);
-    rows_[i].combo.SetText(ShownRate(stored));
+    rows_[i].box.SetText(ShownRate(stored));
   }
 }
 
 const char* RefreshWindow::ShownDepth() const {
-  if (Bit8.Value()) return "8";
-  if (Bit24.Value()) return "24";
-  if (Bit32.Value()) return "32";
-  return "16";  // Bit16 and LinkAllBit
+  for (const DepthOption& shown : depth_options_) {
+    if (shown.option->Value()) return shown.depth;
+  }
+  return "16";  // LinkAllBit
 }
 
 std::vector<const char*> RefreshWindow::WrittenDepths() const {
   if (LinkAllBit.Value()) return {registry::kDepths.begin(), registry::kDepths.end()};
-  if (Bit8.Value()) return {"8"};
-  if (Bit16.Value()) return {"16"};
-  if (Bit24.Value()) return {"24"};
-  if (Bit32.Value()) return {"32"};
+  for (const DepthOption& written : depth_options_) {
+    if (written.option->Value()) return {written.depth};
+  }
   return {};
 }
 
@@ -218,12 +231,12 @@ bool RefreshWindow::WriteRates() {
 std::optional<std::array<std::string, RefreshWindow::kRows>> RefreshWindow::CheckedRates() {
   std::array<std::string, kRows> rates;
   for (int i = 0; i < kRows; ++i) {
-    std::optional<std::string> rate = StoredRate(rows_[i].combo.Text());
+    std::optional<std::string> rate = StoredRate(rows_[i].box.Text());
     if (!rate) {
-      host().ShowMessage(
-          std::string(kRowDesign[i].caption) + (dutch_ ? dutch::kBadRate : english::kBadRate),
-          kMessageTitle);
-      host().SetFocus(rows_[i].combo);
+      host().ShowMessage(std::string(english::kRowDesign[i].caption) +
+                             (dutch_ ? dutch::kBadRate : english::kBadRate),
+                         english::kMessageTitle);
+      host().SetFocus(rows_[i].box);
       return std::nullopt;
     }
     rates[i] = *rate;

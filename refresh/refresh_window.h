@@ -31,57 +31,66 @@ class RefreshWindow : public forms::Form {
 
   RefreshWindow(forms::Program& program, registry::Registry& reg);
 
-  // Row `index` (1 to 15): its resolution label and the box `Combo(index)`.
+  // Row `index` (1 to 15): its resolution label and its rate box, the
+  // element `Combo(index)` of the design's control array.
   forms::Label& RowLabel(int index) { return rows_[index - 1].label; }
-  forms::ComboBox& Combo(int index) { return rows_[index - 1].combo; }
+  forms::ComboBox& RateBox(int index) { return rows_[index - 1].box; }
 
  private:
   struct Row {
     Row(forms::Frame& frame, int number);
     forms::Label label;
-    forms::ComboBox combo;
+    forms::ComboBox box;
   };
 
  public:
-  // Controls in tab order.
-  forms::Image Image2{*this, "Image2"};
+  // Controls in tab order, each created with its design name.
+  forms::Image left_emblem{*this, "Image2"};
   forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image Image1{*this, "Image1"};
+  forms::Image right_emblem{*this, "Image1"};
   forms::CommandButton ok{*this, "ok"};
   forms::CommandButton cancel{*this, "cancel"};
-  forms::Frame Frame1{*this, "Frame1"};
+  forms::Frame rates_frame{*this, "Frame1"};
 
  private:
-  std::array<Row, kRows> rows_{{{Frame1, 1},
-                                {Frame1, 2},
-                                {Frame1, 3},
-                                {Frame1, 4},
-                                {Frame1, 5},
-                                {Frame1, 6},
-                                {Frame1, 7},
-                                {Frame1, 8},
-                                {Frame1, 9},
-                                {Frame1, 10},
-                                {Frame1, 11},
-                                {Frame1, 12},
-                                {Frame1, 13},
-                                {Frame1, 14},
-                                {Frame1, 15}}};
+  std::array<Row, kRows> rows_{{{rates_frame, 1},
+                                {rates_frame, 2},
+                                {rates_frame, 3},
+                                {rates_frame, 4},
+                                {rates_frame, 5},
+                                {rates_frame, 6},
+                                {rates_frame, 7},
+                                {rates_frame, 8},
+                                {rates_frame, 9},
+                                {rates_frame, 10},
+                                {rates_frame, 11},
+                                {rates_frame, 12},
+                                {rates_frame, 13},
+                                {rates_frame, 14},
+                                {rates_frame, 15}}};
 
  public:
-  forms::Frame framcolor{Frame1, "framcolor"};
+  forms::Frame framcolor{rates_frame, "framcolor"};
   forms::OptionButton Bit8{framcolor, "Bit8"};
   forms::OptionButton Bit16{framcolor, "Bit16"};
   forms::OptionButton Bit24{framcolor, "Bit24"};
   forms::OptionButton Bit32{framcolor, "Bit32"};
   forms::OptionButton LinkAllBit{framcolor, "LinkAllBit"};
-  forms::Label Label16{Frame1, "Label16"};
+  forms::Label rates_note{rates_frame, "Label16"};
 
  protected:
   void OnLoad() override;
 
  private:
+  // A one-depth option and the depth it shows and writes.
+  struct DepthOption {
+    forms::OptionButton* option;
+    const char* depth;
+  };
+
   void Design();
+  void ConnectEvents();
+  void ConnectHover();
   void ApplyDutch();
 
   void OnDepthOptionClick();
@@ -103,6 +112,8 @@ class RefreshWindow : public forms::Form {
   std::optional<std::array<std::string, kRows>> CheckedRates();
 
   registry::Registry& reg_;
+  // Bit8 to Bit32, in the order OK tests them; LinkAllBit stands apart.
+  std::array<DepthOption, 4> depth_options_;
   std::optional<registry::Adapter> adapter_;
   bool dutch_ = false;
   forms::Hover hover_;

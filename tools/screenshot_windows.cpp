@@ -21,7 +21,7 @@ const std::vector<Window>& Windows() {
       {"language", &Make<app::LanguageWindow>},
       {"presets", &Make<presets::PresetsWindow>},
       {"advanced", &Make<advanced::AdvancedWindow>},
-      {"gamma", &Make<gamma::GammaWindow>},
+      {"gamma", &Make<gamma_settings::GammaWindow>},
       {"refresh", &Make<refresh::RefreshWindow>},
       {"desktop", &Make<desktop::DesktopWindow>},
       {"info", &Make<info::InfoWindow>},

@@ -1,19 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "advanced/advanced_window.h"
 #include "forms/handoff.h"
 #include "forms/headless.h"
-#include "registry/memory_store.h"
+#include "tests/support/recording_store.h"
 
 namespace advanced {
 namespace {
 
-using registry::Hkey;
 using registry::kLocalMachine;
+using test_support::WriteLine;
 
 const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0005";
 const std::string kGlide = kDriver + "\\Glide";
@@ -21,28 +20,8 @@ const std::string kD3D = kDriver + "\\D3D";
 constexpr const char* kAlpha = "SSTH3_ALPHADITHERMODE";
 constexpr const char* kDetail = "SSTH3_OVERLAYMODE";
 
-// A memory store that logs every value written, as "key|name=data".
-class RecordingStore : public registry::MemoryStore {
- public:
-  long CreateKey(Hkey parent, const std::string& path, Hkey* key) override {
-    long code = MemoryStore::CreateKey(parent, path, key);
-    if (code == registry::kOk) paths_[*key] = path;
-    return code;
-  }
-  long SetValue(Hkey key, const std::string& name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
-    std::string text(static_cast<const char*>(data), size);
-    writes.push_back(paths_[key] + "|" + name + "=" + text.substr(0, text.find('\0')));
-    return MemoryStore::SetValue(key, name, type, data, size);
-  }
-  std::vector<std::string> writes;
-
- private:
-  std::map<Hkey, std::string> paths_;
-};
-
 struct AdvancedTest : ::testing::Test {
-  RecordingStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host};
@@ -125,7 +104,7 @@ TEST_F(LoadTest, CodesRoundHalvesToEven) {
 
   window.ok.UserClick();
   EXPECT_EQ(store.writes, std::vector<std::string>(
-                              {kGlide + "|" + kAlpha + "=2", kGlide + "|" + kDetail + "=2"}));
+                              {WriteLine(kGlide, kAlpha, "2"), WriteLine(kGlide, kDetail, "2")}));
   EXPECT_EQ(Get(kD3D, kAlpha), "3.5");
 }
 
@@ -155,10 +134,10 @@ TEST_F(OkTest, WritesOneValuePerGroupInOrderAndGoesBackWhereTheWindowStood) {
   window.ok.UserClick();
 
   EXPECT_EQ(store.writes, std::vector<std::string>({
-                              kGlide + "|" + kAlpha + "=1",
-                              kGlide + "|" + kDetail + "=1",
-                              kD3D + "|" + kAlpha + "=3",
-                              kD3D + "|" + kDetail + "=2",
+                              WriteLine(kGlide, kAlpha, "1"),
+                              WriteLine(kGlide, kDetail, "1"),
+                              WriteLine(kD3D, kAlpha, "3"),
+                              WriteLine(kD3D, kDetail, "2"),
                           }));
   EXPECT_EQ(Get(kD3D, kAlpha), "3");
   EXPECT_EQ(Get(kD3D, "SSTH3_ANTIALIAS"), "1") << "OK edits, it does not rebuild";
@@ -173,7 +152,7 @@ TEST_F(OkTest, AGroupTheUserPicksIsWrittenEvenWhenItsStoredCodeWasUnusable) {
   Open();
   window.glidenormaL.UserClick();
   window.ok.UserClick();
-  EXPECT_EQ(store.writes, std::vector<std::string>({kGlide + "|" + kDetail + "=2"}));
+  EXPECT_EQ(store.writes, std::vector<std::string>({WriteLine(kGlide, kDetail, "2")}));
 }
 
 using CancelTest = AdvancedTest;
@@ -228,30 +207,33 @@ TEST_F(AdvancedTest, HoverLightsTheApiFrameOfTheControlUnderThePointer) {
            (window.framDirect3d.ForeColor() == forms::kRed ? "D" : "");
   };
   for (forms::Widget* w : std::vector<forms::Widget*>{
-           &window.framGlide, &window.Frame3, &window.glideautO, &window.glidesharpeR,
+           &window.framGlide, &window.glide_alpha_frame, &window.glideautO, &window.glidesharpeR,
            &window.glidesmootheR, &window.glideDetAuto, &window.glidenormaL, &window.glidehigH,
-           &window.Label1}) {
+           &window.glide_note}) {
     window.directhigH.UserMouseMove();
     w->UserMouseMove();
     EXPECT_EQ(lit(), "G") << w->Name();
   }
-  for (forms::Widget* w : std::vector<forms::Widget*>{
-           &window.framDirect3d, &window.directautO, &window.directsharpeR, &window.directsmootheR,
-           &window.directAutoDet, &window.directnormaL, &window.directhigH, &window.Label2}) {
+  for (forms::Widget* w : std::vector<forms::Widget*>{&window.framDirect3d, &window.directautO,
+                                                      &window.directsharpeR, &window.directsmootheR,
+                                                      &window.directAutoDet, &window.directnormaL,
+                                                      &window.directhigH, &window.direct3d_note}) {
     window.glideautO.UserMouseMove();
     w->UserMouseMove();
     EXPECT_EQ(lit(), "D") << w->Name();
   }
-  for (forms::Widget* w : std::vector<forms::Widget*>{&window, &window.Image1, &window.Image2,
-                                                      &window.imgvoodoo3, &window.Label3}) {
+  for (forms::Widget* w :
+       std::vector<forms::Widget*>{&window, &window.left_emblem, &window.right_emblem,
+                                   &window.imgvoodoo3, &window.footer}) {
     window.glideautO.UserMouseMove();
     w->UserMouseMove();
     EXPECT_EQ(lit(), "") << w->Name();
     EXPECT_EQ(window.framGlide.ForeColor(), forms::kLightYellow);
   }
   // No effect: the colours stay as they were.
-  for (forms::Widget* w : std::vector<forms::Widget*>{&window.Frame4, &window.Frame1,
-                                                      &window.Frame2, &window.ok, &window.cancel}) {
+  for (forms::Widget* w :
+       std::vector<forms::Widget*>{&window.glide_detail_frame, &window.direct3d_alpha_frame,
+                                   &window.direct3d_detail_frame, &window.ok, &window.cancel}) {
     window.glideautO.UserMouseMove();
     w->UserMouseMove();
     EXPECT_EQ(lit(), "G") << w->Name();
@@ -265,12 +247,13 @@ TEST_F(AdvancedTest, DesignKeepsTheExplanationAndItsGroupsApart) {
       "enabling the 22bit color filter.  Automatic settings allow your adapter to decide the "
       "settings for you.";
   Open();
-  EXPECT_EQ(window.Label1.Caption(), explanation);
-  EXPECT_EQ(window.Label2.Caption(), explanation);
+  EXPECT_EQ(window.glide_note.Caption(), explanation);
+  EXPECT_EQ(window.direct3d_note.Caption(), explanation);
   // The inner frames' captions do not show on the black background.
-  EXPECT_EQ(window.Frame3.Caption(), "Frame1");
-  EXPECT_EQ(window.Frame4.Caption(), "Frame2");
-  for (forms::Frame* inner : {&window.Frame1, &window.Frame2, &window.Frame3, &window.Frame4}) {
+  EXPECT_EQ(window.glide_alpha_frame.Caption(), "Frame1");
+  EXPECT_EQ(window.glide_detail_frame.Caption(), "Frame2");
+  for (forms::Frame* inner : {&window.direct3d_alpha_frame, &window.direct3d_detail_frame,
+                              &window.glide_alpha_frame, &window.glide_detail_frame}) {
     EXPECT_EQ(inner->ForeColor(), window.BackColor()) << inner->Name();
   }
   // Each group's options exclude each other and nothing else.
@@ -307,7 +290,7 @@ TEST_F(AdvancedTest, DutchTexts) {
       "Vloeiender zal iets trager werken, maar zal het 'screen door' effect tenietdoen. Hoog "
       "detail schakelt het gebruik van de 22 bit filter in. Automatische instellingen laat de "
       "videokaart voor u beslissen";
-  for (forms::Label* label : {&window.Label1, &window.Label2}) {
+  for (forms::Label* label : {&window.glide_note, &window.direct3d_note}) {
     EXPECT_EQ(label->Caption(), explanation);
     EXPECT_EQ(label->Font().name, "Small Fonts");
     EXPECT_EQ(label->Font().size, 7);
@@ -318,7 +301,7 @@ TEST_F(AdvancedTest, DutchTexts) {
   EXPECT_EQ(window.ok.Caption(), "&OK");
   EXPECT_EQ(window.Caption(), "Tarnolux Advanced Settings");
   EXPECT_EQ(window.ok.Font().name, "MS Sans Serif");
-  EXPECT_EQ(window.Label3.Font().name, "MS Sans Serif");
+  EXPECT_EQ(window.footer.Font().name, "MS Sans Serif");
 }
 
 }  // namespace

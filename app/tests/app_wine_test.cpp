@@ -73,16 +73,18 @@ struct Run {
   }
 };
 
-// Tarnolux.exe itself, started as the user starts it.
+// Tarnolux.exe itself, started as the user starts it; the caller checks
+// `started`, so that a failure names the test's line.
 struct Process {
   PROCESS_INFORMATION info = {};
+  bool started = false;
 
   Process() {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::string command = "\"" TARNOLUX_EXE "\"";
-    REQUIRE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                           &startup, &info));
+    started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &info);
   }
   ~Process() {
     if (WaitForSingleObject(info.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
@@ -261,6 +263,7 @@ TEST_CASE("Tarnolux.exe without a Voodoo3 says so, writes nothing and ends") {
   machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
   machine.reg.SaveString(kLocalMachine, kRunKey, "3dfx Tools", "C:\\3dfx\\3dfxman.exe");
   Process program;
+  REQUIRE(program.started);
   HWND box = program.WaitForWindow("#32770");
   REQUIRE(box);
   CHECK(Text(box) == "Tarnolux");
@@ -275,6 +278,7 @@ TEST_CASE("Tarnolux.exe shows the main window, and its close box ends the progra
   Machine machine;
   machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
   Process program;
+  REQUIRE(program.started);
   HWND main = nullptr;
   for (int tries = 0; tries < 200 && !(main && Shown(main)); ++tries) {
     Sleep(50);

@@ -29,13 +29,13 @@ struct LanguageTest : ::testing::Test {
 };
 
 TEST_F(LanguageTest, DutchStoresTwoAndEnds) {
-  run.language_window().Command1.UserClick();
+  run.language_window().choose_dutch.UserClick();
   EXPECT_EQ(Language(), "2");
   EXPECT_TRUE(host.ended);
 }
 
 TEST_F(LanguageTest, EnglishStoresOneAndEnds) {
-  run.language_window().Command2.UserClick();
+  run.language_window().choose_english.UserClick();
   EXPECT_EQ(Language(), "1");
   EXPECT_TRUE(host.ended);
 }
@@ -56,7 +56,7 @@ TEST_F(LanguageTest, AnEmptyChoiceAsksAgainAndAChoiceShowsFromTheNextStart) {
   Tarnolux second(asked, store);
   second.Start();
   EXPECT_EQ(asked.shows, std::vector<std::string>({"FrmLanguage"}));
-  second.language_window().Command1.UserClick();
+  second.language_window().choose_dutch.UserClick();
 
   forms::HeadlessHost dutch;
   Tarnolux third(dutch, store);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/tarnolux.h"
-#include "app/texts.h"
 #include "forms/handoff.h"
 #include "forms/headless.h"
 #include "registry/memory_store.h"
@@ -138,8 +137,8 @@ TEST_F(LoadTest, LeftoversGoAndPicturesComeFromTheProgramFolder) {
   MainWindow& w = program.main_window();
   EXPECT_EQ(host->delete_patterns, std::vector<std::string>({"C:\\Windows\\System\\mnstr*"}));
   EXPECT_FALSE(host->HasFile("C:\\Windows\\System\\mnstr.dll"));
-  EXPECT_EQ(w.Image1.Picture(), "C:\\Program Files\\Tarnolux\\pic1.jpg");
-  EXPECT_EQ(w.Image2.Picture(), "C:\\Program Files\\Tarnolux\\pic1.jpg");
+  EXPECT_EQ(w.left_emblem.Picture(), "C:\\Program Files\\Tarnolux\\pic1.jpg");
+  EXPECT_EQ(w.right_emblem.Picture(), "C:\\Program Files\\Tarnolux\\pic1.jpg");
   EXPECT_EQ(w.imgvoodoo3.Picture(), "");  // pic2.jpg is missing: skipped
   EXPECT_EQ(host->shows, std::vector<std::string>({"frmv3"}));
   EXPECT_EQ(w.Caption(), "Tarnolux 1.7 (Voodoo3 3000)");
@@ -400,7 +399,7 @@ TEST_F(NoDriverTest, TheLanguageWindowFirstThenTheMessageInTheChosenLanguage) {
   EXPECT_TRUE(host->messages.empty());
   EXPECT_EQ(Dump(store), before);
 
-  run->language_window().Command1.UserClick();
+  run->language_window().choose_dutch.UserClick();
   EXPECT_EQ(Get("Software\\Tarno", "Language"), "2");
   const auto chosen = Dump(store);
   Start();
@@ -421,7 +420,7 @@ TEST_F(HoverTest, TheMouseLightsItsGroupAndClockMemoryFollowsSpeed) {
   MainWindow& w = Start();
   auto colours = [&w] {
     return std::vector<forms::Color>{w.framVsync.ForeColor(), w.framclk.ForeColor(),
-                                     w.crap.ForeColor(), w.Label1.ForeColor()};
+                                     w.misc_frame.ForeColor(), w.clock_memory_label.ForeColor()};
   };
   using forms::kLightYellow;
   using forms::kRed;
@@ -434,14 +433,14 @@ TEST_F(HoverTest, TheMouseLightsItsGroupAndClockMemoryFollowsSpeed) {
   w.lblspeed.UserMouseMove();
   EXPECT_EQ(colours(), std::vector<forms::Color>({kLightYellow, kRed, kLightYellow, kRed}));
   w.chkvd3d.UserMouseMove();
-  w.Label1.UserMouseMove();
+  w.clock_memory_label.UserMouseMove();
   EXPECT_EQ(colours(), std::vector<forms::Color>({kLightYellow, kRed, kLightYellow, kRed}));
-  w.Label2.UserMouseMove();  // the credit rests everything
+  w.credit.UserMouseMove();  // the credit rests everything
   EXPECT_EQ(colours(),
             std::vector<forms::Color>({kLightYellow, kLightYellow, kLightYellow, kLightYellow}));
   w.chktripple.UserMouseMove();
   w.UserMouseMove();
-  EXPECT_EQ(w.crap.ForeColor(), kLightYellow);
+  EXPECT_EQ(w.misc_frame.ForeColor(), kLightYellow);
 }
 
 // ---- Hand-off ----
@@ -526,7 +525,7 @@ TEST_F(DesignTest, DutchTextsOnlyForLanguageTwo) {
   for (const char* language : {"1", "3", "nl", " 2"}) {
     SetLanguage(language);
     MainWindow& w = Start();
-    EXPECT_EQ(w.Label1.Caption(), "Clock/Memory") << language;
+    EXPECT_EQ(w.clock_memory_label.Caption(), "Clock/Memory") << language;
     EXPECT_EQ(w.apply.Caption(), "&Apply") << language;
   }
   // The English design, runs of blanks and misspellings included.
@@ -554,22 +553,41 @@ TEST_F(DesignTest, DutchTextsOnlyForLanguageTwo) {
        "support it)"},
       {&english.framclk, "Speed"},
       {&english.framVsync, "Vsync"},
-      {&english.crap, "Miscellaneous"},
-      {&english.Label3, ""},
+      {&english.misc_frame, "Miscellaneous"},
+      {&english.triple_second_line, ""},
       {&english.preset, "&Pre Set"}};
   for (auto& [control, text] : design) EXPECT_EQ(control->Caption(), text) << control->Name();
 
   SetLanguage("2");
   MainWindow& w = Start();
-  for (const DutchText& dutch : kDutchTexts) {
-    forms::Control* control = w.Find(dutch.control);
-    ASSERT_NE(control, nullptr) << dutch.control;
-    EXPECT_EQ(control->Caption(), dutch.text);
-  }
+  const std::pair<forms::Control*, const char*> dutch[] = {
+      {&w.clock_memory_label, "Klok/Geheugen"},
+      {&w.framclk, "Snelheid"},
+      {&w.misc_frame, "Allerlei"},
+      {&w.chkvg,
+       "Schakelt Vsync uit voor Glide/OpenGL          (Betere prestaties, maar mindere "
+       "beelkwaliteit)"},
+      {&w.chkvd3d,
+       "Schakelt Vsync uit voor Direct3D                   (Betere prestaties, maar mindere "
+       "beelkwaliteit)"},
+      {&w.chkanti,
+       "Toelaten van gebruik van anti-aliasing in Direct3D (Betere beeldkwaliteit maar mindere "
+       "prestaties)"},
+      {&w.chk2mb, "Textuurgeheugen beperken tot 2MB in Glide/OpenGL"},
+      {&w.chksplash,
+       "Schakelt het Glide/OpenGL splash screen uit (Schakelt het draaiende 3dfx logo uit)"},
+      {&w.chkmipmap,
+       "Forceer mipmap rasteren in Glide/OpenGL      (Beter visuele kwaliteit, sterk "
+       "aangeraden)"},
+      {&w.chktripple, "Forceer drievoudige buffering in Glide/OpenGL"},
+      {&w.triple_second_line, "(Betere prestaties bij spellen die het ondersteunen)"},
+      {&w.adv, "Geavanceerd"},
+      {&w.apply, "Toepassen"}};
+  for (auto& [control, text] : dutch) EXPECT_EQ(control->Caption(), text) << control->Name();
   EXPECT_EQ(w.adv.Font().name, "Small Fonts");
   EXPECT_EQ(w.adv.Font().size, 7);
   EXPECT_EQ(w.cmdinfo.Caption(), "&Info");
-  EXPECT_TRUE(w.Label3.Visible());
+  EXPECT_TRUE(w.triple_second_line.Visible());
   EXPECT_EQ(w.Caption(), "Tarnolux 1.7 (Voodoo3 3000)");
 }
 

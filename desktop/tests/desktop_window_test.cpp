@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "forms/handoff.h"
 #include "forms/headless.h"
 #include "registry/memory_store.h"
+#include "tests/support/recording_store.h"
 
 namespace desktop {
 namespace {
@@ -18,17 +18,6 @@ using registry::kCurrentUser;
 
 constexpr const char* kSettings = "Display\\Settings";
 constexpr const char* kDesktop = "Control Panel\\Desktop";
-
-// A memory registry that also lists the names of the values written.
-class RecordingStore : public registry::MemoryStore {
- public:
-  long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
-    writes.push_back(name);
-    return MemoryStore::SetValue(key, name, type, data, size);
-  }
-  std::vector<std::string> writes;
-};
 
 // The registry, the main window and this window, as the program has them.
 class DesktopTest : public ::testing::Test {
@@ -56,12 +45,6 @@ class DesktopTest : public ::testing::Test {
     store.CloseKey(key);
     return type;
   }
-  bool Wrote(const std::string& name) const {
-    for (const std::string& write : store.writes) {
-      if (write == name) return true;
-    }
-    return false;
-  }
   // Opens the window from the main window, as its "&Windows" button does.
   void Open() {
     main.Show();
@@ -70,7 +53,7 @@ class DesktopTest : public ::testing::Test {
   }
   bool WindowIsOpen() { return program.VisibleForms() == std::vector<forms::Form*>{&window}; }
 
-  RecordingStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host};
@@ -120,8 +103,8 @@ TEST(FontSizeWindowTest, LoadShowsTheStoredSizeAndOkWritesItToAllFourValues) {
     reg.SaveString(kCurrentConfig, kSettings, "DPILogicalX", "120");
     forms::OpenAt(window, main);
     const std::string label = c.stored ? c.stored : "(missing)";
-    EXPECT_EQ(window.HScroll1.Value(), c.position) << label;
-    EXPECT_EQ(window.Label6.Caption(), c.shown) << label;
+    EXPECT_EQ(window.font_size.Value(), c.position) << label;
+    EXPECT_EQ(window.font_size_value.Caption(), c.shown) << label;
     window.ok.UserClick();
     for (const char* name : {"DPIPhysicalY", "DPIPhysicalX", "DPILogicalY", "DPILogicalX"}) {
       EXPECT_EQ(reg.GetString(kCurrentConfig, kSettings, name), c.shown) << label << name;
@@ -129,23 +112,23 @@ TEST(FontSizeWindowTest, LoadShowsTheStoredSizeAndOkWritesItToAllFourValues) {
   }
 }
 
-TEST_F(DesktopTest, TheSliderShowsItsSizeInLabel6) {
+TEST_F(DesktopTest, TheSliderShowsItsSizeInDotsPerInch) {
   Open();
-  window.HScroll1.UserScroll(8);
-  EXPECT_EQ(window.Label6.Caption(), "192");
-  window.HScroll1.UserScroll(0);  // stops at 1
-  EXPECT_EQ(window.Label6.Caption(), "24");
+  window.font_size.UserScroll(8);
+  EXPECT_EQ(window.font_size_value.Caption(), "192");
+  window.font_size.UserScroll(0);  // stops at 1
+  EXPECT_EQ(window.font_size_value.Caption(), "24");
   window.ok.UserClick();
   EXPECT_EQ(Setting("DPILogicalY"), "24");
 }
 
 TEST_F(DesktopTest, EachStoredDepthSelectsItsOptionAndOkWritesItBack) {
   const std::vector<std::pair<const char*, forms::OptionButton*>> depths = {
-      {"4", &window.Option1},
-      {"8", &window.Option3},
-      {"16", &window.Option2},
-      {"24", &window.Option4},
-      {"32", &window.Option5}};
+      {"4", &window.depth4},
+      {"8", &window.depth8},
+      {"16", &window.depth16},
+      {"24", &window.depth24},
+      {"32", &window.depth32}};
   Open();
   for (const auto& [bits, option] : depths) {
     Setting("BitsPerPixel", bits);
@@ -161,15 +144,15 @@ TEST_F(DesktopTest, ADepthWithoutAnOptionSelectsNoneAndIsNotWritten) {
   Setting("BitsPerPixel", "15");
   Open();
   for (forms::OptionButton* option :
-       {&window.Option1, &window.Option2, &window.Option3, &window.Option4, &window.Option5}) {
+       {&window.depth4, &window.depth16, &window.depth8, &window.depth24, &window.depth32}) {
     EXPECT_FALSE(option->Value()) << option->Name();
   }
   window.ok.UserClick();
-  EXPECT_FALSE(Wrote("BitsPerPixel"));
+  EXPECT_FALSE(store.Wrote("BitsPerPixel"));
   EXPECT_EQ(Setting("BitsPerPixel"), "15");
 
   Open();
-  window.Option4.UserClick();
+  window.depth24.UserClick();
   window.ok.UserClick();
   EXPECT_EQ(Setting("BitsPerPixel"), "24");
 }
@@ -180,8 +163,8 @@ TEST_F(DesktopTest, DesktopOptionsShowTheirStoredStateAndAreWrittenAlike) {
   DesktopValue("WallpaperStyle", "1");
   Open();
   EXPECT_EQ(window.smooth.Value(), 2);
-  EXPECT_EQ(window.showC.Value(), 1);
-  EXPECT_EQ(window.strech.Value(), 0);
+  EXPECT_EQ(window.show_while_dragging.Value(), 1);
+  EXPECT_EQ(window.stretch_wallpaper.Value(), 0);
   window.ok.UserClick();
   EXPECT_EQ(DesktopValue("FontSmoothing"), "2");
   EXPECT_EQ(DesktopValue("DragFullWindows"), "1");
@@ -192,8 +175,8 @@ TEST_F(DesktopTest, DesktopOptionsShowTheirStoredStateAndAreWrittenAlike) {
   window.cancel.UserClick();
   Open();
   EXPECT_EQ(window.smooth.Value(), 0);
-  EXPECT_EQ(window.strech.Value(), 1);
-  window.showC.UserClick();
+  EXPECT_EQ(window.stretch_wallpaper.Value(), 1);
+  window.show_while_dragging.UserClick();
   window.ok.UserClick();
   EXPECT_EQ(DesktopValue("FontSmoothing"), "0");
   EXPECT_EQ(DesktopValue("DragFullWindows"), "0");
@@ -224,26 +207,34 @@ TEST_F(DesktopTest, OkWritesInOrderAndTheResolutionOnlyWhenThereIsOne) {
   Setting("Resolution", "1024,768");
   Setting("BitsPerPixel", "16");
   Open();
-  EXPECT_EQ(window.Combo1.Text(), "1024,768");
-  window.Combo1.UserType("1366,768");  // not in the list
+  EXPECT_EQ(window.resolution.Text(), "1024,768");
+  window.resolution.UserType("1366,768");  // not in the list
   window.ok.UserClick();
-  EXPECT_EQ(store.writes,
-            (std::vector<std::string>{"Resolution", "BitsPerPixel", "DPIPhysicalY", "DPIPhysicalX",
-                                      "DPILogicalY", "DPILogicalX", "FontSmoothing",
-                                      "DragFullWindows", "WallpaperStyle", "Advanced"}));
+  const auto setting = [](const char* name, const char* data) {
+    return test_support::WriteLine(kSettings, name, data);
+  };
+  const auto desktop = [](const char* name, const char* data) {
+    return test_support::WriteLine(kDesktop, name, data);
+  };
+  EXPECT_EQ(store.writes, (std::vector<std::string>{
+                              setting("Resolution", "1366,768"), setting("BitsPerPixel", "16"),
+                              setting("DPIPhysicalY", "96"), setting("DPIPhysicalX", "96"),
+                              setting("DPILogicalY", "96"), setting("DPILogicalX", "96"),
+                              desktop("FontSmoothing", "0"), desktop("DragFullWindows", "0"),
+                              desktop("WallpaperStyle", "0"), setting("Advanced", "dword:0")}));
   EXPECT_EQ(Setting("Resolution"), "1366,768");
 
   Open();
-  window.Combo1.UserType("");
+  window.resolution.UserType("");
   window.ok.UserClick();
-  EXPECT_FALSE(Wrote("Resolution"));
+  EXPECT_FALSE(store.Wrote("Resolution"));
   EXPECT_EQ(Setting("Resolution"), "1366,768");
-  EXPECT_TRUE(Wrote("Advanced"));
+  EXPECT_TRUE(store.Wrote("Advanced"));
 }
 
 TEST_F(DesktopTest, AMissingResolutionLeavesTheBoxEmptyAndIsNotWritten) {
   Open();
-  EXPECT_EQ(window.Combo1.Text(), "");
+  EXPECT_EQ(window.resolution.Text(), "");
   window.ok.UserClick();
   EXPECT_EQ(Setting("Resolution"), "<none>");
 }
@@ -252,15 +243,15 @@ TEST_F(DesktopTest, AResolutionThatIsNoneIsRefusedAndNothingIsWritten) {
   for (const char* bad : {"800x600", "0,600", "1024,", " "}) {
     Open();
     host.messages.clear();
-    window.Combo1.UserType(bad);
-    window.HScroll1.UserScroll(6);
+    window.resolution.UserType(bad);
+    window.font_size.UserScroll(6);
     window.ok.UserClick();
     ASSERT_EQ(host.messages.size(), 1u) << bad;
     EXPECT_EQ(host.messages[0].text, "Type the resolution as width,height, for example 800,600.");
     EXPECT_EQ(host.messages[0].title, "Tarnolux");
     EXPECT_TRUE(store.writes.empty()) << bad;
     EXPECT_TRUE(WindowIsOpen());
-    EXPECT_EQ(host.focus, &window.Combo1);
+    EXPECT_EQ(host.focus, &window.resolution);
     window.cancel.UserClick();
   }
 }
@@ -270,26 +261,26 @@ TEST_F(DesktopTest, CancelPutsBackWhatIsStoredSoALaterOkCannotWriteIt) {
   Setting("DPIPhysicalY", "120");
   DesktopValue("FontSmoothing", "1");
   Open();
-  window.Combo1.UserPick(8);
-  window.Option5.UserClick();
-  window.HScroll1.UserScroll(8);
+  window.resolution.UserPick(8);
+  window.depth32.UserClick();
+  window.font_size.UserScroll(8);
   window.smooth.UserClick();
-  window.strech.UserClick();
+  window.stretch_wallpaper.UserClick();
   window.gdi.UserClick();
   window.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
 
   Open();
-  EXPECT_EQ(window.Combo1.Text(), "800,600");
-  EXPECT_FALSE(window.Option5.Value());
-  EXPECT_EQ(window.HScroll1.Value(), 5);
-  EXPECT_EQ(window.Label6.Caption(), "120");
+  EXPECT_EQ(window.resolution.Text(), "800,600");
+  EXPECT_FALSE(window.depth32.Value());
+  EXPECT_EQ(window.font_size.Value(), 5);
+  EXPECT_EQ(window.font_size_value.Caption(), "120");
   EXPECT_EQ(window.smooth.Value(), 1);
-  EXPECT_EQ(window.strech.Value(), 0);
+  EXPECT_EQ(window.stretch_wallpaper.Value(), 0);
   EXPECT_EQ(window.gdi.Value(), 0);
   window.ok.UserClick();
   EXPECT_EQ(Setting("Resolution"), "800,600");
-  EXPECT_FALSE(Wrote("BitsPerPixel"));
+  EXPECT_FALSE(store.Wrote("BitsPerPixel"));
   EXPECT_EQ(Setting("DPILogicalX"), "120");
   EXPECT_EQ(DesktopValue("FontSmoothing"), "1");
   EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
@@ -298,12 +289,12 @@ TEST_F(DesktopTest, CancelPutsBackWhatIsStoredSoALaterOkCannotWriteIt) {
 TEST_F(DesktopTest, CancelWithNothingUsableStoredGoesBackToTheDefaults) {
   Setting("DPIPhysicalY", "3");
   Open();
-  window.HScroll1.UserScroll(1);
-  window.Option3.UserClick();
+  window.font_size.UserScroll(1);
+  window.depth8.UserClick();
   window.cancel.UserClick();
-  EXPECT_EQ(window.HScroll1.Value(), 4);
-  EXPECT_EQ(window.Label6.Caption(), "96");
-  EXPECT_FALSE(window.Option3.Value());
+  EXPECT_EQ(window.font_size.Value(), 4);
+  EXPECT_EQ(window.font_size_value.Caption(), "96");
+  EXPECT_FALSE(window.depth8.Value());
 }
 
 TEST_F(DesktopTest, DutchCaptionsFontsAndSizes) {
@@ -311,24 +302,24 @@ TEST_F(DesktopTest, DutchCaptionsFontsAndSizes) {
   Open();
   EXPECT_EQ(window.cancel.Caption(), "Annuleren");
   EXPECT_EQ(window.framreso.Caption(), "Resolutie bureaublad");
-  EXPECT_EQ(window.Label7.Caption(),
+  EXPECT_EQ(window.font_size_note.Caption(),
             "De standaardwaarde is 96. De grootste waarde is dubbel zo groot en de kleinste "
             "versie is ¼ van deze waarde.");
-  EXPECT_EQ(window.Label8.Caption(),
+  EXPECT_EQ(window.win98_note.Caption(),
             "Deze opties werken alleen bij Windows 98 en ook bij Windows95 als het Plus pack is "
             "geïnstalleerd");
-  EXPECT_EQ(window.Label5.Font().name, "Small Fonts");
-  EXPECT_EQ(window.Label5.Left(), 120);
-  EXPECT_EQ(window.Label5.Width(), 975);
-  EXPECT_EQ(window.showC.Font().size, 7);
+  EXPECT_EQ(window.font_size_caption.Font().name, "Small Fonts");
+  EXPECT_EQ(window.font_size_caption.Left(), 120);
+  EXPECT_EQ(window.font_size_caption.Width(), 975);
+  EXPECT_EQ(window.show_while_dragging.Font().size, 7);
   EXPECT_EQ(window.smooth.Width(), 3855);
   EXPECT_EQ(window.smooth.Font().name, "MS Sans Serif");
   EXPECT_EQ(window.ok.Caption(), "&OK");
-  EXPECT_EQ(window.Option2.Caption(), "16bit");
+  EXPECT_EQ(window.depth16.Caption(), "16bit");
   EXPECT_EQ(window.Caption(), "Windows Options");
-  EXPECT_EQ(window.Label6.Caption(), "96");
+  EXPECT_EQ(window.font_size_value.Caption(), "96");
 
-  window.Combo1.UserType("groot");
+  window.resolution.UserType("groot");
   window.ok.UserClick();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "Typ de resolutie als breedte,hoogte, bijvoorbeeld 800,600.");
@@ -341,17 +332,17 @@ TEST_F(DesktopTest, HoverLightsTheGroupUnderTheMouse) {
                                      window.framcow.ForeColor()};
   };
   const forms::Color red = forms::kRed, rest = forms::kLightYellow;
-  window.Option1.UserMouseMove();
+  window.depth4.UserMouseMove();
   EXPECT_EQ(colours(), (std::vector<forms::Color>{red, rest, rest}));
   for (forms::Widget* inert : std::initializer_list<forms::Widget*>{
-           &window.Option2, &window.Combo1, &window.Label2, &window.Label6, &window.HScroll1,
-           &window.ok, &window.cancel}) {
+           &window.depth16, &window.resolution, &window.depth_prompt, &window.font_size_value,
+           &window.font_size, &window.ok, &window.cancel}) {
     inert->UserMouseMove();
     EXPECT_EQ(colours(), (std::vector<forms::Color>{red, rest, rest})) << inert->Name();
   }
-  window.Label5.UserMouseMove();
+  window.font_size_caption.UserMouseMove();
   EXPECT_EQ(colours(), (std::vector<forms::Color>{rest, red, rest}));
-  window.Label8.UserMouseMove();
+  window.win98_note.UserMouseMove();
   EXPECT_EQ(colours(), (std::vector<forms::Color>{rest, rest, red}));
   window.imgvoodoo3.UserMouseMove();
   EXPECT_EQ(colours(), (std::vector<forms::Color>{rest, rest, rest}));

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
 #include "forms/handoff.h"
 #include "forms/headless.h"
-#include "registry/memory_store.h"
 #include "registry/numbers.h"
+#include "tests/support/recording_store.h"
 
-namespace gamma {
+namespace gamma_settings {
 namespace {
 
 using registry::kLocalMachine;
@@ -21,25 +20,6 @@ const std::string kDesk = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Twea
 const std::string kGlide = kDriver + "\\Glide";
 const std::string kD3D = kDriver + "\\D3D";
 const char* const kNames[] = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"};
-
-// The memory store, noting every value written as "path|name=data".
-class RecordingStore : public registry::MemoryStore {
- public:
-  long CreateKey(registry::Hkey parent, const std::string& path, registry::Hkey* key) override {
-    const long code = MemoryStore::CreateKey(parent, path, key);
-    paths_[*key] = path;
-    return code;
-  }
-  long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
-    writes.push_back(paths_[key] + "|" + name + "=" + static_cast<const char*>(data));
-    return MemoryStore::SetValue(key, name, type, data, size);
-  }
-  Strings writes;
-
- private:
-  std::map<registry::Hkey, std::string> paths_;
-};
 
 // Notes which sliders take a new value, in order.
 struct MoveLog : forms::Peer {
@@ -52,7 +32,7 @@ struct MoveLog : forms::Peer {
 };
 
 struct GammaTest : ::testing::Test {
-  RecordingStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host};
@@ -69,16 +49,22 @@ struct GammaTest : ::testing::Test {
     forms::OpenAt(w, main);
     store.writes.clear();
   }
-  // A group's labels ("d", "g" or "dd"), each checked against its slider.
-  Strings Shown(const std::string& group) {
-    Strings texts;
+  // Whether a group's value labels ("d", "g" or "dd") show `texts`, red to
+  // blue, each label showing its own slider's position.
+  ::testing::AssertionResult Shows(const std::string& group, const Strings& texts) {
+    Strings shown;
     for (const char* channel : {"r", "g", "b"}) {
       auto* bar = static_cast<forms::ScrollBar*>(w.Find(group + channel));
       const std::string text = w.Find("lbl" + group + channel)->Caption();
-      EXPECT_EQ(text, registry::GammaText(bar->Value())) << bar->Name();
-      texts.push_back(text);
+      if (text != registry::GammaText(bar->Value())) {
+        return ::testing::AssertionFailure() << "lbl" << group << channel << " shows " << text
+                                             << " with " << bar->Name() << " at " << bar->Value();
+      }
+      shown.push_back(text);
     }
-    return texts;
+    if (shown == texts) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << group << " shows " << shown[0] << " " << shown[1] << " " << shown[2];
   }
   // OK's twelve writes with the labels showing `d`, `g` and `d3`.
   static Strings Writes(Strings d, Strings g, Strings d3) {
@@ -86,7 +72,7 @@ struct GammaTest : ::testing::Test {
     const std::pair<std::string, Strings> keys[] = {
         {kDesk, d}, {kDriver, d}, {kGlide, g}, {kD3D, d3}};
     for (auto& [key, texts] : keys) {
-      for (int c = 0; c < 3; ++c) out.push_back(key + "|" + kNames[c] + "=" + texts[c]);
+      for (int c = 0; c < 3; ++c) out.push_back(test_support::WriteLine(key, kNames[c], texts[c]));
     }
     return out;
   }
@@ -106,16 +92,16 @@ TEST(UsablePositionTest, StoredTexts) {
 }
 
 TEST_F(GammaTest, LoadShowsStoredValuesAndLinksEqualGroups) {
-  EXPECT_EQ(Shown("d"), Strings({"0.3", "0.3", "0.3"}));  // before Load
+  EXPECT_TRUE(Shows("d", {"0.3", "0.3", "0.3"}));  // before Load
   Store(kDesk, "1.30", "1.125", "0.85");
   Store(kGlide, "1.3", "1.3", "1.3");
   Store(kD3D, "2", "2", "2.004");
   Open();
-  EXPECT_EQ(Shown("d"), Strings({"1.3", "1.12", "0.85"}));
+  EXPECT_TRUE(Shows("d", {"1.3", "1.12", "0.85"}));
   EXPECT_EQ(w.chkdesk.Value(), 0);
-  EXPECT_EQ(Shown("g"), k13);
+  EXPECT_TRUE(Shows("g", k13));
   EXPECT_EQ(w.chkglide.Value(), 1);
-  EXPECT_EQ(Shown("dd"), Strings({"2", "2", "2"}));
+  EXPECT_TRUE(Shows("dd", {"2", "2", "2"}));
   EXPECT_EQ(w.chkd3d.Value(), 1);
 }
 
@@ -125,9 +111,9 @@ TEST_F(GammaTest, UnusableValuesStartAtFactoryGamma) {
   Store(kDesk, "", "abc", "1.5");
   Store(kGlide, "4.5", "0.05", "-1");
   Open();
-  EXPECT_EQ(Shown("d"), Strings({"1", "1", "1.5"}));
+  EXPECT_TRUE(Shows("d", {"1", "1", "1.5"}));
   EXPECT_EQ(w.chkdesk.Value(), 0);
-  EXPECT_EQ(Shown("g"), k13);
+  EXPECT_TRUE(Shows("g", k13));
   EXPECT_EQ(w.chkglide.Value(), 1);
   w.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1.5"}, k13, k13));
@@ -142,21 +128,21 @@ TEST_F(GammaTest, LinkedSlidersFollowInTheirOrder) {
   w.gb.UserScroll(160);
   w.gr.UserScroll(999);  // dragged past the end
   EXPECT_EQ(log, Strings({"gg", "gr", "gb", "gb", "gg", "gr", "gr", "gg", "gb"}));
-  EXPECT_EQ(Shown("g"), Strings({"4", "4", "4"}));
-  EXPECT_EQ(Shown("d"), Strings({"1", "1", "1"}));  // other groups stay
+  EXPECT_TRUE(Shows("g", {"4", "4", "4"}));
+  EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // other groups stay
 }
 
 TEST_F(GammaTest, LinkBoxTakesTheRedPosition) {
   Store(kDesk, "1.2", "1.3", "1.4");
   Open();
   w.db.UserScroll(150);  // unlinked: one slider moves
-  EXPECT_EQ(Shown("d"), Strings({"1.2", "1.3", "1.5"}));
+  EXPECT_TRUE(Shows("d", {"1.2", "1.3", "1.5"}));
   w.chkdesk.UserClick();
-  EXPECT_EQ(Shown("d"), Strings({"1.2", "1.2", "1.2"}));
+  EXPECT_TRUE(Shows("d", {"1.2", "1.2", "1.2"}));
   w.chkdesk.UserClick();
   EXPECT_EQ(w.chkdesk.Value(), 0);
   w.db.UserScroll(90);
-  EXPECT_EQ(Shown("d"), Strings({"1.2", "1.2", "0.9"}));
+  EXPECT_TRUE(Shows("d", {"1.2", "1.2", "0.9"}));
 }
 
 TEST_F(GammaTest, OkWritesTwelveValuesAsShownAndReturns) {
@@ -187,13 +173,13 @@ TEST_F(GammaTest, WithoutAnAdapterNothingIsWritten) {
   w.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
   EXPECT_TRUE(main.Visible());
-  EXPECT_EQ(Shown("d"), Strings({"1", "1", "1"}));  // nothing stored: factory, as at Load
+  EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // nothing stored: factory, as at Load
 
   // Cancel runs the search again and finds the adapter that appeared.
   reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
   forms::OpenAt(w, main);
   w.cancel.UserClick();
-  EXPECT_EQ(Shown("d"), Strings({"1", "1", "1"}));  // still nothing stored there
+  EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // still nothing stored there
   store.writes.clear();
   forms::OpenAt(w, main);
   w.OK.UserClick();
@@ -210,10 +196,10 @@ TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
   w.ddg.UserScroll(70);
   w.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
-  EXPECT_EQ(Shown("d"), k13);
+  EXPECT_TRUE(Shows("d", k13));
   EXPECT_EQ(w.chkdesk.Value(), 1);
   // Unusable: the factory gamma, as at Load, so no cancelled move survives.
-  EXPECT_EQ(Shown("dd"), Strings({"1.1", "1.3", "1.3"}));
+  EXPECT_TRUE(Shows("dd", {"1.1", "1.3", "1.3"}));
 }
 
 // A preset changes the stored gamma while the window is hidden.
@@ -223,12 +209,12 @@ TEST_F(GammaTest, HiddenWindowKeepsItsPositionsUntilCancel) {
   w.OK.UserClick();
   Store(kGlide, "1.2", "1.3", "1.4");
   forms::OpenAt(w, main);
-  EXPECT_EQ(Shown("g"), k13);
+  EXPECT_TRUE(Shows("g", k13));
 
   // Fault mended: with the box checked and the stored values different,
   // each slider shows its own value and the box clears.
   w.cancel.UserClick();
-  EXPECT_EQ(Shown("g"), Strings({"1.2", "1.3", "1.4"}));
+  EXPECT_TRUE(Shows("g", {"1.2", "1.3", "1.4"}));
   EXPECT_EQ(w.chkglide.Value(), 0);
   store.writes.clear();
   forms::OpenAt(w, main);
@@ -246,7 +232,7 @@ TEST_F(GammaTest, DutchTexts) {
   for (forms::CheckBox* box : {&w.chkdesk, &w.chkglide, &w.chkd3d}) {
     EXPECT_EQ(box->Caption(), "Koppel gamma");
   }
-  for (forms::Label* label : {&w.lbldgs, &w.Label1, &w.Label2}) {
+  for (forms::Label* label : {&w.lbldgs, &w.glide_note, &w.direct3d_note}) {
     EXPECT_EQ(label->Caption(),
               "Deze sliders veranderen de gammainstellingen voor 2D toepassingen. U kan uw "
               "Voodoo3 kaart niet beschadigen door deze instellingen te veranderen");
@@ -266,16 +252,16 @@ TEST_F(GammaTest, HoverLightsTheGroupUnderThePointer) {
   };
   w.lbldgs.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({true, false, false}));
-  w.Label1.UserMouseMove();
+  w.glide_note.UserMouseMove();
   w.gg.UserMouseMove();  // sliders and buttons change nothing
   w.cancel.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, true, false}));
   w.lblddb.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, true}));
-  w.Image1.UserMouseMove();
+  w.right_emblem.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, false}));
   EXPECT_EQ(w.glide.ForeColor(), forms::kLightYellow);
 }
 
 }  // namespace
-}  // namespace gamma
+}  // namespace gamma_settings

@@ -72,7 +72,7 @@ struct Run {
   forms::win32::Win32Host host;
   forms::Program program{host};
   app::MainWindow main;
-  gamma::GammaWindow window;
+  gamma_settings::GammaWindow window;
   forms::automation::Robot robot{host};
   HWND form = nullptr;
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "forms/headless.h"
 #include "registry/memory_store.h"
 #include "registry/numbers.h"
+#include "tests/support/recording_store.h"
 
 namespace refresh {
 namespace {
@@ -22,32 +22,6 @@ constexpr const char* kDriver = "System\\CurrentControlSet\\Services\\Class\\Dis
 std::string Modes(const std::string& driver, const std::string& depth, int row) {
   return driver + "\\MODES\\" + depth + "\\" + registry::kResolutionList[row - 1];
 }
-
-// A memory registry that also lists every value written, in order.
-class RecordingStore : public registry::MemoryStore {
- public:
-  struct Write {
-    std::string key, name, data;
-  };
-
-  long CreateKey(registry::Hkey parent, const std::string& path, registry::Hkey* key) override {
-    const long code = MemoryStore::CreateKey(parent, path, key);
-    if (code == registry::kOk) paths_[*key] = path;
-    return code;
-  }
-  long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
-    std::string text(static_cast<const char*>(data), size);
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    writes.push_back({paths_[key], name, text});
-    return MemoryStore::SetValue(key, name, type, data, size);
-  }
-
-  std::vector<Write> writes;
-
- private:
-  std::map<registry::Hkey, std::string> paths_;
-};
 
 class RefreshTest : public ::testing::Test {
  protected:
@@ -70,7 +44,7 @@ class RefreshTest : public ::testing::Test {
   }
   bool WindowIsOpen() { return program.VisibleForms() == std::vector<forms::Form*>{&window}; }
 
-  RecordingStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host};
@@ -113,7 +87,7 @@ TEST_F(RefreshTest, LoadShowsTheSixteenBitRatesOfEveryRowUnderLinkAll) {
     std::string key = window.RowLabel(row).Caption();
     key[key.find('x')] = ',';
     EXPECT_EQ(key, registry::kResolutionList[row - 1]);
-    EXPECT_EQ(window.Combo(row).Text(), registry::NumberText(60 + row)) << row;
+    EXPECT_EQ(window.RateBox(row).Text(), registry::NumberText(60 + row)) << row;
   }
   EXPECT_TRUE(store.writes.empty());
 }
@@ -125,14 +99,14 @@ TEST_F(RefreshTest, OkWithLinkAllWritesSixtyValuesDepthEightFirstInEachRow) {
   Open();
   window.ok.UserClick();
 
-  ASSERT_EQ(store.writes.size(), 60u);
+  std::vector<std::string> expected;
   for (int row = 1; row <= RefreshWindow::kRows; ++row) {
-    for (int d = 0; d < 4; ++d) {
-      const RecordingStore::Write& write = store.writes[(row - 1) * 4 + d];
-      EXPECT_EQ(write.key, Modes(kDriver, registry::kDepths[d], row));
-      EXPECT_EQ(write.name, "RefreshRate");
+    const char* rate = row == 1 ? "-1" : row == 2 ? "85" : "60";
+    for (const char* depth : registry::kDepths) {
+      expected.push_back(test_support::WriteLine(Modes(kDriver, depth, row), "RefreshRate", rate));
     }
   }
+  EXPECT_EQ(store.writes, expected);
   EXPECT_EQ(Stored("8", 1), "-1");
   EXPECT_EQ(Stored("32", 2), "85");
   EXPECT_EQ(Stored("24", 3), "60");
@@ -146,11 +120,11 @@ TEST_F(RefreshTest, AnyOtherOptionWritesItsOwnDepthOnly) {
   for (const auto& [option, depth] : options) {
     Open();
     option->UserClick();
-    window.Combo(5).UserType("100");
+    window.RateBox(5).UserType("100");
     window.ok.UserClick();
     ASSERT_EQ(store.writes.size(), 15u) << depth;
-    for (const RecordingStore::Write& write : store.writes) {
-      EXPECT_NE(write.key.find("\\MODES\\" + depth + "\\"), std::string::npos) << write.key;
+    for (const std::string& write : store.writes) {
+      EXPECT_NE(write.find("\\MODES\\" + depth + "\\"), std::string::npos) << write;
     }
     EXPECT_EQ(Stored(depth, 5), "100");
   }
@@ -161,24 +135,24 @@ TEST_F(RefreshTest, ChoosingADepthShowsItsStoredRatesAndDropsEdits) {
   Seed("24", 1, "85");
   Open();
   window.Bit8.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "75");
-  window.Combo(1).UserType("90");
+  EXPECT_EQ(window.RateBox(1).Text(), "75");
+  window.RateBox(1).UserType("90");
   window.Bit24.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "85");
+  EXPECT_EQ(window.RateBox(1).Text(), "85");
   window.Bit8.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "75");
+  EXPECT_EQ(window.RateBox(1).Text(), "75");
   window.LinkAllBit.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "60");
+  EXPECT_EQ(window.RateBox(1).Text(), "60");
   EXPECT_TRUE(store.writes.empty());
 }
 
 TEST_F(RefreshTest, TypedAndPickedRatesAreStoredAsPlainNumbers) {
   Open();
   window.Bit16.UserClick();
-  window.Combo(1).UserType("90");  // not in the list
-  window.Combo(2).UserType("BEST");
-  window.Combo(3).UserType(" 085 ");
-  window.Combo(8).UserPick(2);
+  window.RateBox(1).UserType("90");  // not in the list
+  window.RateBox(2).UserType("BEST");
+  window.RateBox(3).UserType(" 085 ");
+  window.RateBox(8).UserPick(2);
   window.ok.UserClick();
   EXPECT_EQ(Stored("16", 1), "90");
   EXPECT_EQ(Stored("16", 2), "-1");
@@ -191,15 +165,15 @@ TEST_F(RefreshTest, ABoxWithoutARateIsNamedAndNothingIsWritten) {
   for (const char* bad : {"", "best ever", "0", "1000", "-1", "72.5"}) {
     Open();
     host.messages.clear();
-    window.Combo(4).UserType(bad);
+    window.RateBox(4).UserType(bad);
     window.ok.UserClick();
     ASSERT_EQ(host.messages.size(), 1u) << bad;
     EXPECT_EQ(host.messages[0].text, "1024x768: choose Best or type a refresh rate in Hz.");
     EXPECT_EQ(host.messages[0].title, "Tarnolux");
     EXPECT_TRUE(store.writes.empty()) << bad;
     EXPECT_TRUE(WindowIsOpen());
-    EXPECT_EQ(host.focus, &window.Combo(4));
-    window.Combo(4).UserType("60");
+    EXPECT_EQ(host.focus, &window.RateBox(4));
+    window.RateBox(4).UserType("60");
     window.ok.UserClick();  // mended, OK goes through
     EXPECT_EQ(store.writes.size(), 60u);
   }
@@ -207,12 +181,12 @@ TEST_F(RefreshTest, ABoxWithoutARateIsNamedAndNothingIsWritten) {
 
 TEST_F(RefreshTest, TheFirstBadBoxIsTheOneNamed) {
   Open();
-  window.Combo(15).UserType("x");
-  window.Combo(9).UserType("");
+  window.RateBox(15).UserType("x");
+  window.RateBox(9).UserType("");
   window.ok.UserClick();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "1600x1200: choose Best or type a refresh rate in Hz.");
-  EXPECT_EQ(host.focus, &window.Combo(9));
+  EXPECT_EQ(host.focus, &window.RateBox(9));
 }
 
 TEST_F(RefreshTest, CancelShowsTheSelectedDepthAgainSoOkCannotMoveRates) {
@@ -220,11 +194,11 @@ TEST_F(RefreshTest, CancelShowsTheSelectedDepthAgainSoOkCannotMoveRates) {
   Seed("16", 1, "100");
   Open();
   window.Bit8.UserClick();
-  window.Combo(1).UserType("90");
+  window.RateBox(1).UserType("90");
   window.cancel.UserClick();
   EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
   EXPECT_TRUE(window.Bit8.Value());
-  EXPECT_EQ(window.Combo(1).Text(), "75");
+  EXPECT_EQ(window.RateBox(1).Text(), "75");
   EXPECT_TRUE(store.writes.empty());
 
   Open();
@@ -237,15 +211,15 @@ TEST_F(RefreshTest, CancelShowsTheSelectedDepthAgainSoOkCannotMoveRates) {
 TEST_F(RefreshTest, CancelUnderLinkAllShowsTheSixteenBitRates) {
   Seed("16", 2, "72");
   Open();
-  window.Combo(2).UserType("120");
+  window.RateBox(2).UserType("120");
   window.cancel.UserClick();
-  EXPECT_EQ(window.Combo(2).Text(), "72");
+  EXPECT_EQ(window.RateBox(2).Text(), "72");
   EXPECT_TRUE(window.LinkAllBit.Value());
 }
 
 TEST_F(RefreshTest, OkCreatesModeKeysThatDoNotExistYet) {
   Open();
-  window.Combo(15).UserPick(2);
+  window.RateBox(15).UserPick(2);
   window.ok.UserClick();
   EXPECT_EQ(Stored("32", 15), "75");
   EXPECT_EQ(Stored("8", 15), "75");
@@ -262,17 +236,17 @@ TEST_F(RefreshTest, EveryOperationLooksForTheDriverKeyAgain) {
   reg.SaveString(kLocalMachine, other, "DriverDesc", "3dfx Voodoo3");
   reg.SaveString(kLocalMachine, Modes(other, "32", 1), "RefreshRate", "85");
   window.Bit32.UserClick();
-  EXPECT_EQ(window.Combo(1).Text(), "85");
+  EXPECT_EQ(window.RateBox(1).Text(), "85");
   store.writes.clear();
   window.ok.UserClick();
   ASSERT_EQ(store.writes.size(), 15u);
-  EXPECT_EQ(store.writes[0].key, Modes(other, "32", 1));
+  EXPECT_EQ(store.writes[0], test_support::WriteLine(Modes(other, "32", 1), "RefreshRate", "85"));
 }
 
 TEST_F(RefreshTest, WithoutADriverKeyNothingIsWrittenAndOkStillReturns) {
   reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "");
   Open();
-  EXPECT_EQ(window.Combo(1).Text(), "");
+  EXPECT_EQ(window.RateBox(1).Text(), "");
   window.Bit8.UserClick();
   window.ok.UserClick();
   EXPECT_TRUE(store.writes.empty());
@@ -287,17 +261,17 @@ TEST_F(RefreshTest, DutchCaptionsFontsAndMessage) {
   reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
   Open();
   EXPECT_EQ(window.cancel.Caption(), "Annuleren");
-  EXPECT_EQ(window.Frame1.Caption(), "Vernieuwingsfrequenties");
+  EXPECT_EQ(window.rates_frame.Caption(), "Vernieuwingsfrequenties");
   EXPECT_EQ(window.framcolor.Caption(), "Kleurendieptes");
   EXPECT_EQ(window.LinkAllBit.Caption(), "Koppel alle kleurendieptes");
   EXPECT_EQ(window.LinkAllBit.Font().name, "Small Fonts");
-  EXPECT_EQ(window.Label16.Font().size, 7);
+  EXPECT_EQ(window.rates_note.Font().size, 7);
   EXPECT_EQ(window.Bit8.Caption(), "8bit");
   EXPECT_EQ(window.Bit8.Font().name, "MS Sans Serif");
   EXPECT_EQ(window.ok.Caption(), "&OK");
   EXPECT_EQ(window.Caption(), "Tarnolux Refreash Rates Settings");
 
-  window.Combo(7).UserType("snel");
+  window.RateBox(7).UserType("snel");
   window.ok.UserClick();
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "1280x1024: kies Best of typ een verversingsfrequentie in Hz.");
@@ -306,18 +280,18 @@ TEST_F(RefreshTest, DutchCaptionsFontsAndMessage) {
 
 TEST_F(RefreshTest, OnlyTheRefreshRatesFrameLightsUp) {
   Open();
-  window.Label16.UserMouseMove();
-  EXPECT_EQ(window.Frame1.ForeColor(), forms::kRed);
-  window.Combo(3).UserMouseMove();
+  window.rates_note.UserMouseMove();
+  EXPECT_EQ(window.rates_frame.ForeColor(), forms::kRed);
+  window.RateBox(3).UserMouseMove();
   window.framcolor.UserMouseMove();
   window.Bit8.UserMouseMove();
-  EXPECT_EQ(window.Frame1.ForeColor(), forms::kRed);
+  EXPECT_EQ(window.rates_frame.ForeColor(), forms::kRed);
   EXPECT_EQ(window.framcolor.ForeColor(), forms::kLightYellow);
-  window.Image1.UserMouseMove();
-  EXPECT_EQ(window.Frame1.ForeColor(), forms::kLightYellow);
-  window.Frame1.UserMouseMove();
+  window.right_emblem.UserMouseMove();
+  EXPECT_EQ(window.rates_frame.ForeColor(), forms::kLightYellow);
+  window.rates_frame.UserMouseMove();
   window.UserMouseMove();
-  EXPECT_EQ(window.Frame1.ForeColor(), forms::kLightYellow);
+  EXPECT_EQ(window.rates_frame.ForeColor(), forms::kLightYellow);
 }
 
 TEST_F(RefreshTest, ReturnsWhereItWasAndItsCloseBoxEndsTheProgram) {
@@ -334,9 +308,9 @@ TEST_F(RefreshTest, ReturnsWhereItWasAndItsCloseBoxEndsTheProgram) {
 }
 
 TEST_F(RefreshTest, TheDriversOwnResolutionsAndRatesAreOffered) {
-  EXPECT_EQ(window.Combo(13).List(), (std::vector<std::string>{"Best", "60", "76", "85"}));
+  EXPECT_EQ(window.RateBox(13).List(), (std::vector<std::string>{"Best", "60", "76", "85"}));
   EXPECT_EQ(window.RowLabel(15).Caption(), "2046x1536");
-  EXPECT_EQ(window.Find("Combo(15)"), &window.Combo(15));
+  EXPECT_EQ(window.Find("Combo(15)"), &window.RateBox(15));
 }
 
 }  // namespace

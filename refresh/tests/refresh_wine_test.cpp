@@ -86,7 +86,7 @@ TEST_CASE("the boxes show the stored rates with their design lists") {
 TEST_CASE("a rate typed into a real box and Enter store it for every depth") {
   Screen screen;
   HWND box = screen.Control("Combo(2)");
-  screen.host.SetFocus(screen.window.Combo(2));  // selects the box's text
+  screen.host.SetFocus(screen.window.RateBox(2));  // selects the box's text
   screen.robot.Pump();
   screen.robot.TypeKeys("90");
   screen.robot.Pump();

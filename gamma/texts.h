@@ -1,11 +1,9 @@
-// The gamma window's texts: the English design and the Dutch table, the
-// Dutch ones applied in the order of ApplyDutch (gamma_window.cpp).
+// The gamma window's texts: the English design, and the Dutch texts that
+// replace some of it (ApplyDutch, in the order of its table).
 #pragma once
 
-namespace gamma {
-namespace text {
-
-// English, as designed.
+// English, as designed; what Dutch does not replace stays so in Dutch.
+namespace gamma_settings::english {
 constexpr const char* kCaption = "Tarnolux Gamma Settings";
 constexpr const char* kOk = "&OK";
 constexpr const char* kCancel = "&Cancel";
@@ -25,10 +23,11 @@ constexpr const char* kGlideNote =
 constexpr const char* kDirect3DNote =
     "Changing these will change the gamma for Direct3D operations.  You can't damage your "
     "Voodoo3 by changing these.";
+}  // namespace gamma_settings::english
 
 // Dutch. The Glide and Direct3D notes and the other two link boxes copy
 // these texts from their neighbours, so they have no constants of their own.
-namespace dutch {
+namespace gamma_settings::dutch {
 constexpr const char* kCancel = "Annuleren";
 constexpr const char* kDesktop = "gammainstellingen bureaublad";
 constexpr const char* kLock = "Koppel gamma";
@@ -38,9 +37,6 @@ constexpr const char* kNote =
 constexpr const char* kGlide = "gammainstellingen Glide/OpenGL";
 constexpr const char* kDirect3D = "gammainstellingen Direct3D";
 // The long Dutch notes need the small font.
-constexpr const char* kNoteFont = "Small Fonts";
-constexpr double kNoteFontSize = 7;
-}  // namespace dutch
-
-}  // namespace text
-}  // namespace gamma
+constexpr const char* kSmallFont = "Small Fonts";
+constexpr double kSmallFontSize = 7;
+}  // namespace gamma_settings::dutch

@@ -1,7 +1,9 @@
-// The refresh window's texts: the English design and the Dutch table.
+// The refresh window's texts: the English design, and the Dutch texts that
+// replace some of it.
 #pragma once
 
-namespace refresh {
+// English, as designed; what Dutch does not replace stays so in Dutch.
+namespace refresh::english {
 
 // One resolution row: its label and the choices its box offers.
 struct RowDesign {
@@ -29,37 +31,37 @@ constexpr RowDesign kRowDesign[15] = {
     {"2046x1536", "Best 60 75"},
 };
 
-namespace english {
 constexpr const char* kCaption = "Tarnolux Refreash Rates Settings";
 constexpr const char* kOk = "&OK";
 constexpr const char* kCancel = "&Cancel";
-constexpr const char* kFrame1 = "Refresh Rates";
-constexpr const char* kFramcolor = "Color Depths";
+constexpr const char* kRatesFrame = "Refresh Rates";
+constexpr const char* kDepthFrame = "Color Depths";
 constexpr const char* kBit8 = "8bit";
 constexpr const char* kBit16 = "16bit";
 constexpr const char* kBit24 = "24bit";
 constexpr const char* kBit32 = "32bit";
 constexpr const char* kLinkAllBit = "Link all color depths.";
-constexpr const char* kLabel16 =
+constexpr const char* kRatesNote =
     "Changing these options will change how many time your monitor refreshes itself in one "
     "secound, all values are in Hz.  Some monitors won't be able to handle the higher refresh "
     "rates.";
+constexpr const char* kMessageTitle = "Tarnolux";
 // Follows the row's caption: "1024x768: choose ...".
 constexpr const char* kBadRate = ": choose Best or type a refresh rate in Hz.";
-}  // namespace english
 
-namespace dutch {
+}  // namespace refresh::english
+
+namespace refresh::dutch {
 constexpr const char* kCancel = "Annuleren";
-constexpr const char* kFrame1 = "Vernieuwingsfrequenties";
-constexpr const char* kFramcolor = "Kleurendieptes";
+constexpr const char* kRatesFrame = "Vernieuwingsfrequenties";
+constexpr const char* kDepthFrame = "Kleurendieptes";
 constexpr const char* kLinkAllBit = "Koppel alle kleurendieptes";
-constexpr const char* kLabel16 =
+constexpr const char* kRatesNote =
     "Veranderen van deze opties zal de verversingsfrequentie van de monitor wijzigen, alle "
     "waarden zijn in uitgedrukt in Hz. Sommige monitors kunnen de hogere "
     "verversingsfrequenties niet aan.";
 constexpr const char* kBadRate = ": kies Best of typ een verversingsfrequentie in Hz.";
-}  // namespace dutch
-
-constexpr const char* kMessageTitle = "Tarnolux";
-
-}  // namespace refresh
+// The long Dutch texts need the small font.
+constexpr const char* kSmallFont = "Small Fonts";
+constexpr double kSmallFontSize = 7;
+}  // namespace refresh::dutch
