@@ -3,6 +3,7 @@
 #include <doctest.h>
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "app/tarnolux.h"
@@ -11,6 +12,7 @@
 #include "info/info_window.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/dpi/text_fit.h"
 
 namespace {
 
@@ -140,6 +142,51 @@ TEST_CASE("Info opens at the main window's place, shows the card and goes back")
   CHECK(Shown(window));
   run.robot.Click(FindControl(window, "quitcmd"));
   CHECK(run.ended);
+}
+
+// The longest values a Voodoo3 driver writes, and the labels that show them.
+struct LongValue {
+  const std::string& key;
+  const char* value;
+  const char* label;
+  const char* text;
+};
+const LongValue kLongValues[] = {{kInfo, "Bus Type", "Label6", "AGP 2x"},
+                                 {kInfo, "Memory Type", "Label7", "SGRAM"},
+                                 {kInfo, "Total Video Memory", "Label8", "16 MB"},
+                                 {kInfo, "Memory Clock Speed", "Label9", "183"},
+                                 {kInfo, "Graphics Clock Speed", "Label10", "183"},
+                                 {kInfo, "GFX Clock Speed", "Label11", "183"},
+                                 {kInfo, "BIOS Version", "Label12", "V3.1.07 (build 1.07.00)"},
+                                 {kInfo, "TV Out", "Label13", "Not Supported"},
+                                 {kInfo, "LCD", "Label14", "Not Supported"},
+                                 {kDriver, "ProviderName", "Label1", "3dfx Interactive, Inc."},
+                                 {kDriver, "Ver", "label2", "4.12.01.1222"}};
+
+// Each value label, measured in its own font against its own size and
+// the controls that paint after it, shows the whole stored text.
+TEST_CASE("every value label shows its whole stored text, English and Dutch") {
+  for (const char* language : {"1", "2"}) {
+    INFO("language ", std::string(language));
+    Machine machine(language);
+    std::map<std::string, std::string> shown = {
+        {"Label3", "3dfx Voodoo3"}, {"Label4", "001"}, {"Label5", "3dfx Interactive, Inc."}};
+    for (const LongValue& seed : kLongValues) {
+      machine.reg.SaveString(kLocalMachine, seed.key, seed.value, seed.text);
+      shown[seed.label] = seed.text;
+    }
+    Run run(machine);
+    run.robot.Click(FindControl(FindForm("frmv3"), "cmdinfo"));
+    HWND window = FindForm("frminfo");
+    REQUIRE(window);
+    for (const auto& [name, text] : shown) {
+      HWND label = FindIgnoringCase(window, name.c_str());
+      REQUIRE(label);
+      CHECK(Text(label) == text);
+      const text_fit::Fit fit = text_fit::Measure(label);
+      CHECK_MESSAGE(fit.Fits(), text_fit::Describe(fit));
+    }
+  }
 }
 
 TEST_CASE("in Dutch the window speaks Dutch and its close box ends the program") {
