@@ -93,6 +93,8 @@ void InfoWindow::OnLoad() {
   adapter_ = registry::FindAdapter(reg_);
   FillValues();
   ShowModel();
+  // A key pressed at once must not end the program: "&Back" has the focus.
+  host().SetFocus(back);
 }
 
 // The Dutch captions, fonts and positions, in the order of the design.
@@ -180,7 +182,11 @@ void InfoWindow::ShowModel() {
   framinfo.SetCaption(framinfo.Caption() + captions[static_cast<int>(model)]);
 }
 
-void InfoWindow::OnBack() { forms::ReturnToOpener(*this); }
+// The next opening starts on "&Back" again, wherever the focus was.
+void InfoWindow::OnBack() {
+  host().SetFocus(back);
+  forms::ReturnToOpener(*this);
+}
 
 // "&Exit" ends the whole program, as the close box does.
 void InfoWindow::OnQuit() { program().End(); }

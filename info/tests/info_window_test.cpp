@@ -171,6 +171,19 @@ TEST(InfoWindowTest, ValuesReadAtFirstOpeningStayAfterApply) {
   EXPECT_EQ(w.framinfo.Caption(), "Voodoo3 3000 Information");
 }
 
+// Enter or Space pressed at once presses the focused button: that must be
+// "&Back", not "&Exit", at the first opening and at every later one.
+TEST(InfoWindowTest, EveryOpeningStartsWithTheFocusOnBack) {
+  Machine m;
+  InfoWindow& w = m.Open();
+  EXPECT_EQ(m.host.focus, &w.back);
+  m.host.focus = &w.quitcmd;  // the user tabbed there, then pressed Alt+B
+  w.back.UserClick();
+  m.Open();
+  EXPECT_EQ(m.host.focus, &w.back);
+  EXPECT_FALSE(m.host.ended);
+}
+
 TEST(InfoWindowTest, ExitAndCloseBoxEndTheProgram) {
   Machine exit_run;
   exit_run.Open().quitcmd.UserClick();

@@ -64,6 +64,24 @@ struct Machine {
   }
   ~Machine() { Clean(); }
 
+  // Every value under a key and its subkeys, by full name.
+  std::map<std::string, std::string> Tree(const std::string& path) {
+    std::map<std::string, std::string> tree;
+    registry::Hkey key;
+    if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return tree;
+    std::string name, data;
+    std::uint32_t type;
+    for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
+      tree[path + "\\" + name] = data;
+    }
+    for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
+      tree.merge(Tree(path + "\\" + name));
+      tree[path + "\\" + name + "\\"] = "";
+    }
+    store.CloseKey(key);
+    return tree;
+  }
+
   // Keys with subkeys cannot be deleted: leaves first.
   void Clean() {
     std::string info = kInfo;
@@ -187,6 +205,35 @@ TEST_CASE("every value label shows its whole stored text, English and Dutch") {
       CHECK_MESSAGE(fit.Fits(), text_fit::Describe(fit));
     }
   }
+}
+
+// The window opens with the focus on "&Back", so a key pressed at once
+// goes back: Enter through the dialog keys, Space through the button.
+TEST_CASE("Enter or Space pressed at once goes back and writes nothing; Alt+E still ends") {
+  Machine machine("1");
+  const auto before = machine.Tree(kDriver);
+  const auto language = machine.Tree("Software\\Tarno");
+  REQUIRE(before.size() >= 4);
+  Run run(machine);
+  HWND main = FindForm("frmv3");
+  REQUIRE(main);
+  for (WORD key : {VK_RETURN, VK_SPACE}) {
+    INFO("key ", key);
+    run.robot.Click(FindControl(main, "cmdinfo"));
+    HWND window = FindForm("frminfo");
+    REQUIRE(window);
+    CHECK(forms::automation::FocusedControl() == FindControl(window, "back"));
+    run.robot.Key(key);
+    CHECK(!run.ended);
+    CHECK(Shown(main));
+    CHECK(!Shown(window));
+  }
+  CHECK(machine.Tree(kDriver) == before);
+  CHECK(machine.Tree("Software\\Tarno") == language);
+
+  run.robot.Click(FindControl(main, "cmdinfo"));
+  run.robot.AltKey('e');
+  CHECK(run.ended);
 }
 
 TEST_CASE("in Dutch the window speaks Dutch and its close box ends the program") {
