@@ -81,9 +81,12 @@ art:
 clean:
 	rm -rf $(BUILD)
 
-# Every window, English and Dutch, as PNG files under $(BUILD)/screenshots.
+# Every window, English and Dutch, as PNG files under $(BUILD)/screenshots;
+# with DPI=120 (Windows 98's "Large Fonts") under $(BUILD)/screenshots-120dpi.
+DPI ?= 96
+SHOTS := $(BUILD)/screenshots$(if $(filter-out 96,$(DPI)),-$(DPI)dpi)
 screenshots: wine-tree
-	tools/screenshots.sh $(BUILD)/$(WINE_KIND) $(BUILD)/screenshots
+	tools/screenshots.sh $(BUILD)/$(WINE_KIND) $(SHOTS) $(DPI)
 
 # The screenshots README.md shows: each window in English and Dutch (the
 # language window has only English), stripped, as 256-colour PNG files.

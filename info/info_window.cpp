@@ -9,13 +9,16 @@ namespace {
 
 constexpr int kLineHeight = 255;
 constexpr int kCaptionLeft = 120;
+constexpr int kClientWidth = 5850, kClientHeight = 6390;
+constexpr int kDriverFrameHeight = 735;
+constexpr int kDriverLineTop = 360;
 
 }  // namespace
 
 InfoWindow::InfoWindow(forms::Program& program, registry::Registry& reg)
     : forms::Form(program, "frminfo"), reg_(reg) {
   SetCaption(texts::kCaption);
-  SetClientSize(5850, 6390);
+  SetClientSize(kClientWidth, kClientHeight);
   Layout();
   forms::UseDarkScheme(*this);
   DeclareHover();
@@ -48,15 +51,17 @@ void InfoWindow::Layout() {
   Label15.SetFontBold(true);
 
   framDriver.SetCaption(texts::kDriverFrame);
-  framDriver.Move(120, 5520, 5535, 735);
+  framDriver.Move(120, 5520, 5535, kDriverFrameHeight);
   framDriver.SetFontBold(true);
   lblDVersion.SetCaption(texts::kDriverVersion);
-  lblDVersion.Move(120, 360, 1095, kLineHeight);
-  label2.Move(1200, 360, 375, kLineHeight);
+  lblDVersion.Move(120, kDriverLineTop, 1095, kLineHeight);
+  // The version reaches up to the provider's caption: "4.12.01.1222" is
+  // 63 pixels wide at 96 DPI.
+  label2.Move(1200, kDriverLineTop, 1200, kLineHeight);
   label2.SetUseMnemonic(false);
   lblProvider.SetCaption(texts::kProvider);
-  lblProvider.Move(2400, 360, 735, kLineHeight);
-  Label1.Move(3120, 360, 1935, kLineHeight);
+  lblProvider.Move(2400, kDriverLineTop, 735, kLineHeight);
+  Label1.Move(3120, kDriverLineTop, 1935, kLineHeight);
   Label1.SetUseMnemonic(false);
 }
 
@@ -88,6 +93,8 @@ void InfoWindow::OnLoad() {
   adapter_ = registry::FindAdapter(reg_);
   FillValues();
   ShowModel();
+  // A key pressed at once must not end the program: "&Back" has the focus.
+  host().SetFocus(back);
 }
 
 // The Dutch captions, fonts and positions, in the order of the design.
@@ -125,10 +132,20 @@ void InfoWindow::UseDutch() {
   framDriver.SetCaption(texts::kDutchDriverFrame);
   lblDVersion.SetCaption(texts::kDutchDriverVersion);
   lblProvider.SetCaption(texts::kDutchProvider);
-  label2.SetLeft(1800);
   lblDVersion.SetWidth(2055);
   Label1.SetLeft(3360);
-  lblProvider.Move(2160, lblProvider.Top(), 1095, lblProvider.Height());
+  // Wide enough for its caption at 120 DPI too.
+  lblProvider.Move(2160, lblProvider.Top(), 1200, lblProvider.Height());
+  UseDutchVersionLine();
+}
+
+// The long Dutch caption leaves no room for the version beside it: the
+// version goes on a line of its own below the caption, and the frame and
+// the window grow by that line.
+void InfoWindow::UseDutchVersionLine() {
+  label2.Move(kCaptionLeft, kDriverLineTop + kLineHeight, 2055, kLineHeight);
+  framDriver.SetHeight(kDriverFrameHeight + kLineHeight);
+  SetClientSize(kClientWidth, kClientHeight + kLineHeight);
 }
 
 // The values exactly as stored, no units. Without a Voodoo3 adapter the
@@ -165,7 +182,11 @@ void InfoWindow::ShowModel() {
   framinfo.SetCaption(framinfo.Caption() + captions[static_cast<int>(model)]);
 }
 
-void InfoWindow::OnBack() { forms::ReturnToOpener(*this); }
+// The next opening starts on "&Back" again, wherever the focus was.
+void InfoWindow::OnBack() {
+  host().SetFocus(back);
+  forms::ReturnToOpener(*this);
+}
 
 // "&Exit" ends the whole program, as the close box does.
 void InfoWindow::OnQuit() { program().End(); }

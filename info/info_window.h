@@ -67,6 +67,7 @@ class InfoWindow : public forms::Form {
                  int top, int value_width);
   void DeclareHover();
   void UseDutch();
+  void UseDutchVersionLine();
   void FillValues();
   void ShowModel();
   void OnBack();

@@ -63,6 +63,8 @@ void PresetsWindow::UseTexts(const Texts& texts) {
 
 void PresetsWindow::OnLoad() {
   if (registry::IsDutch(reg_)) UseTexts(kDutch);
+  // Enter or Space pressed at once must not rewrite every setting.
+  host().SetFocus(cancel);
 }
 
 // The adapter is looked up afresh for every preset; without one nothing
@@ -74,7 +76,11 @@ void PresetsWindow::Run(Preset preset) {
   program().End();
 }
 
-// Back to the main window, which stays where it was.
-void PresetsWindow::OnCancelClick() { forms::ReturnInPlace(*this); }
+// Back to the main window, which stays where it was. The next opening
+// starts on Cancel again, wherever the focus was.
+void PresetsWindow::OnCancelClick() {
+  host().SetFocus(cancel);
+  forms::ReturnInPlace(*this);
+}
 
 }  // namespace presets

@@ -139,12 +139,17 @@ TEST(InfoWindowTest, DutchChangesCaptionsFontsAndPositions) {
   EXPECT_EQ(w.Label11.Left(), 2400);
   EXPECT_EQ(w.lblClockSpeed.Width(), 2200);
   EXPECT_EQ(w.Label12.Left(), 1080);
-  EXPECT_EQ(w.label2.Left(), 1800);
   EXPECT_EQ(w.lblDVersion.Width(), 2055);
   EXPECT_EQ(w.lblProvider.Left(), 2160);
-  EXPECT_EQ(w.lblProvider.Width(), 1095);
   EXPECT_EQ(w.Label1.Left(), 3360);
   EXPECT_EQ(w.Label1.Top(), 360);
+  // The version has a line of its own below its caption; the driver frame
+  // and the window grow by that line.
+  EXPECT_EQ(w.label2.Left(), w.lblDVersion.Left());
+  EXPECT_EQ(w.label2.Top(), w.lblDVersion.Top() + w.lblDVersion.Height());
+  EXPECT_EQ(w.framDriver.Height(), 735 + w.label2.Height());
+  EXPECT_EQ(w.ClientHeight(), 6390 + w.label2.Height());
+  EXPECT_GE(w.framDriver.Height(), w.label2.Top() + w.label2.Height() + 120);
 }
 
 TEST(InfoWindowTest, ValuesReadAtFirstOpeningStayAfterApply) {
@@ -164,6 +169,19 @@ TEST(InfoWindowTest, ValuesReadAtFirstOpeningStayAfterApply) {
   m.Open();
   EXPECT_EQ(w.Label11.Caption(), "166");
   EXPECT_EQ(w.framinfo.Caption(), "Voodoo3 3000 Information");
+}
+
+// Enter or Space pressed at once presses the focused button: that must be
+// "&Back", not "&Exit", at the first opening and at every later one.
+TEST(InfoWindowTest, EveryOpeningStartsWithTheFocusOnBack) {
+  Machine m;
+  InfoWindow& w = m.Open();
+  EXPECT_EQ(m.host.focus, &w.back);
+  m.host.focus = &w.quitcmd;  // the user tabbed there, then pressed Alt+B
+  w.back.UserClick();
+  m.Open();
+  EXPECT_EQ(m.host.focus, &w.back);
+  EXPECT_FALSE(m.host.ended);
 }
 
 TEST(InfoWindowTest, ExitAndCloseBoxEndTheProgram) {

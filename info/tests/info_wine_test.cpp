@@ -3,6 +3,7 @@
 #include <doctest.h>
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "app/tarnolux.h"
@@ -11,6 +12,7 @@
 #include "info/info_window.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/dpi/text_fit.h"
 
 namespace {
 
@@ -61,6 +63,24 @@ struct Machine {
     reg.SaveString(kLocalMachine, kInfo, "Total Video Memory", "16 MB");
   }
   ~Machine() { Clean(); }
+
+  // Every value under a key and its subkeys, by full name.
+  std::map<std::string, std::string> Tree(const std::string& path) {
+    std::map<std::string, std::string> tree;
+    registry::Hkey key;
+    if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return tree;
+    std::string name, data;
+    std::uint32_t type;
+    for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
+      tree[path + "\\" + name] = data;
+    }
+    for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
+      tree.merge(Tree(path + "\\" + name));
+      tree[path + "\\" + name + "\\"] = "";
+    }
+    store.CloseKey(key);
+    return tree;
+  }
 
   // Keys with subkeys cannot be deleted: leaves first.
   void Clean() {
@@ -139,6 +159,80 @@ TEST_CASE("Info opens at the main window's place, shows the card and goes back")
   run.robot.Click(FindControl(main, "cmdinfo"));
   CHECK(Shown(window));
   run.robot.Click(FindControl(window, "quitcmd"));
+  CHECK(run.ended);
+}
+
+// The longest values a Voodoo3 driver writes, and the labels that show them.
+struct LongValue {
+  const std::string& key;
+  const char* value;
+  const char* label;
+  const char* text;
+};
+const LongValue kLongValues[] = {{kInfo, "Bus Type", "Label6", "AGP 2x"},
+                                 {kInfo, "Memory Type", "Label7", "SGRAM"},
+                                 {kInfo, "Total Video Memory", "Label8", "16 MB"},
+                                 {kInfo, "Memory Clock Speed", "Label9", "183"},
+                                 {kInfo, "Graphics Clock Speed", "Label10", "183"},
+                                 {kInfo, "GFX Clock Speed", "Label11", "183"},
+                                 {kInfo, "BIOS Version", "Label12", "V3.1.07 (build 1.07.00)"},
+                                 {kInfo, "TV Out", "Label13", "Not Supported"},
+                                 {kInfo, "LCD", "Label14", "Not Supported"},
+                                 {kDriver, "ProviderName", "Label1", "3dfx Interactive, Inc."},
+                                 {kDriver, "Ver", "label2", "4.12.01.1222"}};
+
+// Each value label, measured in its own font against its own size and
+// the controls that paint after it, shows the whole stored text.
+TEST_CASE("every value label shows its whole stored text, English and Dutch") {
+  for (const char* language : {"1", "2"}) {
+    INFO("language ", std::string(language));
+    Machine machine(language);
+    std::map<std::string, std::string> shown = {
+        {"Label3", "3dfx Voodoo3"}, {"Label4", "001"}, {"Label5", "3dfx Interactive, Inc."}};
+    for (const LongValue& seed : kLongValues) {
+      machine.reg.SaveString(kLocalMachine, seed.key, seed.value, seed.text);
+      shown[seed.label] = seed.text;
+    }
+    Run run(machine);
+    run.robot.Click(FindControl(FindForm("frmv3"), "cmdinfo"));
+    HWND window = FindForm("frminfo");
+    REQUIRE(window);
+    for (const auto& [name, text] : shown) {
+      HWND label = FindIgnoringCase(window, name.c_str());
+      REQUIRE(label);
+      CHECK(Text(label) == text);
+      const text_fit::Fit fit = text_fit::Measure(label);
+      CHECK_MESSAGE(fit.Fits(), text_fit::Describe(fit));
+    }
+  }
+}
+
+// The window opens with the focus on "&Back", so a key pressed at once
+// goes back: Enter through the dialog keys, Space through the button.
+TEST_CASE("Enter or Space pressed at once goes back and writes nothing; Alt+E still ends") {
+  Machine machine("1");
+  const auto before = machine.Tree(kDriver);
+  const auto language = machine.Tree("Software\\Tarno");
+  REQUIRE(before.size() >= 4);
+  Run run(machine);
+  HWND main = FindForm("frmv3");
+  REQUIRE(main);
+  for (WORD key : {VK_RETURN, VK_SPACE}) {
+    INFO("key ", key);
+    run.robot.Click(FindControl(main, "cmdinfo"));
+    HWND window = FindForm("frminfo");
+    REQUIRE(window);
+    CHECK(forms::automation::FocusedControl() == FindControl(window, "back"));
+    run.robot.Key(key);
+    CHECK(!run.ended);
+    CHECK(Shown(main));
+    CHECK(!Shown(window));
+  }
+  CHECK(machine.Tree(kDriver) == before);
+  CHECK(machine.Tree("Software\\Tarno") == language);
+
+  run.robot.Click(FindControl(main, "cmdinfo"));
+  run.robot.AltKey('e');
   CHECK(run.ended);
 }
 

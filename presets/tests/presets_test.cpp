@@ -209,6 +209,18 @@ TEST_F(PresetsTest, OpensCentredAndCancelLeavesTheMainWindowWhereItWas) {
   EXPECT_EQ(window.CancelButton(), &window.cancel);
 }
 
+// A key pressed at once presses the focused button: that must be Cancel,
+// at the first opening and at every later one.
+TEST_F(PresetsTest, EveryOpeningStartsWithTheFocusOnCancel) {
+  SeedVoodoo3();
+  Open();
+  EXPECT_EQ(host.focus, &window.cancel);
+  host.focus = &window.defaults;  // the user tabbed there, then pressed Esc
+  window.cancel.UserClick();
+  Open();
+  EXPECT_EQ(host.focus, &window.cancel);
+}
+
 TEST_F(PresetsTest, HoverHelpFollowsTheMouseInEnglish) {
   Open();
   EXPECT_EQ(window.Caption(), "Pre Set Settings");

@@ -82,6 +82,22 @@ struct Machine {
     store.CloseKey(key);
     return values;
   }
+
+  // Every value under a key and its subkeys, by full name: what a write
+  // or a deletion anywhere below would change.
+  std::map<std::string, std::string> Tree(const std::string& path) {
+    std::map<std::string, std::string> tree;
+    for (const auto& [name, value] : ValuesOf(path)) tree[path + "\\" + name] = value;
+    registry::Hkey key;
+    if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return tree;
+    std::string sub;
+    for (std::uint32_t i = 0; store.EnumKey(key, i, &sub) == registry::kOk; ++i) {
+      tree.merge(Tree(path + "\\" + sub));
+      tree[path + "\\" + sub + "\\"] = "";  // an empty key counts too
+    }
+    store.CloseKey(key);
+    return tree;
+  }
 };
 
 // The main window's stand-in, and the presets window opened centred on it
@@ -144,6 +160,55 @@ TEST_CASE("Fastest rewrites the driver's settings and ends the program") {
     CHECK(machine.Get(kDriver + "\\MODES\\" + depth + "\\640,480", "RefreshRate") == "-1");
   }
   CHECK(machine.Get(kDefault, "Grxclock") == "175");
+}
+
+// The window opens with the focus on Cancel, so a key pressed at once
+// presses Cancel: Enter through the dialog keys, Space through the button.
+TEST_CASE("Enter or Space pressed at once goes back and writes nothing") {
+  Machine machine;
+  Run run(machine);
+  HWND form = FindForm("frmdefaults");
+  HWND main = FindForm("frmv3");
+  REQUIRE(form);
+  const auto before = machine.Tree(kDriver);
+  REQUIRE(before.size() >= 4);
+  auto expect_back = [&] {
+    CHECK(!run.ended);
+    CHECK(Shown(main));
+    CHECK(!Shown(form));
+    CHECK(machine.Tree(kDriver) == before);
+  };
+  CHECK(forms::automation::FocusedControl() == FindControl(form, "cancel"));
+  run.robot.Key(VK_RETURN);
+  expect_back();
+
+  forms::OpenCentred(run.window, run.main);
+  run.robot.Pump();
+  CHECK(forms::automation::FocusedControl() == FindControl(form, "cancel"));
+  run.robot.Key(VK_SPACE);
+  expect_back();
+
+  // Tab to "&Defaults", leave by Esc: the next opening is on Cancel again.
+  forms::OpenCentred(run.window, run.main);
+  run.robot.Pump();
+  run.robot.Key(VK_TAB);
+  CHECK(forms::automation::FocusedControl() == FindControl(form, "defaults"));
+  run.robot.Key(VK_ESCAPE);
+  forms::OpenCentred(run.window, run.main);
+  run.robot.Pump();
+  run.robot.Key(VK_RETURN);
+  expect_back();
+}
+
+TEST_CASE("Alt+D still runs the Defaults preset") {
+  Machine machine;
+  Run run(machine);
+  run.robot.AltKey('d');
+  CHECK(run.ended);
+  CHECK(machine.Get(kGlide, "SSTH3_ALPHADITHERMODE") == "1");
+  CHECK(machine.Get(kGlide, "FX_GLIDE_ALLOC_COLOR") == "0");
+  CHECK(machine.Get(kGlide, "FX_GLIDE_NO_SPLASH") == "<absent>");
+  CHECK(machine.Get(kDriver + "\\MODES\\32\\2046,1536", "RefreshRate") == "60");
 }
 
 TEST_CASE("Cancel (Esc) hands back to the main window where it stood") {
