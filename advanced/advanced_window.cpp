@@ -2,6 +2,7 @@
 
 #include "advanced/texts.h"
 #include "forms/handoff.h"
+#include "look/look.h"
 #include "registry/numbers.h"
 
 namespace advanced {
@@ -102,7 +103,7 @@ void AdvancedWindow::Design() {
   footer.Move(kMargin, kFooterTop, kApiFrameWidth, kFooterHeight);
   footer.SetCaption(english::kFooter);
 
-  forms::UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
   for (forms::Frame* inner :
        {&glide_alpha_frame, &glide_detail_frame, &direct3d_alpha_frame, &direct3d_detail_frame}) {
     inner->SetForeColor(kHiddenCaption);
@@ -170,7 +171,7 @@ void AdvancedWindow::ApplyDutch() {
 
 void AdvancedWindow::OnLoad() {
   if (registry::IsDutch(reg_)) ApplyDutch();
-  forms::LoadTopPictures(imgvoodoo3, left_emblem, right_emblem);
+  look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem);
   adapter_ = registry::FindAdapter(reg_);
   ReadCodes();
   ShowCodes();

@@ -10,6 +10,7 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/look.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
@@ -86,7 +87,7 @@ class AdvancedWindow : public forms::Form {
   registry::Registry& reg_;
   std::optional<registry::Adapter> adapter_;
   std::array<Group, kGroups> groups_;
-  forms::Hover hover_;
+  forms::Hover hover_{look::kCaptions};
 };
 
 }  // namespace advanced

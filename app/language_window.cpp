@@ -1,6 +1,7 @@
 #include "app/language_window.h"
 
 #include "app/texts.h"
+#include "look/look.h"
 #include "registry/driver.h"
 
 namespace app {
@@ -34,7 +35,7 @@ void LanguageWindow::Design() {
   choose_english.SetCaption(english::kChooseEnglish);
   choose_dutch.Move(kMargin + kButtonWidth + kGap, kMargin, kButtonWidth, kButtonHeight);
   choose_dutch.SetCaption(english::kChooseDutch);
-  forms::UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
 }
 
 void LanguageWindow::ConnectEvents() {

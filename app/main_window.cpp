@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 #include "forms/handoff.h"
+#include "look/look.h"
 #include "registry/numbers.h"
 
 namespace app {
@@ -182,7 +183,7 @@ void MainWindow::Design() {
   contact.Move(kMargin, kCreditTop + kLabelHeight, kClientWidth - 2 * kMargin, kLabelHeight);
   contact.SetCaption(english::kContact);
 
-  forms::UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
   // No default or cancel button: the hub has no OK, so Enter and Esc press
   // nothing.
 }
@@ -251,9 +252,9 @@ void MainWindow::OnLoad() {
   UseFactoryClockIfMissing();
 }
 
-void MainWindow::RemoveLeftovers() { host().RemoveFiles(kLeftovers); }
+void MainWindow::RemoveLeftovers() { files().RemoveFiles(kLeftovers); }
 
-void MainWindow::LoadPictures() { forms::LoadTopPictures(imgvoodoo3, left_emblem, right_emblem); }
+void MainWindow::LoadPictures() { look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem); }
 
 // No language yet: the language window asks while this one loads hidden.
 void MainWindow::CheckLanguage() {

@@ -10,6 +10,7 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/look.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
@@ -127,7 +128,7 @@ class MainWindow : public forms::Form {
   int model_clock_ = 0;
   MainTargets targets_;
   forms::Form* language_window_ = nullptr;
-  forms::Hover hover_;
+  forms::Hover hover_{look::kCaptions};
 };
 
 }  // namespace app

@@ -4,9 +4,10 @@
 
 namespace app {
 
-Tarnolux::Tarnolux(forms::Host& host, registry::Store& store) : program_(host), reg_(store) {
+Tarnolux::Tarnolux(forms::Host& host, forms::Files& files, registry::Store& store)
+    : program_(host, files), reg_(store) {
   // The start-up clearing of the tray tool's entry is already a change.
-  backup::BackUpBeforeFirstChange(reg_, host);
+  backup::BackUpBeforeFirstChange(reg_, program_);
   main_.SetLanguageWindow(&language_);
   MainTargets targets;
   targets.info = &info_;

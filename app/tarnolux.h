@@ -1,6 +1,6 @@
-// One run of Tarnolux: the windows, wired to each other, on one host and
-// one registry. The program entry picks the real host and store; tests
-// pick the headless host and the memory store.
+// One run of Tarnolux: the windows, wired to each other, on one host, one
+// set of files and one registry. The program entry picks the real ones;
+// tests pick the headless host, its pretend files and the memory store.
 #pragma once
 
 #include "advanced/advanced_window.h"
@@ -19,7 +19,7 @@ namespace app {
 
 class Tarnolux {
  public:
-  Tarnolux(forms::Host& host, registry::Store& store);
+  Tarnolux(forms::Host& host, forms::Files& files, registry::Store& store);
   Tarnolux(const Tarnolux&) = delete;
   Tarnolux& operator=(const Tarnolux&) = delete;
 

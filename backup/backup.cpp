@@ -33,19 +33,20 @@ std::string BackupText(registry::Registry& reg) {
 
 // The first backup is the one that keeps the settings from before
 // Tarnolux: a later one would hold Tarnolux's own values.
-void TakeBackup(registry::Registry& reg, forms::Host& host, bool dutch) {
-  const std::string in_program = forms::JoinPath(host.ProgramFolder(), kFileName);
-  const std::string in_windows = forms::JoinPath(host.WindowsFolder(), kFileName);
-  if (host.FileExists(in_program) || host.FileExists(in_windows)) return;
+void TakeBackup(registry::Registry& reg, forms::Program& program, bool dutch) {
+  forms::Files& files = program.files();
+  const std::string in_program = forms::JoinPath(files.ProgramFolder(), kFileName);
+  const std::string in_windows = forms::JoinPath(files.WindowsFolder(), kFileName);
+  if (files.FileExists(in_program) || files.FileExists(in_windows)) return;
   const std::string text = BackupText(reg);
-  if (host.WriteFileReplacing(in_program, text) || host.WriteFileReplacing(in_windows, text)) {
+  if (files.WriteFileReplacing(in_program, text) || files.WriteFileReplacing(in_windows, text)) {
     return;
   }
-  host.ShowMessage(dutch ? kFailedTextDutch : kFailedText, kFailedTitle);
+  program.host().ShowMessage(dutch ? kFailedTextDutch : kFailedText, kFailedTitle);
 }
 
-void BackUpBeforeFirstChange(registry::Registry& reg, forms::Host& host) {
-  reg.SetBeforeFirstChange([&reg, &host] { TakeBackup(reg, host, registry::IsDutch(reg)); });
+void BackUpBeforeFirstChange(registry::Registry& reg, forms::Program& program) {
+  reg.SetBeforeFirstChange([&reg, &program] { TakeBackup(reg, program, registry::IsDutch(reg)); });
 }
 
 }  // namespace backup

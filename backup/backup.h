@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "forms/host.h"
+#include "forms/forms.h"
 #include "registry/registry.h"
 
 namespace backup {
@@ -22,10 +22,11 @@ constexpr const char* kFailedTitle = "Tarnolux";
 std::string BackupText(registry::Registry& reg);
 
 // Writes the backup unless one exists in either folder already; when
-// neither folder can be written, says so in the chosen language.
-void TakeBackup(registry::Registry& reg, forms::Host& host, bool dutch);
+// neither folder can be written, says so in the chosen language. The
+// program's files are where it writes, its host where it says so.
+void TakeBackup(registry::Registry& reg, forms::Program& program, bool dutch);
 
 // Makes `reg` take the backup just before its first change.
-void BackUpBeforeFirstChange(registry::Registry& reg, forms::Host& host);
+void BackUpBeforeFirstChange(registry::Registry& reg, forms::Program& program);
 
 }  // namespace backup

@@ -28,7 +28,7 @@ struct Machine {
     if (!bench::ImportRegFile(memory, reg_file)) return false;
     registry::Registry reg(memory);
     reg.SaveString(registry::kLocalMachine, registry::kProgramKey, registry::kLanguageValue, "1");
-    run = std::make_unique<app::Tarnolux>(host, store);
+    run = std::make_unique<app::Tarnolux>(host, host.files, store);
     run->Start();
     return true;
   }

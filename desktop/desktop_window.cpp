@@ -5,6 +5,7 @@
 
 #include "desktop/texts.h"
 #include "forms/handoff.h"
+#include "look/look.h"
 #include "registry/driver.h"
 #include "registry/numbers.h"
 
@@ -95,7 +96,7 @@ void DesktopWindow::Design() {
   cancel.SetCaption(english::kCancel);
   SetDefaultButton(&ok);
   SetCancelButton(&cancel);
-  forms::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
+  look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
   framreso.SetCaption(english::kResolutionFrame);
   framreso.Move(240, 840, 5415, 1575);
@@ -147,7 +148,7 @@ void DesktopWindow::Design() {
   win98_note.SetCaption(english::kWin98Note);
   win98_note.Move(3240, 240, 1935, 1215);
 
-  forms::UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
   framreso.SetFontBold(true);
   framfont.SetFontBold(true);
   framcow.SetFontBold(true);
@@ -201,7 +202,7 @@ void DesktopWindow::ApplyDutch() {
 void DesktopWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);
   if (dutch_) ApplyDutch();
-  forms::LoadTopPictures(imgvoodoo3, right_emblem, left_emblem);
+  look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem);
   ReadSettings();
 }
 

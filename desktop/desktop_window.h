@@ -12,6 +12,7 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/look.h"
 #include "registry/registry.h"
 
 namespace desktop {
@@ -108,7 +109,7 @@ class DesktopWindow : public forms::Form {
   // Read and written by this one table, in the order OK tests the options.
   std::array<Depth, 5> depths_;
   bool dutch_ = false;
-  forms::Hover hover_;
+  forms::Hover hover_{look::kCaptions};
 };
 
 }  // namespace desktop

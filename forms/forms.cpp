@@ -215,6 +215,8 @@ Form::~Form() {
 
 Host& Form::host() { return program_.host(); }
 
+Files& Form::files() { return program_.files(); }
+
 void Form::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
@@ -311,41 +313,6 @@ std::vector<Form*> Program::VisibleForms() const {
 std::string JoinPath(const std::string& folder, const std::string& file) {
   if (!folder.empty() && folder.back() == '\\') return folder + file;
   return folder + "\\" + file;
-}
-
-void LoadTopPictures(Image& banner, Image& emblem1, Image& emblem2) {
-  const std::string folder = banner.form().host().ProgramFolder();
-  banner.LoadPicture(JoinPath(folder, "pic2.jpg"));
-  emblem1.LoadPicture(JoinPath(folder, "pic1.jpg"));
-  emblem2.LoadPicture(JoinPath(folder, "pic1.jpg"));
-}
-
-void PlaceTopRow(Image& left, Image& banner, Image& right, CommandButton& upper,
-                 CommandButton& lower) {
-  left.Move(360, 120, 765, 585);
-  banner.Move(1080, 120, 2490, 570);
-  right.Move(3600, 120, 765, 585);
-  upper.Move(4680, 120, 975, 255);
-  lower.Move(4680, 480, 975, 255);
-}
-
-// ---- Scheme ----
-
-void UseDarkScheme(Form& form) {
-  form.SetBackColor(kBlack);
-  for (Control* control : form.AllControls()) {
-    switch (control->kind()) {
-      case Kind::Label:
-      case Kind::Frame:
-      case Kind::CheckBox:
-      case Kind::Option:
-        control->SetBackColor(kBlack);
-        control->SetForeColor(kLightYellow);
-        break;
-      default:
-        break;
-    }
-  }
 }
 
 }  // namespace forms

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/files.h"
 #include "forms/host.h"
 
 namespace forms {
@@ -27,8 +28,8 @@ using Color = std::uint32_t;
 constexpr Color kBlack = 0x00000000;
 constexpr Color kWhite = 0x00FFFFFF;
 constexpr Color kLightGrey = 0x00C0C0C0;
-constexpr Color kLightYellow = 0x00C0FFFF;  // resting caption colour
-constexpr Color kRed = 0x000000FF;          // highlighted caption colour
+constexpr Color kLightYellow = 0x00C0FFFF;
+constexpr Color kRed = 0x000000FF;
 // The platform's own colour for the control (buttons, edit fields).
 constexpr Color kSystemColor = 0xFFFFFFFF;
 
@@ -334,6 +335,7 @@ class Form : public Widget, public Container {
   Form& OwnerForm() override { return *this; }
   Program& program() { return program_; }
   Host& host();
+  Files& files();
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
@@ -402,11 +404,12 @@ class Form : public Widget, public Container {
 // One running program: its host, its forms, and whether it has ended.
 class Program {
  public:
-  explicit Program(Host& host) : host_(host) {}
+  Program(Host& host, Files& files) : host_(host), files_(files) {}
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
   Host& host() { return host_; }
+  Files& files() { return files_; }
   // Ends the program at once: the host ends the process, and no handler
   // runs afterwards.
   void End();
@@ -422,24 +425,9 @@ class Program {
  private:
   friend class Form;
   Host& host_;
+  Files& files_;
   bool ended_ = false;
   std::vector<Form*> forms_;
 };
-
-// The three pictures along the top of most windows, from the program's
-// folder: the banner "pic2.jpg" and the emblem "pic1.jpg" twice. A
-// missing picture leaves its image empty.
-void LoadTopPictures(Image& banner, Image& emblem1, Image& emblem2);
-
-// The top row of the refresh, desktop and information windows, in twips:
-// the emblem, the banner and the emblem again from the left, and two
-// buttons one above the other at the right.
-void PlaceTopRow(Image& left, Image& banner, Image& right, CommandButton& upper,
-                 CommandButton& lower);
-
-// The colour scheme of every Tarnolux window: black backgrounds and
-// light-yellow texts on the form and its labels, frames, check boxes and
-// option buttons.
-void UseDarkScheme(Form& form);
 
 }  // namespace forms

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "forms/memory_files.h"
+
 namespace forms {
 
 namespace {
@@ -52,12 +54,12 @@ void HeadlessHost::ShowMessage(const std::string& text, const std::string& title
 
 bool HeadlessHost::LoadPicture(Image& image, const std::string& path) {
   pictures.push_back(path);
-  if (!HasFile(path)) return false;
+  if (!files.HasFile(path)) return false;
   image.set_picture(path);
   return true;
 }
 
-void HeadlessHost::RemoveFiles(const std::string& pattern) {
+void MemoryFiles::RemoveFiles(const std::string& pattern) {
   delete_patterns.push_back(pattern);
   const std::string folder = Lower(FolderOf(pattern));
   const std::string name = NameOf(pattern);
@@ -73,7 +75,7 @@ void HeadlessHost::RemoveFiles(const std::string& pattern) {
   }
 }
 
-bool HeadlessHost::RemoveFile(const std::string& path) {
+bool MemoryFiles::RemoveFile(const std::string& path) {
   const std::string file = Lower(path);
   if (!files_.count(file) || read_only_.count(file)) return false;
   files_.erase(file);
@@ -81,12 +83,12 @@ bool HeadlessHost::RemoveFile(const std::string& path) {
   return true;
 }
 
-void HeadlessHost::AddFile(const std::string& path, bool read_only) {
+void MemoryFiles::AddFile(const std::string& path, bool read_only) {
   files_.insert(Lower(path));
   if (read_only) read_only_.insert(Lower(path));
 }
 
-bool HeadlessHost::WriteFileReplacing(const std::string& path, const std::string& bytes) {
+bool MemoryFiles::WriteFileReplacing(const std::string& path, const std::string& bytes) {
   writes.push_back(path);
   const std::string file = Lower(path);
   if (unwritable_.count(FolderOf(file)) || read_only_.count(file)) return false;
@@ -95,13 +97,13 @@ bool HeadlessHost::WriteFileReplacing(const std::string& path, const std::string
   return true;
 }
 
-std::string HeadlessHost::FileText(const std::string& path) const {
+std::string MemoryFiles::FileText(const std::string& path) const {
   auto found = contents_.find(Lower(path));
   return found == contents_.end() ? std::string() : found->second;
 }
 
-void HeadlessHost::MakeUnwritable(const std::string& folder) { unwritable_.insert(Lower(folder)); }
+void MemoryFiles::MakeUnwritable(const std::string& folder) { unwritable_.insert(Lower(folder)); }
 
-bool HeadlessHost::HasFile(const std::string& path) const { return files_.count(Lower(path)) > 0; }
+bool MemoryFiles::HasFile(const std::string& path) const { return files_.count(Lower(path)) > 0; }
 
 }  // namespace forms

@@ -25,7 +25,7 @@ void Hover::Follow(Control& follower, Control& frame) {
 
 void Hover::Light(Control* lit) {
   for (Control* frame : frames_) {
-    frame->SetForeColor(frame == lit ? kRed : kLightYellow);
+    frame->SetForeColor(frame == lit ? colors_.lit : colors_.resting);
   }
   for (auto& [follower, frame] : followers_) {
     follower->SetForeColor(frame->ForeColor());

@@ -1,6 +1,6 @@
 // Hover highlighting: the mouse over a control lights its group's frame
-// caption red and rests the window's other group frames in light yellow.
-// A window declares its table once:
+// caption and rests the window's other group frames, in the two colours
+// the table is made with. A window declares its table once:
 //
 //   hover_.Group(framVsync, {&framVsync, &chkvd3d, &chkvg});
 //   hover_.Rest({this, &imgvoodoo3});
@@ -20,7 +20,12 @@ namespace forms {
 
 class Hover {
  public:
-  Hover() = default;
+  struct Colors {
+    Color resting;
+    Color lit;
+  };
+
+  explicit Hover(Colors colors) : colors_(colors) {}
   Hover(const Hover&) = delete;
   Hover& operator=(const Hover&) = delete;
 
@@ -36,6 +41,7 @@ class Hover {
   void Light(Control* frame);
 
  private:
+  Colors colors_;
   std::vector<Control*> frames_;
   std::vector<std::pair<Control*, Control*>> followers_;
 };

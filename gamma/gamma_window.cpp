@@ -2,6 +2,7 @@
 
 #include "forms/handoff.h"
 #include "gamma/texts.h"
+#include "look/look.h"
 #include "registry/numbers.h"
 
 namespace gamma_settings {
@@ -119,7 +120,7 @@ void GammaWindow::Design() {
       slider->SetValue(kInitialPosition);
     }
   }
-  forms::UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
   SetDefaultButton(&OK);
   SetCancelButton(&cancel);
 }
@@ -183,7 +184,7 @@ void GammaWindow::ApplyDutch() {
 
 void GammaWindow::OnLoad() {
   if (registry::IsDutch(reg_)) ApplyDutch();
-  forms::LoadTopPictures(imgvoodoo3, right_emblem, left_emblem);
+  look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem);
   adapter_ = registry::FindAdapter(reg_);
   ShowStored();
 }

@@ -10,6 +10,7 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/look.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
@@ -126,7 +127,7 @@ class GammaWindow : public forms::Form {
   // Set while stored values are shown: the link boxes neither carry a move
   // to the other sliders nor make the group equal.
   bool showing_stored_ = false;
-  forms::Hover hover_;
+  forms::Hover hover_{look::kCaptions};
 };
 
 }  // namespace gamma_settings

@@ -2,6 +2,7 @@
 
 #include "forms/handoff.h"
 #include "info/texts.h"
+#include "look/look.h"
 
 namespace info {
 
@@ -20,14 +21,14 @@ InfoWindow::InfoWindow(forms::Program& program, registry::Registry& reg)
   SetCaption(texts::kCaption);
   SetClientSize(kClientWidth, kClientHeight);
   Layout();
-  forms::UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
   DeclareHover();
   back.Click = [this] { OnBack(); };
   quitcmd.Click = [this] { OnQuit(); };
 }
 
 void InfoWindow::Layout() {
-  forms::PlaceTopRow(Image2, imgvoodoo3, Image1, quitcmd, back);
+  look::PlaceTopRow(Image2, imgvoodoo3, Image1, quitcmd, back);
   quitcmd.SetCaption(texts::kExit);
   back.SetCaption(texts::kBack);
 
@@ -89,7 +90,7 @@ void InfoWindow::DeclareHover() {
 void InfoWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);
   if (dutch_) UseDutch();
-  forms::LoadTopPictures(imgvoodoo3, Image1, Image2);
+  look::LoadTopPictures(Image2, imgvoodoo3, Image1);
   adapter_ = registry::FindAdapter(reg_);
   FillValues();
   ShowModel();

@@ -7,6 +7,7 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/look.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
@@ -74,7 +75,7 @@ class InfoWindow : public forms::Form {
   void OnQuit();
 
   registry::Registry& reg_;
-  forms::Hover hover_;
+  forms::Hover hover_{look::kCaptions};
   bool dutch_ = false;
   // This window's own adapter scan; no driver path without it.
   std::optional<registry::Adapter> adapter_;

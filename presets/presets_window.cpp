@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "forms/handoff.h"
+#include "look/look.h"
 #include "registry/driver.h"
 
 namespace presets {
@@ -48,7 +49,7 @@ void PresetsWindow::Design() {
   }
   SetCancelButton(&cancel);
   UseTexts(kEnglish);
-  forms::UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
 }
 
 void PresetsWindow::UseTexts(const Texts& texts) {

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "forms/handoff.h"
+#include "look/look.h"
 #include "refresh/texts.h"
 #include "registry/numbers.h"
 
@@ -94,7 +95,7 @@ void RefreshWindow::Design() {
   cancel.SetCaption(english::kCancel);
   SetDefaultButton(&ok);
   SetCancelButton(&cancel);
-  forms::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
+  look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
   rates_frame.SetCaption(english::kRatesFrame);
   rates_frame.Move(120, 840, 5655, 5415);
@@ -122,7 +123,7 @@ void RefreshWindow::Design() {
   rates_note.SetCaption(english::kRatesNote);
   rates_note.Move(240, 4200, 2775, 975);
 
-  forms::UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
   rates_frame.SetFontBold(true);
   framcolor.SetFontBold(true);
   for (Row& row : rows_) {
@@ -161,7 +162,7 @@ void RefreshWindow::ApplyDutch() {
 void RefreshWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);
   if (dutch_) ApplyDutch();
-  forms::LoadTopPictures(imgvoodoo3, right_emblem, left_emblem);
+  look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem);
   LinkAllBit.SetValue(true);
   FindAdapter();
   LoadRefreshRates(ShownDepth());

@@ -11,6 +11,7 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/look.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
@@ -116,7 +117,7 @@ class RefreshWindow : public forms::Form {
   std::array<DepthOption, 4> depth_options_;
   std::optional<registry::Adapter> adapter_;
   bool dutch_ = false;
-  forms::Hover hover_;
+  forms::Hover hover_{look::kCaptions};
 };
 
 }  // namespace refresh

@@ -18,7 +18,7 @@ constexpr const char* kFactoryRefreshRate = "60";
 Uninstaller::Uninstaller(forms::Program& program, registry::Registry& reg)
     : forms::Form(program, "Form1"), reg_(reg) {
   SetCaption("Form1");
-  backup::BackUpBeforeFirstChange(reg_, host());
+  backup::BackUpBeforeFirstChange(reg_, program);
 }
 
 // The registry outlives this window; its hook must not outlive the host.
@@ -44,8 +44,8 @@ void Uninstaller::ResetLanguage() {
 
 // A missing, read-only or busy file is skipped without a word.
 void Uninstaller::DeleteProgramFiles() {
-  const std::string folder = host().ProgramFolder();
-  for (const char* file : kProgramFiles) host().RemoveFile(forms::JoinPath(folder, file));
+  const std::string folder = files().ProgramFolder();
+  for (const char* file : kProgramFiles) files().RemoveFile(forms::JoinPath(folder, file));
 }
 
 // Glide and Direct3D keys are rebuilt with only the factory gamma and

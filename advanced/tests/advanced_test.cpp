@@ -24,7 +24,7 @@ struct AdvancedTest : ::testing::Test {
   test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
-  forms::Program program{host};
+  forms::Program program{host, host.files};
   forms::Form main{program, "frmv3"};
   AdvancedWindow window{program, reg};
 

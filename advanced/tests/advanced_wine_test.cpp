@@ -7,6 +7,7 @@
 #include "advanced/advanced_window.h"
 #include "forms/handoff.h"
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
@@ -53,7 +54,8 @@ struct Machine {
 // The main window's stand-in and the advanced window opened from it.
 struct Run {
   forms::win32::Win32Host host;
-  forms::Program program{host};
+  forms::win32::Win32Files files;
+  forms::Program program{host, files};
   forms::Form main{program, "frmv3"};
   advanced::AdvancedWindow window;
   forms::automation::Robot robot{host};

@@ -9,6 +9,7 @@
 #include "app/tarnolux.h"
 #include "forms/handoff.h"
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
@@ -62,11 +63,12 @@ struct Machine {
 // returns here instead of ending the test.
 struct Run {
   forms::win32::Win32Host host;
+  forms::win32::Win32Files files;
   app::Tarnolux tarnolux;
   forms::automation::Robot robot{host};
   bool ended = false;
 
-  explicit Run(Machine& machine) : tarnolux(host, machine.store) {
+  explicit Run(Machine& machine) : tarnolux(host, files, machine.store) {
     host.on_end = [this] { ended = true; };
     tarnolux.Start();
     robot.Pump();

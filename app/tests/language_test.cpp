@@ -16,7 +16,7 @@ struct LanguageTest : ::testing::Test {
   registry::MemoryStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
-  Tarnolux run{host, store};
+  Tarnolux run{host, host.files, store};
 
   LanguageTest() {
     reg.SaveString(kLocalMachine, "System\\CurrentControlSet\\Services\\Class\\Display\\0002",
@@ -45,7 +45,7 @@ TEST_F(LanguageTest, TheCloseBoxStoresNothingAndTheNextStartAsksAgain) {
   EXPECT_TRUE(host.ended);
   EXPECT_EQ(Language(), kAbsent);
   forms::HeadlessHost again;
-  Tarnolux next(again, store);
+  Tarnolux next(again, again.files, store);
   next.Start();
   EXPECT_EQ(again.shows, std::vector<std::string>({"FrmLanguage"}));
 }
@@ -53,13 +53,13 @@ TEST_F(LanguageTest, TheCloseBoxStoresNothingAndTheNextStartAsksAgain) {
 TEST_F(LanguageTest, AnEmptyChoiceAsksAgainAndAChoiceShowsFromTheNextStart) {
   reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "");  // as the uninstaller leaves it
   forms::HeadlessHost asked;
-  Tarnolux second(asked, store);
+  Tarnolux second(asked, asked.files, store);
   second.Start();
   EXPECT_EQ(asked.shows, std::vector<std::string>({"FrmLanguage"}));
   second.language_window().choose_dutch.UserClick();
 
   forms::HeadlessHost dutch;
-  Tarnolux third(dutch, store);
+  Tarnolux third(dutch, dutch.files, store);
   third.Start();
   EXPECT_EQ(dutch.shows, std::vector<std::string>({"frmv3"}));
   EXPECT_EQ(third.main_window().apply.Caption(), "Toepassen");

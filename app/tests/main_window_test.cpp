@@ -100,7 +100,7 @@ struct Machine : ::testing::Test {
   MainWindow& Start() {
     run.reset();
     host = std::make_unique<forms::HeadlessHost>();
-    run = std::make_unique<Tarnolux>(*host, store);
+    run = std::make_unique<Tarnolux>(*host, host->files, store);
     run->Start();
     return run->main_window();
   }
@@ -130,13 +130,14 @@ TEST_F(LoadTest, LeftoversGoAndPicturesComeFromTheProgramFolder) {
   SeedCard();
   SetLanguage("1");
   host = std::make_unique<forms::HeadlessHost>();
-  host->AddFile("C:\\Windows\\System\\mnstr.dll");
-  host->AddFile("C:\\Program Files\\Tarnolux\\pic1.jpg");
-  Tarnolux program(*host, store);
+  host->files.folder = "C:\\Program Files\\Tarnolux";
+  host->files.AddFile("C:\\Windows\\System\\mnstr.dll");
+  host->files.AddFile("C:\\Program Files\\Tarnolux\\pic1.jpg");
+  Tarnolux program(*host, host->files, store);
   program.Start();
   MainWindow& w = program.main_window();
-  EXPECT_EQ(host->delete_patterns, std::vector<std::string>({"C:\\Windows\\System\\mnstr*"}));
-  EXPECT_FALSE(host->HasFile("C:\\Windows\\System\\mnstr.dll"));
+  EXPECT_EQ(host->files.delete_patterns, std::vector<std::string>({"C:\\Windows\\System\\mnstr*"}));
+  EXPECT_FALSE(host->files.HasFile("C:\\Windows\\System\\mnstr.dll"));
   EXPECT_EQ(w.left_emblem.Picture(), "C:\\Program Files\\Tarnolux\\pic1.jpg");
   EXPECT_EQ(w.right_emblem.Picture(), "C:\\Program Files\\Tarnolux\\pic1.jpg");
   EXPECT_EQ(w.imgvoodoo3.Picture(), "");  // pic2.jpg is missing: skipped
@@ -487,7 +488,7 @@ TEST_F(HandoffTest, AButtonWithoutItsWindowDoesNothing) {
   SeedCard();
   SetLanguage("1");
   forms::HeadlessHost bare_host;
-  forms::Program program(bare_host);
+  forms::Program program(bare_host, bare_host.files);
   MainWindow w(program, reg);  // no targets set
   w.Show();
   for (forms::CommandButton* button :

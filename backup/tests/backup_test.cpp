@@ -32,6 +32,9 @@ struct Machine : ::testing::Test {
   registry::MemoryStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
+  forms::Program program{host, host.files};
+
+  Machine() { host.files.folder = "C:\\Program Files\\Tarnolux"; }
 
   void SeedCard() {
     reg.SaveString(kLocalMachine, kDisplay + "0000", "DriverDesc", "Standard VGA");
@@ -81,44 +84,45 @@ using TakeBackup = Machine;
 TEST_F(TakeBackup, GoesToTheProgramFolderOnceAndIsNeverOverwritten) {
   SeedCard();
   const std::string before = backup::BackupText(reg);
-  backup::TakeBackup(reg, host, false);
-  EXPECT_EQ(before, host.FileText(kInProgram));
+  backup::TakeBackup(reg, program, false);
+  EXPECT_EQ(before, host.files.FileText(kInProgram));
   reg.SaveString(kLocalMachine, kDriver + "\\Glide", "SSTH3_RGAMMA", "2.0");
-  backup::TakeBackup(reg, host, false);
-  EXPECT_EQ(before, host.FileText(kInProgram));
-  EXPECT_EQ(1u, host.writes.size());
-  EXPECT_FALSE(host.HasFile(kInWindows));
+  backup::TakeBackup(reg, program, false);
+  EXPECT_EQ(before, host.files.FileText(kInProgram));
+  EXPECT_EQ(1u, host.files.writes.size());
+  EXPECT_FALSE(host.files.HasFile(kInWindows));
   EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(TakeBackup, ABackupInTheWindowsFolderAlsoCounts) {
-  host.AddFile(kInWindows);
-  backup::TakeBackup(reg, host, false);
-  EXPECT_TRUE(host.writes.empty());
-  EXPECT_FALSE(host.HasFile(kInProgram));
+  host.files.AddFile(kInWindows);
+  backup::TakeBackup(reg, program, false);
+  EXPECT_TRUE(host.files.writes.empty());
+  EXPECT_FALSE(host.files.HasFile(kInProgram));
 }
 
 TEST_F(TakeBackup, FallsBackToTheWindowsFolder) {
   SeedCard();
-  host.MakeUnwritable(host.folder);
-  backup::TakeBackup(reg, host, false);
-  EXPECT_FALSE(host.HasFile(kInProgram));
-  EXPECT_EQ(backup::BackupText(reg), host.FileText(kInWindows));
+  host.files.MakeUnwritable(host.files.folder);
+  backup::TakeBackup(reg, program, false);
+  EXPECT_FALSE(host.files.HasFile(kInProgram));
+  EXPECT_EQ(backup::BackupText(reg), host.files.FileText(kInWindows));
   EXPECT_TRUE(host.messages.empty());
   // The next run finds it there and writes nothing.
-  backup::TakeBackup(reg, host, false);
-  EXPECT_EQ(2u, host.writes.size());
+  backup::TakeBackup(reg, program, false);
+  EXPECT_EQ(2u, host.files.writes.size());
 }
 
 TEST_F(TakeBackup, WhenNeitherFolderCanBeWrittenItSaysSoOnceInTheChosenLanguage) {
   for (bool dutch : {false, true}) {
     SCOPED_TRACE(dutch);
     forms::HeadlessHost host;
+    forms::Program program(host, host.files);
     registry::Registry reg(store);
     reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", dutch ? "2" : "1");
-    host.MakeUnwritable(host.folder);
-    host.MakeUnwritable(host.windows_folder);
-    BackUpBeforeFirstChange(reg, host);
+    host.files.MakeUnwritable(host.files.folder);
+    host.files.MakeUnwritable(host.files.windows_folder);
+    BackUpBeforeFirstChange(reg, program);
     reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "");
     reg.SaveDWord(kLocalMachine, "Software\\Tarno", "x", 1);
     reg.DeleteKey(kLocalMachine, kDriver);
@@ -127,8 +131,8 @@ TEST_F(TakeBackup, WhenNeitherFolderCanBeWrittenItSaysSoOnceInTheChosenLanguage)
                     : "Tarnolux could not save a backup of your settings.",
               host.messages[0].text);
     EXPECT_EQ("Tarnolux", host.messages[0].title);
-    EXPECT_FALSE(host.HasFile(kInProgram));
-    EXPECT_FALSE(host.HasFile(kInWindows));
+    EXPECT_FALSE(host.files.HasFile(kInProgram));
+    EXPECT_FALSE(host.files.HasFile(kInWindows));
   }
 }
 
@@ -136,27 +140,28 @@ TEST_F(TakeBackup, WhenNeitherFolderCanBeWrittenItSaysSoOnceInTheChosenLanguage)
 // change, and the change still happens.
 TEST_F(Machine, TarnoluxBacksUpBeforeItClearsTheTrayToolEntry) {
   SeedCard();
-  app::Tarnolux tarnolux(host, store);
+  app::Tarnolux tarnolux(host, host.files, store);
   tarnolux.Start();
   EXPECT_EQ("", reg.GetString(kLocalMachine, kRun, "3dfx Tools"));
-  EXPECT_TRUE(Holds(host.FileText(kInProgram), "\"3dfx Tools\"=\"C:\\\\3dfx\\\\3dfxman.exe\""));
+  EXPECT_TRUE(
+      Holds(host.files.FileText(kInProgram), "\"3dfx Tools\"=\"C:\\\\3dfx\\\\3dfxman.exe\""));
 }
 
 TEST_F(Machine, TheUninstallerBacksUpBeforeItClearsTheLanguage) {
   SeedCard();
   reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
-  host.MakeUnwritable(host.folder);
+  host.files.MakeUnwritable(host.files.folder);
   {
-    forms::Program program(host);
+    forms::Program program(host, host.files);
     uninstall::Uninstaller form(program, reg);
     form.Show();
   }
   EXPECT_EQ("", reg.GetString(kLocalMachine, "Software\\Tarno", "Language", "-"));
-  EXPECT_TRUE(Holds(host.FileText(kInWindows), "\"Language\"=\"2\""));
-  EXPECT_TRUE(Holds(host.FileText(kInWindows), "\"SSTH3_RGAMMA\"=\"1.5\""));
+  EXPECT_TRUE(Holds(host.files.FileText(kInWindows), "\"Language\"=\"2\""));
+  EXPECT_TRUE(Holds(host.files.FileText(kInWindows), "\"SSTH3_RGAMMA\"=\"1.5\""));
   // Later changes on the same registry take no second backup.
   reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
-  EXPECT_EQ(2u, host.writes.size());
+  EXPECT_EQ(2u, host.files.writes.size());
 }
 
 }  // namespace

@@ -360,12 +360,14 @@ TEST_CASE("names with a line break are left out and the rest of the backup impor
 TEST_CASE("the demo machine's backup: its size and the time it takes") {
   Machine machine(false);
   forms::win32::Win32Host host;
+  forms::win32::Win32Files files;
+  forms::Program program(host, files);
   const std::string text = backup::BackupText(machine.reg);
   int values = 0;
   for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2) {
     if (at + 2 < text.size() && (text[at + 2] == '"' || text[at + 2] == '@')) ++values;
   }
-  const std::string file = forms::JoinPath(host.ProgramFolder(), backup::kFileName);
+  const std::string file = forms::JoinPath(files.ProgramFolder(), backup::kFileName);
   const std::string in_windows = forms::JoinPath(forms::win32::WindowsFolder(), backup::kFileName);
   LARGE_INTEGER frequency, start, end;
   QueryPerformanceFrequency(&frequency);
@@ -375,7 +377,7 @@ TEST_CASE("the demo machine's backup: its size and the time it takes") {
     DeleteFileA(file.c_str());
     DeleteFileA(in_windows.c_str());
     QueryPerformanceCounter(&start);
-    backup::TakeBackup(machine.reg, host, false);
+    backup::TakeBackup(machine.reg, program, false);
     QueryPerformanceCounter(&end);
     total += end.QuadPart - start.QuadPart;
   }

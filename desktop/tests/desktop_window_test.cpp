@@ -56,7 +56,7 @@ class DesktopTest : public ::testing::Test {
   test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
-  forms::Program program{host};
+  forms::Program program{host, host.files};
   forms::Form main{program, "frmv3"};
   DesktopWindow window{program, reg};
 };
@@ -96,7 +96,7 @@ TEST(FontSizeWindowTest, LoadShowsTheStoredSizeAndOkWritesItToAllFourValues) {
     registry::MemoryStore store;
     registry::Registry reg(store);
     forms::HeadlessHost host;
-    forms::Program program(host);
+    forms::Program program(host, host.files);
     forms::Form main(program, "frmv3");
     DesktopWindow window(program, reg);
     if (c.stored) reg.SaveString(kCurrentConfig, kSettings, "DPIPhysicalY", c.stored);

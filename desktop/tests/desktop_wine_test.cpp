@@ -9,6 +9,7 @@
 #include "desktop/desktop_window.h"
 #include "forms/handoff.h"
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "registry/win32_store.h"
 
@@ -110,7 +111,8 @@ struct Screen {
   registry::Win32Store store;
   registry::Registry reg{store};
   forms::win32::Win32Host host;
-  forms::Program program{host};
+  forms::win32::Win32Files files;
+  forms::Program program{host, files};
   forms::Form main{program, "frmv3"};
   desktop::DesktopWindow window{program, reg};
   robot::Robot robot{host};

@@ -40,7 +40,7 @@ class TestForm : public Form {
 
 struct Fixture : ::testing::Test {
   HeadlessHost host;
-  Program program{host};
+  Program program{host, host.files};
   TestForm form{program};
 };
 
@@ -184,7 +184,7 @@ using HoverTest = Fixture;
 TEST_F(HoverTest, EachMemberLightsItsFrameAndRestsTheOthers) {
   Frame other{form, "other"};
   Label follower{form, "Label1"};
-  Hover hover;
+  Hover hover({kLightYellow, kRed});
   hover.Group(form.frame, {&form.frame, &form.box});
   hover.Group(other, {&other, &form.label});
   hover.Rest({&form, &form.c});
@@ -243,18 +243,18 @@ TEST_F(HandoffTest, CentredOpeningAndReturningInPlace) {
   EXPECT_EQ(program.VisibleForms(), std::vector<Form*>({&form}));
 }
 
-TEST(HeadlessHostTest, FilesDeleteByPatternWithinTheirFolderAndSkipReadOnlyOnes) {
+TEST(MemoryFilesTest, FilesDeleteByPatternWithinTheirFolderAndSkipReadOnlyOnes) {
   HeadlessHost host;
-  host.AddFile("C:\\Windows\\System\\MNSTR1.DLL");
-  host.AddFile("C:\\Windows\\System\\mnstr2.tmp", true);
-  host.AddFile("C:\\Windows\\System\\other.dll");
-  host.AddFile("C:\\Windows\\mnstr3.dll");
-  host.RemoveFiles("C:\\Windows\\System\\mnstr*");
-  EXPECT_FALSE(host.HasFile("C:\\Windows\\System\\mnstr1.dll"));
-  EXPECT_TRUE(host.HasFile("C:\\Windows\\System\\mnstr2.tmp"));
-  EXPECT_TRUE(host.HasFile("C:\\Windows\\System\\other.dll"));
-  EXPECT_TRUE(host.HasFile("C:\\Windows\\mnstr3.dll"));
-  EXPECT_FALSE(host.RemoveFile("C:\\Windows\\System\\mnstr1.dll"));
+  host.files.AddFile("C:\\Windows\\System\\MNSTR1.DLL");
+  host.files.AddFile("C:\\Windows\\System\\mnstr2.tmp", true);
+  host.files.AddFile("C:\\Windows\\System\\other.dll");
+  host.files.AddFile("C:\\Windows\\mnstr3.dll");
+  host.files.RemoveFiles("C:\\Windows\\System\\mnstr*");
+  EXPECT_FALSE(host.files.HasFile("C:\\Windows\\System\\mnstr1.dll"));
+  EXPECT_TRUE(host.files.HasFile("C:\\Windows\\System\\mnstr2.tmp"));
+  EXPECT_TRUE(host.files.HasFile("C:\\Windows\\System\\other.dll"));
+  EXPECT_TRUE(host.files.HasFile("C:\\Windows\\mnstr3.dll"));
+  EXPECT_FALSE(host.files.RemoveFile("C:\\Windows\\System\\mnstr1.dll"));
   EXPECT_TRUE(WildcardMatch("pic?.jpg", "PIC1.JPG"));
   EXPECT_FALSE(WildcardMatch("pic?.jpg", "pic10.jpg"));
 }
@@ -269,20 +269,5 @@ TEST(PathTest, FolderAndFileJoinWithExactlyOneBackslash) {
   EXPECT_EQ(JoinPath("C:\\", "pic1.jpg"), "C:\\pic1.jpg");
   EXPECT_EQ(JoinPath("C:\\Tarnolux", "pic1.jpg"), "C:\\Tarnolux\\pic1.jpg");
 }
-
-TEST(PathTest, TopPicturesComeFromTheProgramFolderAndMissingOnesStayEmpty) {
-  HeadlessHost host;
-  host.folder = "D:\\";
-  host.AddFile("D:\\pic2.jpg");
-  Program program(host);
-  Form form(program, "frm");
-  Image banner(form, "imgvoodoo3"), left(form, "Image2"), right(form, "Image1");
-  LoadTopPictures(banner, left, right);
-  EXPECT_EQ(banner.Picture(), "D:\\pic2.jpg");
-  EXPECT_EQ(left.Picture(), "");
-  EXPECT_EQ(host.pictures,
-            std::vector<std::string>({"D:\\pic2.jpg", "D:\\pic1.jpg", "D:\\pic1.jpg"}));
-}
-
 }  // namespace
 }  // namespace forms

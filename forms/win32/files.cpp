@@ -82,4 +82,18 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
   return false;
 }
 
+void Win32Files::RemoveFiles(const std::string& pattern) { win32::RemoveFiles(pattern); }
+
+bool Win32Files::RemoveFile(const std::string& path) { return win32::RemoveFile(path); }
+
+std::string Win32Files::ProgramFolder() { return win32::ProgramFolder(); }
+
+std::string Win32Files::WindowsFolder() { return win32::WindowsFolder(); }
+
+bool Win32Files::FileExists(const std::string& path) { return win32::FileExists(path); }
+
+bool Win32Files::WriteFileReplacing(const std::string& path, const std::string& bytes) {
+  return win32::WriteFileReplacing(path, bytes);
+}
+
 }  // namespace forms::win32

@@ -1,9 +1,22 @@
-// The file system as the forms ask for it, with the ANSI API.
+// The real files, with the ANSI API: forms::Files for the programs, and
+// the same steps as plain functions for tests.
 #pragma once
 
 #include <string>
 
+#include "forms/files.h"
+
 namespace forms::win32 {
+
+class Win32Files : public Files {
+ public:
+  void RemoveFiles(const std::string& pattern) override;
+  bool RemoveFile(const std::string& path) override;
+  std::string ProgramFolder() override;
+  std::string WindowsFolder() override;
+  bool FileExists(const std::string& path) override;
+  bool WriteFileReplacing(const std::string& path, const std::string& bytes) override;
+};
 
 // Deletes every file (not folder) matching a wildcard pattern.
 void RemoveFiles(const std::string& pattern);

@@ -3,7 +3,6 @@
 #include <ole2.h>
 
 #include "forms/win32/context.h"
-#include "forms/win32/files.h"
 #include "forms/win32/form_window.h"
 #include "forms/win32/names.h"
 #include "forms/win32/text.h"
@@ -73,20 +72,6 @@ bool Win32Host::LoadPicture(Image& image, const std::string& path) {
   if (!context_->pictures.Load(path)) return false;
   image.set_picture(path);
   return true;
-}
-
-void Win32Host::RemoveFiles(const std::string& pattern) { win32::RemoveFiles(pattern); }
-
-bool Win32Host::RemoveFile(const std::string& path) { return win32::RemoveFile(path); }
-
-std::string Win32Host::ProgramFolder() { return win32::ProgramFolder(); }
-
-std::string Win32Host::WindowsFolder() { return win32::WindowsFolder(); }
-
-bool Win32Host::FileExists(const std::string& path) { return win32::FileExists(path); }
-
-bool Win32Host::WriteFileReplacing(const std::string& path, const std::string& bytes) {
-  return win32::WriteFileReplacing(path, bytes);
 }
 
 void Win32Host::SetFocus(Control& control) {

@@ -4,7 +4,8 @@
 // nothing newer than Windows 95.
 //
 //   forms::win32::Win32Host host;
-//   forms::Program program(host);
+//   forms::win32::Win32Files files;
+//   forms::Program program(host, files);
 //   MainWindow main(program, reg);
 //   main.Show();
 //   return host.Run();
@@ -42,12 +43,6 @@ class Win32Host : public Host {
   void HideForm(Form& form) override;
   void ShowMessage(const std::string& text, const std::string& title) override;
   bool LoadPicture(Image& image, const std::string& path) override;
-  void RemoveFiles(const std::string& pattern) override;
-  bool RemoveFile(const std::string& path) override;
-  std::string ProgramFolder() override;
-  std::string WindowsFolder() override;
-  bool FileExists(const std::string& path) override;
-  bool WriteFileReplacing(const std::string& path, const std::string& bytes) override;
   void SetFocus(Control& control) override;
   // Ends the process at once, or calls `on_end` when a test set it.
   void EndProgram() override;

@@ -35,7 +35,7 @@ struct GammaTest : ::testing::Test {
   test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
-  forms::Program program{host};
+  forms::Program program{host, host.files};
   forms::Form main{program, "frmv3"};
   GammaWindow w{program, reg};
 

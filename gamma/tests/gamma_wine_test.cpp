@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "gamma/gamma_window.h"
 #include "registry/registry.h"
@@ -70,7 +71,8 @@ struct Machine {
 // window opened with the main window's Gamma button.
 struct Run {
   forms::win32::Win32Host host;
-  forms::Program program{host};
+  forms::win32::Win32Files files;
+  forms::Program program{host, files};
   app::MainWindow main;
   gamma_settings::GammaWindow window;
   forms::automation::Robot robot{host};

@@ -23,7 +23,7 @@ struct Machine {
   registry::MemoryStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
-  forms::Program program{host};
+  forms::Program program{host, host.files};
   forms::Form main{program, "frmv3"};
   std::unique_ptr<InfoWindow> window;
 

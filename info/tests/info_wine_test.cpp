@@ -8,6 +8,7 @@
 
 #include "app/tarnolux.h"
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "info/info_window.h"
 #include "registry/registry.h"
@@ -100,13 +101,14 @@ struct Machine {
 // main window's "&Info"; ending it returns here.
 struct Run {
   forms::win32::Win32Host host;
+  forms::win32::Win32Files files;
   app::Tarnolux tarnolux;
   info::InfoWindow info;
   forms::automation::Robot robot{host};
   bool ended = false;
 
   explicit Run(Machine& machine)
-      : tarnolux(host, machine.store), info(tarnolux.program(), tarnolux.reg()) {
+      : tarnolux(host, files, machine.store), info(tarnolux.program(), tarnolux.reg()) {
     host.on_end = [this] { ended = true; };
     app::MainTargets targets;
     targets.info = &info;

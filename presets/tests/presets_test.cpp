@@ -25,7 +25,7 @@ struct PresetsTest : ::testing::Test {
   registry::MemoryStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
-  forms::Program program{host};
+  forms::Program program{host, host.files};
   forms::Form main{program, "frmv3"};
   PresetsWindow window{program, reg};
 

@@ -7,6 +7,7 @@
 
 #include "forms/handoff.h"
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "presets/presets_window.h"
 #include "registry/registry.h"
@@ -104,7 +105,8 @@ struct Machine {
 // as the main window's "&Pre Set" does. Ending the program returns here.
 struct Run {
   forms::win32::Win32Host host;
-  forms::Program program{host};
+  forms::win32::Win32Files files;
+  forms::Program program{host, files};
   forms::Form main{program, "frmv3"};
   presets::PresetsWindow window;
   forms::automation::Robot robot{host};

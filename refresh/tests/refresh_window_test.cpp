@@ -47,7 +47,7 @@ class RefreshTest : public ::testing::Test {
   test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
-  forms::Program program{host};
+  forms::Program program{host, host.files};
   forms::Form main{program, "frmv3"};
   RefreshWindow window{program, reg};
 };

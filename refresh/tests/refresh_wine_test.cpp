@@ -7,6 +7,7 @@
 
 #include "forms/handoff.h"
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "refresh/refresh_window.h"
 #include "registry/driver.h"
@@ -65,7 +66,8 @@ struct Screen {
   registry::Registry reg{store};
   DriverKey driver{reg};
   forms::win32::Win32Host host;
-  forms::Program program{host};
+  forms::win32::Win32Files files;
+  forms::Program program{host, files};
   forms::Form main{program, "frmv3"};
   refresh::RefreshWindow window{program, reg};
   robot::Robot robot{host};

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
@@ -94,7 +95,8 @@ int WithText(forms::Form& form) {
 void CheckWindow(const screenshots::Window& window, Machine& machine) {
   forms::win32::Win32Host host;
   host.on_end = [] {};
-  forms::Program program(host);
+  forms::win32::Win32Files files;
+  forms::Program program(host, files);
   forms::automation::Robot robot(host);
   forms::automation::MessageBoxes boxes;  // a box at load must not stop us
   std::unique_ptr<forms::Form> form = window.make(program, machine.reg);

@@ -58,7 +58,7 @@ struct Machine {
   registry::Registry reg{store};
   forms::HeadlessHost host;
 
-  Machine() { host.folder = "C:\\Program Files\\Tarnolux"; }
+  Machine() { host.files.folder = "C:\\Program Files\\Tarnolux"; }
   void Card(const std::string& driver, const char* lcd, const char* tv_out) {
     const std::string data =
         driver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
@@ -67,7 +67,7 @@ struct Machine {
     if (tv_out) reg.SaveString(kLocalMachine, data, "TV Out", tv_out);
   }
   void Run() {
-    forms::Program program(host);
+    forms::Program program(host, host.files);
     Uninstaller form(program, reg);
     form.Show();
   }
@@ -141,12 +141,12 @@ class ChangeLog : public registry::MemoryStore {
   long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
                 std::uint32_t size) override {
     changes.push_back(paths_[key] + "|" + name + "=" + static_cast<const char*>(data));
-    files_gone.push_back(host_.deleted.size());
+    files_gone.push_back(host_.files.deleted.size());
     return MemoryStore::SetValue(key, name, type, data, size);
   }
   long DeleteKey(registry::Hkey parent, const std::string& path) override {
     changes.push_back("delete " + Relative(path));
-    files_gone.push_back(host_.deleted.size());
+    files_gone.push_back(host_.files.deleted.size());
     return MemoryStore::DeleteKey(parent, path);
   }
   std::vector<std::string> changes;
@@ -165,8 +165,8 @@ class ChangeLog : public registry::MemoryStore {
 // resolution, and the clock last.
 TEST(UninstallerTest, ChangesTheRegistryInItsOrder) {
   forms::HeadlessHost host;
-  host.folder = "C:\\Tarnolux";
-  host.AddFile("C:\\Tarnolux\\Tarnolux.exe");
+  host.files.folder = "C:\\Tarnolux";
+  host.files.AddFile("C:\\Tarnolux\\Tarnolux.exe");
   ChangeLog store(host);
   registry::Registry reg(store);
   reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
@@ -174,7 +174,7 @@ TEST(UninstallerTest, ChangesTheRegistryInItsOrder) {
   store.changes.clear();
   store.files_gone.clear();
   {
-    forms::Program program(host);
+    forms::Program program(host, host.files);
     Uninstaller form(program, reg);
     form.Show();
   }
@@ -241,26 +241,26 @@ TEST(UninstallerTest, DeletesTheFiveFilesInOrderAndKeepsItself) {
   Machine m;
   for (const char* file :
        {"readme.txt", "pic2.jpg", "Tarnolux.exe", "VBRun60.exe", "Uninstall.exe", "notes.txt"}) {
-    m.host.AddFile(kFolder + file);
+    m.host.files.AddFile(kFolder + file);
   }
-  m.host.AddFile(kFolder + "pic1.jpg", true);  // read-only: skipped
+  m.host.files.AddFile(kFolder + "pic1.jpg", true);  // read-only: skipped
   m.Run();
-  EXPECT_EQ(m.host.deleted, std::vector<std::string>({"c:\\program files\\tarnolux\\tarnolux.exe",
+  EXPECT_EQ(m.host.files.deleted, std::vector<std::string>({"c:\\program files\\tarnolux\\tarnolux.exe",
                                                       "c:\\program files\\tarnolux\\vbrun60.exe",
                                                       "c:\\program files\\tarnolux\\pic2.jpg",
                                                       "c:\\program files\\tarnolux\\readme.txt"}));
-  EXPECT_TRUE(m.host.HasFile(kFolder + "Uninstall.exe"));
-  EXPECT_TRUE(m.host.HasFile(kFolder + "notes.txt"));
+  EXPECT_TRUE(m.host.files.HasFile(kFolder + "Uninstall.exe"));
+  EXPECT_TRUE(m.host.files.HasFile(kFolder + "notes.txt"));
   EXPECT_EQ(m.host.messages.size(), 1u);
 }
 
 TEST(UninstallerTest, AtADrivesRootFilesTakeOneBackslash) {
   Machine m;
-  m.host.folder = "D:\\";
-  m.host.AddFile("D:\\Tarnolux.exe");
-  m.host.AddFile("D:\\pic1.jpg");
+  m.host.files.folder = "D:\\";
+  m.host.files.AddFile("D:\\Tarnolux.exe");
+  m.host.files.AddFile("D:\\pic1.jpg");
   m.Run();
-  EXPECT_EQ(m.host.deleted, std::vector<std::string>({"d:\\tarnolux.exe", "d:\\pic1.jpg"}));
+  EXPECT_EQ(m.host.files.deleted, std::vector<std::string>({"d:\\tarnolux.exe", "d:\\pic1.jpg"}));
 }
 
 TEST(UninstallerTest, OfTwoVoodoo3KeysOnlyTheHigherIsReset) {
@@ -280,12 +280,12 @@ TEST(UninstallerTest, WithoutAVoodoo3NoDriverKeyIsTouchedButTheRestRuns) {
   m.reg.SaveString(kLocalMachine, kDisplay + "0000", "DriverDesc", "3dfx Voodoo3 ");
   m.reg.SaveString(kLocalMachine, kDisplay + "0001", "DriverDesc", "Standard VGA");
   m.reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
-  m.host.AddFile(kFolder + "Tarnolux.exe");
+  m.host.files.AddFile(kFolder + "Tarnolux.exe");
   const Dump before = DumpOf(m.store, "System");
   m.Run();
   EXPECT_EQ(DumpOf(m.store, "System"), before);
   EXPECT_EQ(m.Get("Software\\Tarno", "Language"), "");
-  EXPECT_FALSE(m.host.HasFile(kFolder + "Tarnolux.exe"));
+  EXPECT_FALSE(m.host.files.HasFile(kFolder + "Tarnolux.exe"));
   ASSERT_EQ(m.host.messages.size(), 1u);
   EXPECT_TRUE(m.host.ended);
 }

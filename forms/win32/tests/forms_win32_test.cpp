@@ -48,7 +48,8 @@ struct Shown {
   registry::MemoryStore store;
   registry::Registry reg{store};
   Win32Host host;
-  Program program{host};
+  Win32Files files;
+  Program program{host, files};
   TestForm form{program, reg};
   automation::Robot robot{host};
   HWND window = nullptr;
@@ -483,8 +484,8 @@ TEST_CASE("files: patterns delete files only, read-only ones stay; the program's
   SetFileAttributesA((folder + "\\mnstr3.ro").c_str(), FILE_ATTRIBUTE_READONLY);
   CreateDirectoryA((folder + "\\mnstrdir").c_str(), nullptr);
 
-  Win32Host host;
-  host.RemoveFiles(folder + "\\mnstr*");
+  Win32Files files;
+  files.RemoveFiles(folder + "\\mnstr*");
   auto exists = [&](const char* name) {
     return GetFileAttributesA((folder + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
   };
@@ -494,9 +495,9 @@ TEST_CASE("files: patterns delete files only, read-only ones stay; the program's
   CHECK(exists("mnstr3.ro"));
   CHECK(exists("mnstrdir"));
 
-  CHECK_FALSE(host.RemoveFile(folder + "\\mnstr3.ro"));
-  CHECK_FALSE(host.RemoveFile(folder + "\\none.dll"));
-  CHECK(host.RemoveFile(folder + "\\other.dll"));
+  CHECK_FALSE(files.RemoveFile(folder + "\\mnstr3.ro"));
+  CHECK_FALSE(files.RemoveFile(folder + "\\none.dll"));
+  CHECK(files.RemoveFile(folder + "\\other.dll"));
 
   SetFileAttributesA((folder + "\\mnstr3.ro").c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileA((folder + "\\mnstr3.ro").c_str());
@@ -506,7 +507,7 @@ TEST_CASE("files: patterns delete files only, read-only ones stay; the program's
   char module[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, module, MAX_PATH);
   const std::string path = module;
-  CHECK(host.ProgramFolder() == path.substr(0, path.find_last_of('\\')));
+  CHECK(files.ProgramFolder() == path.substr(0, path.find_last_of('\\')));
   CHECK(FolderOf("C:\\Tarnolux.exe") == "C:\\");
   CHECK(FolderOf("C:\\Program Files\\Tarnolux\\Tarnolux.exe") == "C:\\Program Files\\Tarnolux");
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "forms/win32/automation.h"
+#include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
 #include "registry/driver.h"
 #include "registry/win32_store.h"
@@ -70,7 +71,8 @@ void Render(const screenshots::Window& window, registry::Registry& reg, const ch
             const std::string& folder) {
   forms::win32::Win32Host host;
   host.on_end = [] {};  // a window that ends the program still gets its picture
-  forms::Program program(host);
+  forms::win32::Win32Files files;
+  forms::Program program(host, files);
   forms::automation::Robot robot(host);
   forms::automation::MessageBoxes boxes;  // a box at load must not stop us
   std::unique_ptr<forms::Form> form = window.make(program, reg);

@@ -8,7 +8,7 @@ namespace forms::win32 {
 TestForm::TestForm(Program& program, registry::Registry& reg)
     : Form(program, "frmtest"), reg_(reg) {
   Layout();
-  UseDarkScheme(*this);
+  look::UseDarkScheme(*this);
   SetDefaultButton(&cmdOK);
   SetCancelButton(&cmdCancel);
 
@@ -111,7 +111,7 @@ void TestForm::UseDutchTexts() {
 
 void TestForm::OnLoad() {
   if (registry::IsDutch(reg_)) UseDutchTexts();
-  imgBanner.LoadPicture(JoinPath(host().ProgramFolder(), kPicture));
+  imgBanner.LoadPicture(JoinPath(files().ProgramFolder(), kPicture));
   chkGrey.SetValue(2);
   chkSet.SetValue(1);
   optX.SetValue(true);

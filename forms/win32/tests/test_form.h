@@ -8,6 +8,7 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/look.h"
 #include "registry/registry.h"
 
 namespace forms::win32 {
@@ -54,7 +55,7 @@ class TestForm : public Form {
   void OnGammaChange();
 
   registry::Registry& reg_;
-  Hover hover_;
+  Hover hover_{look::kCaptions};
 };
 
 }  // namespace forms::win32

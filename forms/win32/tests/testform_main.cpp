@@ -2,6 +2,7 @@
 // until its close box ends the process. Built as the shipped programs are.
 #include <windows.h>
 
+#include "forms/win32/files.h"
 #include "forms/win32/tests/test_form.h"
 #include "forms/win32/win32_host.h"
 #include "registry/win32_store.h"
@@ -10,7 +11,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   registry::Win32Store store;
   registry::Registry reg(store);
   forms::win32::Win32Host host;
-  forms::Program program(host);
+  forms::win32::Win32Files files;
+  forms::Program program(host, files);
   forms::win32::TestForm form(program, reg);
   form.Show();
   return host.Run();

@@ -1,0 +1,40 @@
+#include "look/look.h"
+
+#include <string>
+
+namespace look {
+
+void UseDarkScheme(forms::Form& form) {
+  form.SetBackColor(forms::kBlack);
+  for (forms::Control* control : form.AllControls()) {
+    switch (control->kind()) {
+      case forms::Kind::Label:
+      case forms::Kind::Frame:
+      case forms::Kind::CheckBox:
+      case forms::Kind::Option:
+        control->SetBackColor(forms::kBlack);
+        control->SetForeColor(kCaptions.resting);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void LoadTopPictures(forms::Image& left, forms::Image& banner, forms::Image& right) {
+  const std::string folder = banner.form().files().ProgramFolder();
+  banner.LoadPicture(forms::JoinPath(folder, kBanner));
+  left.LoadPicture(forms::JoinPath(folder, kEmblem));
+  right.LoadPicture(forms::JoinPath(folder, kEmblem));
+}
+
+void PlaceTopRow(forms::Image& left, forms::Image& banner, forms::Image& right,
+                 forms::CommandButton& upper, forms::CommandButton& lower) {
+  left.Move(360, 120, 765, 585);
+  banner.Move(1080, 120, 2490, 570);
+  right.Move(3600, 120, 765, 585);
+  upper.Move(4680, 120, 975, 255);
+  lower.Move(4680, 480, 975, 255);
+}
+
+}  // namespace look
