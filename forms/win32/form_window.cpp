@@ -1,6 +1,8 @@
 #include "forms/win32/form_window.h"
 
 #include "forms/win32/names.h"
+#include "forms/win32/peers/factory.h"
+#include "forms/win32/peers/image.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -10,12 +12,6 @@ namespace {
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Control IDs start above IDOK and IDCANCEL, which Enter and Esc send.
 constexpr int kFirstId = 100;
-
-LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  // The control window subclasses each image; this is what lies below.
-  if (message == WM_NCHITTEST) return HTCLIENT;
-  return DefWindowProcA(hwnd, message, wparam, lparam);
-}
 
 int FrameDepth(const Control& control) {
   int depth = 0;
@@ -35,13 +31,7 @@ void RegisterClasses(HINSTANCE instance) {
   if (!form.hIcon) form.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
   form.lpszClassName = kFormClass;
   RegisterClassA(&form);  // fails harmlessly when already registered
-
-  WNDCLASSA image = {};
-  image.lpfnWndProc = &ImageProc;
-  image.hInstance = instance;
-  image.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  image.lpszClassName = kImageClass;
-  RegisterClassA(&image);
+  RegisterImageClass(instance);
 }
 
 char MnemonicOf(const std::string& caption) {
@@ -91,18 +81,8 @@ void FormWindow::Forget() {
 void FormWindow::CreateControls() {
   const std::vector<Control*> all = form_.AllControls();
   for (std::size_t i = 0; i < all.size(); ++i) {
-    Control* control = all[i];
-    // Each run of option buttons in one container is one arrow-key group;
-    // every other control starts a group of its own.
-    DWORD group = WS_GROUP;
-    if (control->kind() == Kind::Option) {
-      const auto& siblings = control->parent().Children();
-      for (std::size_t k = 1; k < siblings.size(); ++k) {
-        if (siblings[k] == control && siblings[k - 1]->kind() == Kind::Option) group = 0;
-      }
-    }
-    controls_.push_back(std::make_unique<ControlWindow>(context_, *control, hwnd_,
-                                                        kFirstId + static_cast<int>(i), group));
+    auto window = MakeControlWindow(context_, *all[i], hwnd_, kFirstId + static_cast<int>(i));
+    if (window) controls_.push_back(std::move(window));
   }
   // Frames go below everything, inner frames above outer ones, so that
   // they never paint over what they hold. Tab order is unchanged: frames
@@ -265,7 +245,7 @@ void FormWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
     return;
   }
   if (ControlWindow* control = Find(reinterpret_cast<HWND>(lparam))) {
-    control->OnCommand(HIWORD(wparam));
+    control->Command(HIWORD(wparam));
   }
 }
 
@@ -280,13 +260,13 @@ void FormWindow::PressCancel() {
 void FormWindow::OnScroll(WPARAM wparam, LPARAM lparam) {
   if (forgotten_ || context_.applying > 0 || lparam == 0) return;
   if (ControlWindow* control = Find(reinterpret_cast<HWND>(lparam))) {
-    control->OnScroll(LOWORD(wparam), HIWORD(wparam));
+    control->Scroll(LOWORD(wparam), HIWORD(wparam));
   }
 }
 
 LRESULT FormWindow::OnCtlColor(UINT message, WPARAM wparam, LPARAM lparam) {
   ControlWindow* control = forgotten_ ? nullptr : Find(reinterpret_cast<HWND>(lparam));
-  HBRUSH brush = control ? control->OnCtlColor(message, reinterpret_cast<HDC>(wparam)) : nullptr;
+  HBRUSH brush = control ? control->CtlColor(message, reinterpret_cast<HDC>(wparam)) : nullptr;
   if (brush) return reinterpret_cast<LRESULT>(brush);
   return DefWindowProcA(hwnd_, message, wparam, lparam);
 }
