@@ -88,13 +88,13 @@ void FormWindow::CreateControls() {
   // they never paint over what they hold. Tab order is unchanged: frames
   // are no tab stops.
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    if ((*it)->control().kind() == Kind::Frame) {
+    if ((*it)->LiesBehind()) {
       SetWindowPos((*it)->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
-  default_ = form_.DefaultButton();
-  if (ControlWindow* button = Find(default_)) button->SetDefaultLook(true);
+  default_ = Find(form_.DefaultButton());
+  if (default_) default_->SetDefaultLook(true);
 }
 
 FormWindow* FormWindow::From(HWND hwnd) {
@@ -283,19 +283,11 @@ void FormWindow::OnMouseMove(int x, int y) {
   if (forgotten_) return;
   // Frames let the mouse through to the form: the innermost frame under
   // the pointer is what the mouse is over.
-  const Screen& screen = context_.screen;
   ControlWindow* over = nullptr;
   int over_depth = -1;
   for (auto& control : controls_) {
-    const Control& model = control->control();
-    if (model.kind() != Kind::Frame || !control->Shown()) continue;
-    const int left = screen.ToPixelsX(model.FormLeft());
-    const int top = screen.ToPixelsY(model.FormTop());
-    if (x < left || y < top || x >= left + screen.ToPixelsX(model.Width()) ||
-        y >= top + screen.ToPixelsY(model.Height())) {
-      continue;
-    }
-    const int depth = FrameDepth(model);
+    if (!control->HitTest(x, y)) continue;
+    const int depth = FrameDepth(control->control());
     if (depth > over_depth) {
       over = control.get();
       over_depth = depth;
@@ -337,7 +329,7 @@ void FormWindow::OnActivate(bool active) {
 
 ControlWindow* FormWindow::EnterButton() {
   ControlWindow* focus = Find(GetFocus());
-  if (focus && focus->control().kind() == Kind::Button) return focus;
+  if (focus && focus->PressedByEnter()) return focus;
   return Find(form_.DefaultButton());
 }
 
@@ -345,13 +337,11 @@ void FormWindow::OnControlFocused(ControlWindow* control) {
   if (forgotten_ || !control) return;
   focus_ = control->hwnd();
   // A focused push button is the one Enter presses and looks it.
-  CommandButton* look = control->control().kind() == Kind::Button
-                            ? static_cast<CommandButton*>(&control->control())
-                            : form_.DefaultButton();
+  ControlWindow* look = control->PressedByEnter() ? control : Find(form_.DefaultButton());
   if (look == default_) return;
-  if (ControlWindow* old = Find(default_)) old->SetDefaultLook(false);
+  if (default_) default_->SetDefaultLook(false);
   default_ = look;
-  if (ControlWindow* now = Find(default_)) now->SetDefaultLook(true);
+  if (default_) default_->SetDefaultLook(true);
 }
 
 // ---- keyboard ----
@@ -391,8 +381,7 @@ bool FormWindow::OnMnemonic(char letter) {
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     ControlWindow* control = controls_[i].get();
     if (control == focus) focused = i;
-    const Kind kind = control->control().kind();
-    if (kind == Kind::ScrollBar || kind == Kind::ComboBox || kind == Kind::Image) continue;
+    if (!control->HasCaption()) continue;  // no caption, no mnemonic
     if (!control->Shown() || !control->Usable()) continue;
     if (MnemonicOf(control->control().Caption()) == letter) hits.push_back(i);
   }
@@ -409,8 +398,7 @@ bool FormWindow::OnMnemonic(char letter) {
     }
   }
   ControlWindow* target = controls_[chosen].get();
-  const Kind kind = target->control().kind();
-  if (kind == Kind::Label || kind == Kind::Frame) {
+  if (target->PassesMnemonicOn()) {
     if (ControlWindow* next = TabStopFrom(chosen + 1)) SetFocus(next->hwnd());
   } else if (hits.size() > 1) {
     SetFocus(target->hwnd());
