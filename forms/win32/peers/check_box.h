@@ -6,7 +6,7 @@
 
 namespace forms::win32 {
 
-class CheckBoxWindow : public ControlWindow {
+class CheckBoxWindow final : public ControlWindow {
  public:
   CheckBoxWindow(Context& context, CheckBox& box) : ControlWindow(context, box), box_(box) {}
 

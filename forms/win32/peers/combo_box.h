@@ -8,7 +8,7 @@
 
 namespace forms::win32 {
 
-class ComboBoxWindow : public ControlWindow {
+class ComboBoxWindow final : public ControlWindow {
  public:
   ComboBoxWindow(Context& context, ComboBox& combo)
       : ControlWindow(context, combo), combo_(combo) {}

@@ -8,7 +8,7 @@
 
 namespace forms::win32 {
 
-class FrameWindow : public ControlWindow {
+class FrameWindow final : public ControlWindow {
  public:
   FrameWindow(Context& context, Frame& frame) : ControlWindow(context, frame), frame_(frame) {}
 

@@ -12,7 +12,7 @@ constexpr const char* kImageClass = "TarnoluxImage";
 // Registers kImageClass (once per process; again fails harmlessly).
 void RegisterImageClass(HINSTANCE instance);
 
-class ImageWindow : public ControlWindow {
+class ImageWindow final : public ControlWindow {
  public:
   ImageWindow(Context& context, Image& image) : ControlWindow(context, image), image_(image) {}
 

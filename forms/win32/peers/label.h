@@ -6,7 +6,7 @@
 
 namespace forms::win32 {
 
-class LabelWindow : public ControlWindow {
+class LabelWindow final : public ControlWindow {
  public:
   LabelWindow(Context& context, Label& label) : ControlWindow(context, label), label_(label) {}
 

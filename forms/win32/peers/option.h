@@ -8,7 +8,7 @@
 
 namespace forms::win32 {
 
-class OptionWindow : public ControlWindow {
+class OptionWindow final : public ControlWindow {
  public:
   OptionWindow(Context& context, OptionButton& option)
       : ControlWindow(context, option), option_(option) {}

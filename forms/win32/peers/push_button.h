@@ -7,7 +7,7 @@
 
 namespace forms::win32 {
 
-class PushButtonWindow : public ControlWindow {
+class PushButtonWindow final : public ControlWindow {
  public:
   PushButtonWindow(Context& context, CommandButton& button)
       : ControlWindow(context, button), button_(button) {}

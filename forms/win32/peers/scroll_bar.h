@@ -7,7 +7,7 @@
 
 namespace forms::win32 {
 
-class ScrollBarWindow : public ControlWindow {
+class ScrollBarWindow final : public ControlWindow {
  public:
   ScrollBarWindow(Context& context, ScrollBar& bar) : ControlWindow(context, bar), bar_(bar) {}
 
