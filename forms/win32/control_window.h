@@ -1,8 +1,10 @@
-// One control of the model as a real child window of a standard class
-// (BUTTON, STATIC, SCROLLBAR, COMBOBOX; images use a small class of their
-// own). The peer writes the model's state into the window; the form's
-// window procedure hands the control's notifications back here, and a
-// subclass procedure reports mouse moves and focus.
+// What every control peer of the host shares: one child window of a
+// standard class (or the image class), made in one CreateWindowExA with
+// its text, place and state; its design name; a subclass that reports
+// mouse moves and focus; its font, its "ForeColor" and the guard against
+// echoes. Each kind of control is one small class in forms/win32/peers/
+// that says which window it is and answers its own notifications;
+// peers/factory.h makes the right one for a control.
 #pragma once
 
 #include <windows.h>
@@ -16,12 +18,17 @@ namespace forms::win32 {
 // (lParam: the ControlWindow).
 constexpr UINT kControlFocused = WM_APP + 1;
 
+class OptionWindow;
+
 class ControlWindow : public Peer {
  public:
-  ControlWindow(Context& context, Control& control, HWND form, int id, DWORD group_style);
   ~ControlWindow() override;
   ControlWindow(const ControlWindow&) = delete;
   ControlWindow& operator=(const ControlWindow&) = delete;
+
+  // Makes the window as a child of `form` with control ID `id`; the model
+  // hears of the peer only when the window exists.
+  void Create(HWND form, int id);
 
   // The model changed: show it.
   void Update(Prop what) override;
@@ -33,14 +40,33 @@ class ControlWindow : public Peer {
   bool Shown() const;
   bool Usable() const;
 
-  // Notifications from the form's window procedure.
-  void OnCommand(int code);
-  void OnScroll(int code, int position);
+  // Notifications from the form's window procedure, handed to the kind
+  // unless the model is gone.
+  void Command(int code);
+  void Scroll(int request, int position);
   // The brush and text colours for WM_CTLCOLOR*; null for the platform's.
-  HBRUSH OnCtlColor(UINT message, HDC dc);
+  HBRUSH CtlColor(UINT message, HDC dc);
 
-  // Makes a push button the one Enter presses, or not.
-  void SetDefaultLook(bool is_default);
+  // Whether the window shows the model's Caption (and so may own a
+  // mnemonic).
+  virtual bool HasCaption() const { return true; }
+  // Whether the form sees a mouse move at (x, y), in its client pixels,
+  // as being over this control. Only frames let the mouse through to the
+  // form; every other control has its own mouse moves.
+  virtual bool HitTest(int /*x*/, int /*y*/) const { return false; }
+  // Whether the window lies below its siblings in the z-order, so that it
+  // never paints over what sits on it (a frame).
+  virtual bool LiesBehind() const { return false; }
+  // Whether a mnemonic here moves the focus on to the next tab stop
+  // instead of pressing the control (a label, a frame).
+  virtual bool PassesMnemonicOn() const { return false; }
+  // Whether Enter presses this control while it has the focus (a push
+  // button), and its look as the button Enter presses.
+  virtual bool PressedByEnter() const { return false; }
+  virtual void SetDefaultLook(bool /*is_default*/) {}
+  // This peer as an option button, or null.
+  virtual OptionWindow* AsOption() { return nullptr; }
+
   // The model is going away: never touch it again.
   void Forget() { forgotten_ = true; }
 
@@ -48,45 +74,67 @@ class ControlWindow : public Peer {
   // and list belong to the combo box), or null.
   static ControlWindow* From(HWND hwnd);
 
+ protected:
+  ControlWindow(Context& context, Control& control) : context_(context), control_(control) {}
+
+  // The window to make: its class and the kind's own style bits. The
+  // common bits (child, group, tab stop, visible, disabled) come on top.
+  virtual const char* ClassName() const = 0;
+  virtual DWORD Style() const = 0;
+  // Whether the window starts an arrow-key group: every control does but
+  // an option that follows another option.
+  virtual bool StartsGroup() const { return true; }
+  // Whether Label, Frame and the like: text in ForeColor on BackColor.
+  virtual bool HasTextColors() const { return false; }
+  // The window exists and is subclassed; the model does not know it yet.
+  virtual void OnCreated() {}
+  // Where the window goes, in the form's client pixels.
+  virtual RECT PixelBounds() const;
+
+  // The kind's part of showing the model.
+  virtual void ShowBounds();
+  virtual void ShowState();
+  virtual void ShowValue() {}
+  virtual void ShowList() {}
+
+  // The kind's notifications.
+  virtual void OnCommand(int /*code*/) {}
+  virtual void OnScroll(int /*request*/, int /*position*/) {}
+  virtual HBRUSH OnCtlColor(UINT message, HDC dc);
+  // A message to the window that the kind answers itself: true when it
+  // did (with `*result`), and the native procedure must not see it.
+  virtual bool OnOwnMessage(UINT /*message*/, LRESULT* /*result*/) { return false; }
+
+  // A window inside the control (a combo box's edit field) reports mouse
+  // moves and focus as the control, and repaints with it.
+  void SubclassChild(HWND child);
+  // After the user's change went to the model: the native control shows
+  // what the model kept, since a refused change (disabled, program ended)
+  // leaves it as it was.
+  void ShowValueAgain();
+
+  Context& context() const { return context_; }
+  bool forgotten() const { return forgotten_; }
+  COLORREF TextColor() const;
+  COLORREF FillColor() const;
+
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnMessage(WNDPROC original, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   void Subclass(HWND hwnd, WNDPROC* original);
-  void OnPaintImage();
 
-  bool HasCaption() const;
-  RECT PixelBounds() const;
   void ShowCaption();
-  void ShowBounds();
   void ShowColors();
   void ShowFont();
-  void ShowState();
-  void ShowValue();
-  void ShowList();
-  void ShowOptionTabStops();
-
-  // Scroll bar positions: the native bar runs from the lower to the higher
-  // end; a bar whose Min is above its Max runs mirrored.
-  int NativePosition(int value) const;
-  int ValueAt(int native) const;
-  void CommitScroll(int value);
-
-  COLORREF TextColor() const;
-  COLORREF FillColor() const;
 
   Context& context_;
   Control& control_;
   HWND hwnd_ = nullptr;
-  HWND edit_ = nullptr;  // a combo box's edit field
+  HWND child_ = nullptr;
   WNDPROC original_ = nullptr;
-  WNDPROC edit_original_ = nullptr;
-  int id_;
+  WNDPROC child_original_ = nullptr;
+  int id_ = 0;
   bool forgotten_ = false;
-  bool dragging_ = false;
-  int track_ = 0;
 };
-
-// The window class that shows Image controls.
-constexpr const char* kImageClass = "TarnoluxImage";
 
 }  // namespace forms::win32

@@ -1,6 +1,8 @@
 #include "forms/win32/form_window.h"
 
 #include "forms/win32/names.h"
+#include "forms/win32/peers/factory.h"
+#include "forms/win32/peers/image.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -10,12 +12,6 @@ namespace {
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Control IDs start above IDOK and IDCANCEL, which Enter and Esc send.
 constexpr int kFirstId = 100;
-
-LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  // The control window subclasses each image; this is what lies below.
-  if (message == WM_NCHITTEST) return HTCLIENT;
-  return DefWindowProcA(hwnd, message, wparam, lparam);
-}
 
 int FrameDepth(const Control& control) {
   int depth = 0;
@@ -35,13 +31,7 @@ void RegisterClasses(HINSTANCE instance) {
   if (!form.hIcon) form.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
   form.lpszClassName = kFormClass;
   RegisterClassA(&form);  // fails harmlessly when already registered
-
-  WNDCLASSA image = {};
-  image.lpfnWndProc = &ImageProc;
-  image.hInstance = instance;
-  image.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  image.lpszClassName = kImageClass;
-  RegisterClassA(&image);
+  RegisterImageClass(instance);
 }
 
 char MnemonicOf(const std::string& caption) {
@@ -91,30 +81,20 @@ void FormWindow::Forget() {
 void FormWindow::CreateControls() {
   const std::vector<Control*> all = form_.AllControls();
   for (std::size_t i = 0; i < all.size(); ++i) {
-    Control* control = all[i];
-    // Each run of option buttons in one container is one arrow-key group;
-    // every other control starts a group of its own.
-    DWORD group = WS_GROUP;
-    if (control->kind() == Kind::Option) {
-      const auto& siblings = control->parent().Children();
-      for (std::size_t k = 1; k < siblings.size(); ++k) {
-        if (siblings[k] == control && siblings[k - 1]->kind() == Kind::Option) group = 0;
-      }
-    }
-    controls_.push_back(std::make_unique<ControlWindow>(context_, *control, hwnd_,
-                                                        kFirstId + static_cast<int>(i), group));
+    auto window = MakeControlWindow(context_, *all[i], hwnd_, kFirstId + static_cast<int>(i));
+    if (window) controls_.push_back(std::move(window));
   }
   // Frames go below everything, inner frames above outer ones, so that
   // they never paint over what they hold. Tab order is unchanged: frames
   // are no tab stops.
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    if ((*it)->control().kind() == Kind::Frame) {
+    if ((*it)->LiesBehind()) {
       SetWindowPos((*it)->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
-  default_ = form_.DefaultButton();
-  if (ControlWindow* button = Find(default_)) button->SetDefaultLook(true);
+  default_ = Find(form_.DefaultButton());
+  if (default_) default_->SetDefaultLook(true);
 }
 
 FormWindow* FormWindow::From(HWND hwnd) {
@@ -265,7 +245,7 @@ void FormWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
     return;
   }
   if (ControlWindow* control = Find(reinterpret_cast<HWND>(lparam))) {
-    control->OnCommand(HIWORD(wparam));
+    control->Command(HIWORD(wparam));
   }
 }
 
@@ -280,13 +260,13 @@ void FormWindow::PressCancel() {
 void FormWindow::OnScroll(WPARAM wparam, LPARAM lparam) {
   if (forgotten_ || context_.applying > 0 || lparam == 0) return;
   if (ControlWindow* control = Find(reinterpret_cast<HWND>(lparam))) {
-    control->OnScroll(LOWORD(wparam), HIWORD(wparam));
+    control->Scroll(LOWORD(wparam), HIWORD(wparam));
   }
 }
 
 LRESULT FormWindow::OnCtlColor(UINT message, WPARAM wparam, LPARAM lparam) {
   ControlWindow* control = forgotten_ ? nullptr : Find(reinterpret_cast<HWND>(lparam));
-  HBRUSH brush = control ? control->OnCtlColor(message, reinterpret_cast<HDC>(wparam)) : nullptr;
+  HBRUSH brush = control ? control->CtlColor(message, reinterpret_cast<HDC>(wparam)) : nullptr;
   if (brush) return reinterpret_cast<LRESULT>(brush);
   return DefWindowProcA(hwnd_, message, wparam, lparam);
 }
@@ -303,19 +283,11 @@ void FormWindow::OnMouseMove(int x, int y) {
   if (forgotten_) return;
   // Frames let the mouse through to the form: the innermost frame under
   // the pointer is what the mouse is over.
-  const Screen& screen = context_.screen;
   ControlWindow* over = nullptr;
   int over_depth = -1;
   for (auto& control : controls_) {
-    const Control& model = control->control();
-    if (model.kind() != Kind::Frame || !control->Shown()) continue;
-    const int left = screen.ToPixelsX(model.FormLeft());
-    const int top = screen.ToPixelsY(model.FormTop());
-    if (x < left || y < top || x >= left + screen.ToPixelsX(model.Width()) ||
-        y >= top + screen.ToPixelsY(model.Height())) {
-      continue;
-    }
-    const int depth = FrameDepth(model);
+    if (!control->HitTest(x, y)) continue;
+    const int depth = FrameDepth(control->control());
     if (depth > over_depth) {
       over = control.get();
       over_depth = depth;
@@ -357,7 +329,7 @@ void FormWindow::OnActivate(bool active) {
 
 ControlWindow* FormWindow::EnterButton() {
   ControlWindow* focus = Find(GetFocus());
-  if (focus && focus->control().kind() == Kind::Button) return focus;
+  if (focus && focus->PressedByEnter()) return focus;
   return Find(form_.DefaultButton());
 }
 
@@ -365,13 +337,11 @@ void FormWindow::OnControlFocused(ControlWindow* control) {
   if (forgotten_ || !control) return;
   focus_ = control->hwnd();
   // A focused push button is the one Enter presses and looks it.
-  CommandButton* look = control->control().kind() == Kind::Button
-                            ? static_cast<CommandButton*>(&control->control())
-                            : form_.DefaultButton();
+  ControlWindow* look = control->PressedByEnter() ? control : Find(form_.DefaultButton());
   if (look == default_) return;
-  if (ControlWindow* old = Find(default_)) old->SetDefaultLook(false);
+  if (default_) default_->SetDefaultLook(false);
   default_ = look;
-  if (ControlWindow* now = Find(default_)) now->SetDefaultLook(true);
+  if (default_) default_->SetDefaultLook(true);
 }
 
 // ---- keyboard ----
@@ -411,8 +381,7 @@ bool FormWindow::OnMnemonic(char letter) {
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     ControlWindow* control = controls_[i].get();
     if (control == focus) focused = i;
-    const Kind kind = control->control().kind();
-    if (kind == Kind::ScrollBar || kind == Kind::ComboBox || kind == Kind::Image) continue;
+    if (!control->HasCaption()) continue;  // no caption, no mnemonic
     if (!control->Shown() || !control->Usable()) continue;
     if (MnemonicOf(control->control().Caption()) == letter) hits.push_back(i);
   }
@@ -429,8 +398,7 @@ bool FormWindow::OnMnemonic(char letter) {
     }
   }
   ControlWindow* target = controls_[chosen].get();
-  const Kind kind = target->control().kind();
-  if (kind == Kind::Label || kind == Kind::Frame) {
+  if (target->PassesMnemonicOn()) {
     if (ControlWindow* next = TabStopFrom(chosen + 1)) SetFocus(next->hwnd());
   } else if (hits.size() > 1) {
     SetFocus(target->hwnd());

@@ -1,7 +1,8 @@
 // One form of the model as a top-level window with a fixed border, a
 // caption, a close box and a minimize box, like a classic dialog. It owns
-// its controls' windows and answers their notifications, colours, mouse
-// moves over frames and the dialog keys.
+// its controls' peers and hands each its notifications and colour
+// requests, asks the frames which of them a mouse move was over, and
+// answers the dialog keys; it never looks at a control's kind.
 #pragma once
 
 #include <windows.h>
@@ -71,7 +72,7 @@ class FormWindow : public Peer {
   HWND hwnd_ = nullptr;
   std::vector<std::unique_ptr<ControlWindow>> controls_;
   HWND focus_ = nullptr;              // restored when the window is activated
-  CommandButton* default_ = nullptr;  // the button that now looks default
+  ControlWindow* default_ = nullptr;  // the button that now looks default
   bool forgotten_ = false;
 };
 

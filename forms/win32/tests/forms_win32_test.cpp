@@ -56,6 +56,9 @@ struct Shown {
   bool ended = false;
 };
 
+// BS_PUSHBUTTON or BS_DEFPUSHBUTTON, for a push button.
+LONG ButtonType(HWND button) { return GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK; }
+
 std::string FaceOf(HWND control, int* height) {
   LOGFONTA font = {};
   GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
@@ -397,6 +400,9 @@ TEST_CASE("keyboard as in a dialog: tab order, Enter, Esc and shared mnemonics")
   CHECK(automation::HasName(automation::FocusedControl(), "cmdAdvanced"));
   CHECK(shown.form.log.empty());
   robot.Key(VK_TAB);  // cmdApply
+  // A focused push button looks like the one Enter presses.
+  CHECK(ButtonType(shown.Control("cmdApply")) == BS_DEFPUSHBUTTON);
+  CHECK(ButtonType(shown.Control("cmdOK")) == BS_PUSHBUTTON);
   robot.Key(VK_RETURN);
   CHECK(shown.form.log == std::vector<std::string>{"Apply"});
 
@@ -410,6 +416,9 @@ TEST_CASE("keyboard as in a dialog: tab order, Enter, Esc and shared mnemonics")
   shown.host.SetFocus(shown.form.scrSpeed);
   robot.Key(VK_DOWN);
   CHECK(shown.form.scrSpeed.Value() == 141);
+  // Away from the push buttons the form's default button looks it again.
+  CHECK(ButtonType(shown.Control("cmdOK")) == BS_DEFPUSHBUTTON);
+  CHECK(ButtonType(shown.Control("cmdApply")) == BS_PUSHBUTTON);
 
   // Without a default button, Enter does nothing.
   shown.form.SetDefaultButton(nullptr);
@@ -417,6 +426,17 @@ TEST_CASE("keyboard as in a dialog: tab order, Enter, Esc and shared mnemonics")
   shown.form.log.clear();
   robot.Key(VK_RETURN);
   CHECK(shown.form.log.empty());
+  // Without a default button none looks it.
+  CHECK(ButtonType(shown.Control("cmdApply")) == BS_PUSHBUTTON);
+  CHECK(ButtonType(shown.Control("cmdOK")) == BS_PUSHBUTTON);
+
+  // A label's or a frame's mnemonic hands the focus to the next tab stop.
+  shown.form.lblClock.SetCaption("Cloc&k/Memory");
+  shown.form.framSpeed.SetCaption("Spee&d");
+  robot.AltKey('k');
+  CHECK(automation::HasName(automation::FocusedControl(), "cmdAdvanced"));
+  robot.AltKey('d');
+  CHECK(automation::HasName(automation::FocusedControl(), "scrSpeed"));
 }
 
 TEST_CASE("message boxes: the text and title asked for, OK only, no icon") {
