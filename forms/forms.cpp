@@ -24,7 +24,7 @@ std::string ArrayName(const std::string& name, int index) {
 }
 }  // namespace
 
-Control::Control(Container& parent, Kind kind, const std::string& name, int index)
+Control::Control(Container& parent, Kind kind, const char* name, int index)
     : Widget(index < 0 ? name : ArrayName(name, index)),
       kind_(kind),
       form_(parent.OwnerForm()),

@@ -165,7 +165,7 @@ class Control : public Widget {
   virtual bool TabStop() const { return false; }
 
  protected:
-  Control(Container& parent, Kind kind, const std::string& name, int index);
+  Control(Container& parent, Kind kind, const char* name, int index);
 
  private:
   Kind kind_;
@@ -182,7 +182,7 @@ class Control : public Widget {
 
 class Label : public Control {
  public:
-  Label(Container& parent, const std::string& name, int index = -1)
+  Label(Container& parent, const char* name, int index = -1)
       : Control(parent, Kind::Label, name, index) {}
 
   // Whether "&" in the caption marks a mnemonic (the default) or is shown
@@ -197,7 +197,7 @@ class Label : public Control {
 
 class Frame : public Control, public Container {
  public:
-  Frame(Container& parent, const std::string& name, int index = -1)
+  Frame(Container& parent, const char* name, int index = -1)
       : Control(parent, Kind::Frame, name, index) {}
   Form& OwnerForm() override { return form(); }
   Frame* AsFrame() override { return this; }
@@ -205,7 +205,7 @@ class Frame : public Control, public Container {
 
 class CommandButton : public Control {
  public:
-  CommandButton(Container& parent, const std::string& name, int index = -1)
+  CommandButton(Container& parent, const char* name, int index = -1)
       : Control(parent, Kind::Button, name, index) {}
   bool TabStop() const override { return true; }
 
@@ -216,7 +216,7 @@ class CommandButton : public Control {
 // 0 clear, 1 set, 2 grey.
 class CheckBox : public Control {
  public:
-  CheckBox(Container& parent, const std::string& name, int index = -1)
+  CheckBox(Container& parent, const char* name, int index = -1)
       : Control(parent, Kind::CheckBox, name, index) {}
   bool TabStop() const override { return true; }
 
@@ -235,7 +235,7 @@ class CheckBox : public Control {
 // Exclusive within its container: selecting one clears the others there.
 class OptionButton : public Control {
  public:
-  OptionButton(Container& parent, const std::string& name, int index = -1)
+  OptionButton(Container& parent, const char* name, int index = -1)
       : Control(parent, Kind::Option, name, index) {}
   bool TabStop() const override { return true; }
 
@@ -256,7 +256,7 @@ enum class Orientation { Horizontal, Vertical };
 
 class ScrollBar : public Control {
  public:
-  ScrollBar(Container& parent, const std::string& name, Orientation orientation, int index = -1)
+  ScrollBar(Container& parent, const char* name, Orientation orientation, int index = -1)
       : Control(parent, Kind::ScrollBar, name, index), orientation_(orientation) {}
   bool TabStop() const override { return true; }
 
@@ -287,7 +287,7 @@ class ScrollBar : public Control {
 // An editable combo box: a text and a list of choices.
 class ComboBox : public Control {
  public:
-  ComboBox(Container& parent, const std::string& name, int index = -1)
+  ComboBox(Container& parent, const char* name, int index = -1)
       : Control(parent, Kind::ComboBox, name, index) {}
   bool TabStop() const override { return true; }
 
@@ -312,7 +312,7 @@ class ComboBox : public Control {
 // Shows a picture file. A failed load leaves it as it was.
 class Image : public Control {
  public:
-  Image(Container& parent, const std::string& name, int index = -1)
+  Image(Container& parent, const char* name, int index = -1)
       : Control(parent, Kind::Image, name, index) {}
 
   // The file now shown, or "".

@@ -77,7 +77,7 @@ std::optional<std::string> StoredRate(const std::string& text) {
 }
 
 RefreshWindow::Row::Row(forms::Frame& frame, int number)
-    : label(frame, "Label" + registry::NumberText(number)), box(frame, "Combo", number) {}
+    : label(frame, ("Label" + registry::NumberText(number)).c_str()), box(frame, "Combo", number) {}
 
 RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
     : forms::Form(program, "frmrefresh"),

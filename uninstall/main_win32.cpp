@@ -5,6 +5,7 @@
 
 #include "forms/win32/files.h"
 #include "forms/win32/win32_host.h"
+#include "look/look.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
 #include "uninstall/uninstaller.h"
@@ -12,7 +13,10 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   registry::Win32Store store;
   registry::Registry reg(store);
-  forms::win32::Win32Host host;
+  forms::win32::Win32Host::Options options;
+  options.form_class = look::kFormClass;
+  options.image_class = look::kImageClass;
+  forms::win32::Win32Host host(options);
   forms::win32::Win32Files files;
   forms::Program program(host, files);
   uninstall::Uninstaller form(program, reg);

@@ -4,18 +4,24 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "forms/win32/gdi.h"
 #include "forms/win32/pictures.h"
 
 namespace forms::win32 {
 
 struct Context {
-  explicit Context(const char* picture_loader) : pictures(picture_loader) {}
+  Context(const char* picture_loader, const char* form_class, const char* image_class)
+      : pictures(picture_loader), form_class(form_class), image_class(image_class) {}
 
   HINSTANCE instance = nullptr;
   Screen screen;
   GdiCache gdi{screen};
   Pictures pictures;
+  // The window classes of forms and of images.
+  std::string form_class;
+  std::string image_class;
   // Above zero while the host writes the model's state into native
   // controls: notifications raised then are echoes, not user input.
   int applying = 0;

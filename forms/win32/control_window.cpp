@@ -7,7 +7,7 @@ namespace forms::win32 {
 
 namespace {
 
-constexpr const char* kPeerProp = "TarnoluxPeer";
+constexpr const char* kPeerProp = "FormsPeer";
 
 }  // namespace
 

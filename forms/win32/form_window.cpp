@@ -21,7 +21,7 @@ int FrameDepth(const Control& control) {
 
 }  // namespace
 
-void RegisterClasses(HINSTANCE instance) {
+void RegisterClasses(HINSTANCE instance, const char* form_class, const char* image_class) {
   WNDCLASSA form = {};
   form.style = CS_DBLCLKS;
   form.lpfnWndProc = &FormWindow::WindowProc;
@@ -29,9 +29,9 @@ void RegisterClasses(HINSTANCE instance) {
   form.hCursor = LoadCursor(nullptr, IDC_ARROW);
   form.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
   if (!form.hIcon) form.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-  form.lpszClassName = kFormClass;
+  form.lpszClassName = form_class;
   RegisterClassA(&form);  // fails harmlessly when already registered
-  RegisterImageClass(instance);
+  RegisterImageClass(instance, image_class);
 }
 
 char MnemonicOf(const std::string& caption) {
@@ -57,9 +57,9 @@ FormWindow::FormWindow(Context& context, Form& form) : context_(context), form_(
                       context.screen.ToTwipsY((GetSystemMetrics(SM_CYSCREEN) - height) / 2));
   }
   const RECT outer = OuterRect();
-  hwnd_ = CreateWindowExA(0, kFormClass, Utf8ToAnsi(form.Caption()).c_str(), kFormStyle, outer.left,
-                          outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                          nullptr, context.instance, this);
+  hwnd_ = CreateWindowExA(0, context_.form_class.c_str(), Utf8ToAnsi(form.Caption()).c_str(),
+                          kFormStyle, outer.left, outer.top, outer.right - outer.left,
+                          outer.bottom - outer.top, nullptr, nullptr, context.instance, this);
   if (!hwnd_) return;
   SetName(hwnd_, form.Name());
   form.set_peer(this);
@@ -99,8 +99,9 @@ void FormWindow::CreateControls() {
 
 FormWindow* FormWindow::From(HWND hwnd) {
   if (!hwnd) return nullptr;
-  char name[32] = {};
-  if (!GetClassNameA(hwnd, name, sizeof(name)) || lstrcmpiA(name, kFormClass) != 0) return nullptr;
+  // Ours when it runs our window procedure (forms are not subclassed).
+  const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+  if (proc != &FormWindow::WindowProc) return nullptr;
   return reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 

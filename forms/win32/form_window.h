@@ -76,10 +76,8 @@ class FormWindow : public Peer {
   bool forgotten_ = false;
 };
 
-constexpr const char* kFormClass = "TarnoluxForm";
-
 // Registers the form and image window classes (once per process).
-void RegisterClasses(HINSTANCE instance);
+void RegisterClasses(HINSTANCE instance, const char* form_class, const char* image_class);
 
 // The "&" letter of a caption, upper case, or 0 ("&&" is a plain "&").
 char MnemonicOf(const std::string& caption);

@@ -9,10 +9,11 @@
 
 namespace forms::win32 {
 
-Win32Host::Win32Host(const char* picture_loader)
-    : context_(std::make_unique<Context>(picture_loader)) {
+Win32Host::Win32Host(const Options& options)
+    : context_(std::make_unique<Context>(options.picture_loader, options.form_class,
+                                         options.image_class)) {
   context_->instance = GetModuleHandleA(nullptr);
-  RegisterClasses(context_->instance);
+  RegisterClasses(context_->instance, options.form_class, options.image_class);
   ole_ = SUCCEEDED(OleInitialize(nullptr));
 }
 

@@ -32,9 +32,17 @@ class FormWindow;
 
 class Win32Host : public Host {
  public:
-  // `picture_loader` is the oleaut32 function pictures load with (see
-  // pictures.h); tests name a missing one to play the first Windows 95.
-  explicit Win32Host(const char* picture_loader = "OleLoadPicturePath");
+  struct Options {
+    // The window classes the program's forms and images are made of.
+    const char* form_class = "FormsWindow";
+    const char* image_class = "FormsImage";
+    // The oleaut32 function pictures load with (see pictures.h); tests
+    // name a missing one to play the first Windows 95.
+    const char* picture_loader = "OleLoadPicturePath";
+  };
+
+  Win32Host() : Win32Host(Options()) {}
+  explicit Win32Host(const Options& options);
   ~Win32Host() override;
   Win32Host(const Win32Host&) = delete;
   Win32Host& operator=(const Win32Host&) = delete;

@@ -12,14 +12,16 @@ LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
 
 }  // namespace
 
-void RegisterImageClass(HINSTANCE instance) {
+void RegisterImageClass(HINSTANCE instance, const char* name) {
   WNDCLASSA image = {};
   image.lpfnWndProc = &ImageProc;
   image.hInstance = instance;
   image.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  image.lpszClassName = kImageClass;
+  image.lpszClassName = name;
   RegisterClassA(&image);
 }
+
+const char* ImageWindow::ClassName() const { return context().image_class.c_str(); }
 
 bool ImageWindow::OnOwnMessage(UINT message, LRESULT* result) {
   switch (message) {

@@ -6,11 +6,9 @@
 
 namespace forms::win32 {
 
-// The window class that shows Image controls.
-constexpr const char* kImageClass = "TarnoluxImage";
-
-// Registers kImageClass (once per process; again fails harmlessly).
-void RegisterImageClass(HINSTANCE instance);
+// Registers the window class that shows Image controls under `name`
+// (once per process; again fails harmlessly).
+void RegisterImageClass(HINSTANCE instance, const char* name);
 
 class ImageWindow final : public ControlWindow {
  public:
@@ -19,7 +17,7 @@ class ImageWindow final : public ControlWindow {
   bool HasCaption() const override { return false; }
 
  protected:
-  const char* ClassName() const override { return kImageClass; }
+  const char* ClassName() const override;
   DWORD Style() const override { return 0; }
   bool OnOwnMessage(UINT message, LRESULT* result) override;
 

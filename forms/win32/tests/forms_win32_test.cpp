@@ -23,9 +23,15 @@ namespace {
 using automation::FindControl;
 using automation::FindForm;
 
+Win32Host::Options LoaderNamed(const char* picture_loader) {
+  Win32Host::Options options;
+  options.picture_loader = picture_loader;
+  return options;
+}
+
 struct Shown {
   explicit Shown(bool dutch = false, const char* picture_loader = Pictures::kLoaderName)
-      : host(picture_loader) {
+      : host(LoaderNamed(picture_loader)) {
     if (dutch) reg.SaveString(registry::kLocalMachine, "Software\\Tarno", "Language", "2");
     host.on_end = [this] { ended = true; };
     form.Show();
