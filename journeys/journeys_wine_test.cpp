@@ -7,6 +7,7 @@
 #include <doctest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,26 @@ struct MainRun {
     Robot().Click(Control(button));
     return program.WaitForForm(form);
   }
+};
+
+// The usual start of a journey: a fresh demo machine, English chosen,
+// Tarnolux started and its main window up. End() closes the main window,
+// and the program must end and leave its folder as shipped.
+struct EnglishJourney {
+  EnglishJourney() {
+    REQUIRE(machine.ready());
+    machine.ChooseEnglish();
+    run.emplace();
+    REQUIRE(run->main);
+  }
+  void End() {
+    Robot().Close(run->main);
+    CHECK(run->program.Ended());
+    CheckFolder();
+  }
+
+  Machine machine{journeys::kVoodoo3Machine};
+  std::optional<MainRun> run;
 };
 
 TEST_CASE("first start: the language window, Dutch, and Dutch from the next start") {
@@ -175,13 +196,9 @@ TEST_CASE("overclock to 183, Apply, and the information window shows 183 after a
   CHECK(journeys::BackupText().find("183") == std::string::npos);  // taken once, before Apply
 }
 
-TEST_CASE("gamma: one Glide slider with the link box ticked moves and writes all three") {
-  Machine machine(journeys::kVoodoo3Machine);
-  REQUIRE(machine.ready());
-  machine.ChooseEnglish();
-  MainRun run;
-  REQUIRE(run.main);
-  HWND gamma = run.Open("gamma", "frmgamma");
+TEST_CASE_FIXTURE(EnglishJourney,
+                  "gamma: one Glide slider with the link box ticked moves and writes all three") {
+  HWND gamma = run->Open("gamma", "frmgamma");
   REQUIRE(gamma);
   CHECK(CheckState(FindControl(gamma, "chkglide")) == 1);
   Robot().Scroll(FindControl(gamma, "gg"), SB_PAGEDOWN);
@@ -189,33 +206,28 @@ TEST_CASE("gamma: one Glide slider with the link box ticked moves and writes all
   CHECK(Text(FindControl(gamma, "lblgb")) == "1.35");
 
   Robot().Click(FindControl(gamma, "OK"));
-  CHECK(journeys::WaitUntil([&] { return run.program.Hidden("frmgamma"); }));
-  CHECK(!run.program.Hidden("frmv3"));
+  CHECK(journeys::WaitUntil([&] { return run->program.Hidden("frmgamma"); }));
+  CHECK(!run->program.Hidden("frmv3"));
   CHECK(Gamma(kGlide) == "1.35 1.35 1.35");
   CHECK(Gamma(kD3D) == "1.3 1.3 1.3");
   CHECK(Gamma(kDesktopGamma) == "1 1 1");
   CHECK(Gamma(kCard) == "1 1 1");
   CHECK(Hklm(kGlide, "SST_SCREENREFRESH") == "60");  // the window edits, it does not rebuild
-  Robot().Close(run.main);
-  CHECK(run.program.Ended());
-  CheckFolder();
+  End();
 }
 
-TEST_CASE("refresh rates: a typed rate with \"Link all color depths.\" goes to all four depths") {
-  Machine machine(journeys::kVoodoo3Machine);
-  REQUIRE(machine.ready());
-  machine.ChooseEnglish();
-  MainRun run;
-  REQUIRE(run.main);
-  HWND refresh = run.Open("refresh", "frmrefresh");
+TEST_CASE_FIXTURE(
+    EnglishJourney,
+    "refresh rates: a typed rate with \"Link all color depths.\" goes to all four depths") {
+  HWND refresh = run->Open("refresh", "frmrefresh");
   REQUIRE(refresh);
   CHECK(CheckState(FindControl(refresh, "LinkAllBit")) == 1);
   CHECK(Text(FindControl(refresh, "LinkAllBit")) == "Link all color depths.");
   CHECK(journeys::BoxText(FindControl(refresh, "Combo(4)")) == "Best");  // the 16-bit rates show
   Robot().Type(FindControl(refresh, "Combo(3)"), "100");
 
-  run.program.Press(FindControl(refresh, "ok"));
-  CHECK(journeys::WaitUntil([&] { return run.program.Hidden("frmrefresh"); }));
+  run->program.Press(FindControl(refresh, "ok"));
+  CHECK(journeys::WaitUntil([&] { return run->program.Hidden("frmrefresh"); }));
   // The 16-bit column as shown (nothing stored and "0" show as 60), with
   // the typed rate, now stands for every depth.
   const char* expected[] = {"75", "85", "100", "-1", "75", "60", "60", "60",
@@ -227,19 +239,13 @@ TEST_CASE("refresh rates: a typed rate with \"Link all color depths.\" goes to a
       CHECK(Rate(depth, kResolutions[row]) == expected[row]);
     }
   }
-  CHECK(run.program.Running());
-  Robot().Close(run.main);
-  CHECK(run.program.Ended());
-  CheckFolder();
+  CHECK(run->program.Running());
+  End();
 }
 
-TEST_CASE("the desktop window writes its settings, \"Advanced\" as a DWORD") {
-  Machine machine(journeys::kVoodoo3Machine);
-  REQUIRE(machine.ready());
-  machine.ChooseEnglish();
-  MainRun run;
-  REQUIRE(run.main);
-  HWND desktop = run.Open("windowz", "frmwondowz");
+TEST_CASE_FIXTURE(EnglishJourney,
+                  "the desktop window writes its settings, \"Advanced\" as a DWORD") {
+  HWND desktop = run->Open("windowz", "frmwondowz");
   REQUIRE(desktop);
   CHECK(journeys::BoxText(FindControl(desktop, "Combo1")) == "1024,768");
   CHECK(CheckState(FindControl(desktop, "Option2")) == 1);  // 16-bit
@@ -253,7 +259,7 @@ TEST_CASE("the desktop window writes its settings, \"Advanced\" as a DWORD") {
   robot.Click(FindControl(desktop, "gdi"));
   CHECK(Text(FindControl(desktop, "Label6")) == "120");
   robot.Click(FindControl(desktop, "ok"));
-  CHECK(journeys::WaitUntil([&] { return run.program.Hidden("frmwondowz"); }));
+  CHECK(journeys::WaitUntil([&] { return run->program.Hidden("frmwondowz"); }));
 
   const Values settings = journeys::ValuesOf(HKEY_CURRENT_CONFIG, kDisplaySettings);
   CHECK(settings.at("Resolution") == "1024,768");
@@ -268,9 +274,7 @@ TEST_CASE("the desktop window writes its settings, \"Advanced\" as a DWORD") {
   CHECK(user.at("FontSmoothing") == "1");
   CHECK(user.at("DragFullWindows") == "1");
   CHECK(user.at("Wallpaper") == "C:\\WINDOWS\\Clouds.bmp");
-  Robot().Close(run.main);
-  CHECK(run.program.Ended());
-  CheckFolder();
+  End();
 }
 
 // What each preset leaves in the API keys (rebuilt from nothing) and every

@@ -147,18 +147,6 @@ std::string WinePath(std::string path) {
   return "Z:" + path;
 }
 
-std::set<std::string> FilesIn(const std::string& folder) {
-  std::set<std::string> files;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return files;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.insert(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return files;
-}
-
 std::set<std::string> ProgramFiles() {
   std::set<std::string> files = FilesIn(kFolder);
   files.erase(kBackupFile);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/wine_machine.h"
+
 namespace journeys {
 
 // The folder the user copied Tarnolux to.
@@ -40,8 +42,8 @@ Values ValuesOf(HKEY root, const std::string& key);
 Values TreeOf(HKEY root, const std::string& key);
 // The Windows path of a path of the build machine (Wine's Z: drive).
 std::string WinePath(std::string path);
-// The plain files of a folder.
-std::set<std::string> FilesIn(const std::string& folder);
+// The names of the files in a folder.
+using test_support::FilesIn;
 // The files of the program folder, the backup aside.
 std::set<std::string> ProgramFiles();
 // The backup in the program folder, or "" when there is none.

@@ -11,6 +11,7 @@
 #include "forms/win32/win32_host.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_machine.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ using forms::automation::ScreenRect;
 using forms::automation::Shown;
 using registry::kLocalMachine;
 
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kDriver = test_support::DisplayKey(9);
 const std::string kGlide = kDriver + "\\Glide";
 const std::string kD3D = kDriver + "\\D3D";
 constexpr const char* kAlpha = "SSTH3_ALPHADITHERMODE";
@@ -29,25 +30,12 @@ constexpr const char* kDetail = "SSTH3_OVERLAYMODE";
 
 // A Voodoo3 at display key 9 (the scan's first); Glide sharper and high,
 // Direct3D automatic and an unusable detail code.
-struct Machine {
-  registry::Win32Store store;
-  registry::Registry reg{store};
-
+struct Machine : test_support::WineMachine {
   Machine() {
-    Clean();
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
     reg.SaveString(kLocalMachine, kGlide, kAlpha, "2");
     reg.SaveString(kLocalMachine, kGlide, kDetail, "3");
     reg.SaveString(kLocalMachine, kD3D, kAlpha, "1");
     reg.SaveString(kLocalMachine, kD3D, kDetail, "0");
-  }
-  ~Machine() { Clean(); }
-
-  void Clean() {
-    for (const char* sub : {"\\Glide", "\\D3D", ""}) reg.DeleteKey(kLocalMachine, kDriver + sub);
-  }
-  std::string Get(const std::string& key, const char* name) {
-    return reg.GetString(kLocalMachine, key, name, "<absent>");
   }
 };
 

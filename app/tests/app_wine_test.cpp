@@ -13,6 +13,7 @@
 #include "forms/win32/win32_host.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_machine.h"
 
 namespace {
 
@@ -22,40 +23,18 @@ using forms::automation::Shown;
 using forms::automation::Text;
 using registry::kLocalMachine;
 
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kDriver = test_support::DisplayKey(9);
 const std::string kShellex = kDriver + "\\shellex";
 const std::string kInfo = kShellex + "\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
-constexpr const char* kProgramKey = "Software\\Tarno";
+constexpr const char* kProgramKey = test_support::kProgramKey;
 constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // A Voodoo3 3000 at display key 9 (the scan's first), its clock missing;
 // everything seeded here goes again at the end.
-struct Machine {
-  registry::Win32Store store;
-  registry::Registry reg{store};
-
+struct Machine : test_support::WineMachine {
   Machine() {
-    Clean();
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
     reg.SaveString(kLocalMachine, kInfo, "LCD", "Not Supported");
     reg.SaveString(kLocalMachine, kInfo, "TV Out", "Supported");
-  }
-  ~Machine() { Clean(); }
-
-  // Keys with subkeys cannot be deleted: leaves first.
-  void Clean() {
-    std::string info = kInfo;
-    while (info.size() > kDriver.size()) {
-      reg.DeleteKey(kLocalMachine, info);
-      info.erase(info.rfind('\\'));
-    }
-    for (const char* sub : {"\\Glide", "\\D3D", "\\DEFAULT", ""}) {
-      reg.DeleteKey(kLocalMachine, kDriver + sub);
-    }
-    reg.DeleteKey(kLocalMachine, kProgramKey);
-  }
-  std::string Get(const std::string& key, const char* name) {
-    return reg.GetString(kLocalMachine, key, name, "<absent>");
   }
 };
 
@@ -93,31 +72,9 @@ struct Process {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
   }
-  // The first visible top-level window of the process with this class
-  // ("#32770": a message box), waiting up to 10 s for it.
+  // A visible top-level window of the process with this class, within 10 s.
   HWND WaitForWindow(const char* window_class) {
-    struct Search {
-      DWORD process;
-      const char* window_class;
-      HWND found;
-    } search{info.dwProcessId, window_class, nullptr};
-    for (int tries = 0; tries < 200 && !search.found; ++tries) {
-      EnumWindows(
-          [](HWND hwnd, LPARAM lparam) CALLBACK -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lparam);
-            DWORD process = 0;
-            GetWindowThreadProcessId(hwnd, &process);
-            char name[64] = "";
-            GetClassNameA(hwnd, name, sizeof name);
-            if (process != s->process || !IsWindowVisible(hwnd) || lstrcmpA(name, s->window_class))
-              return TRUE;
-            s->found = hwnd;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&search));
-      if (!search.found) Sleep(50);
-    }
-    return search.found;
+    return test_support::WaitForProcessWindow(info.dwProcessId, window_class);
   }
   bool Ended() { return WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0; }
 };

@@ -19,6 +19,7 @@
 #include "forms/win32/win32_host.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_machine.h"
 
 namespace {
 
@@ -121,30 +122,8 @@ struct Process {
     return WaitForSingleObject(info.hProcess, wait) == WAIT_OBJECT_0;
   }
   // A visible message box of the process, waiting up to 10 s.
-  HWND Box() {
-    struct Search {
-      DWORD process;
-      HWND found;
-    } search{info.dwProcessId, nullptr};
-    for (int tries = 0; tries < 200 && !search.found; ++tries) {
-      EnumWindows(
-          [](HWND hwnd, LPARAM lparam) CALLBACK -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lparam);
-            DWORD process = 0;
-            GetWindowThreadProcessId(hwnd, &process);
-            char name[16] = "";
-            GetClassNameA(hwnd, name, sizeof name);
-            if (process != s->process || !IsWindowVisible(hwnd) || lstrcmpA(name, "#32770")) {
-              return TRUE;
-            }
-            s->found = hwnd;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&search));
-      if (!search.found) Sleep(50);
-    }
-    return search.found;
-  }
+  HWND Box() { return test_support::WaitForProcessWindow(info.dwProcessId, "#32770"); }
+
   // Answers the process's message box with OK; false when none came.
   bool AnswerBox() {
     HWND box = Box();

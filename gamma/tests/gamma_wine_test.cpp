@@ -13,6 +13,7 @@
 #include "gamma/gamma_window.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_machine.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ using forms::automation::Shown;
 using forms::automation::Text;
 using registry::kLocalMachine;
 
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kDriver = test_support::DisplayKey(9);
 const std::string kDesk = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA";
 const std::string kGlide = kDriver + "\\Glide";
 const std::string kD3D = kDriver + "\\D3D";
@@ -32,31 +33,13 @@ const char* const kNames[] = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"};
 
 // A Voodoo3 at display key 9 with desktop gamma 1, Glide 1.2/1.3/1.4 and
 // no Direct3D gamma; everything seeded here goes again at the end.
-struct Machine {
-  registry::Win32Store store;
-  registry::Registry reg{store};
-
+struct Machine : test_support::WineMachine {
   Machine() {
-    Clean();
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
     reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
     Store(kDesk, {"1", "1", "1"});
     Store(kGlide, {"1.2", "1.3", "1.4"});
   }
-  ~Machine() { Clean(); }
 
-  // Keys with subkeys cannot be deleted: leaves first.
-  void Clean() {
-    std::string key = kDesk;
-    while (key.size() > kDriver.size()) {
-      reg.DeleteKey(kLocalMachine, key);
-      key.erase(key.rfind('\\'));
-    }
-    for (const char* sub : {"\\Glide", "\\D3D", "\\DEFAULT", ""}) {
-      reg.DeleteKey(kLocalMachine, kDriver + sub);
-    }
-    reg.DeleteKey(kLocalMachine, "Software\\Tarno");
-  }
   void Store(const std::string& key, std::array<const char*, 3> texts) {
     for (int c = 0; c < 3; ++c) reg.SaveString(kLocalMachine, key, kNames[c], texts[c]);
   }

@@ -12,6 +12,7 @@
 #include "refresh/refresh_window.h"
 #include "registry/driver.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_machine.h"
 
 namespace {
 
@@ -19,36 +20,21 @@ namespace robot = forms::automation;
 using registry::kLocalMachine;
 
 // Display-class key 9 wins the adapter scan whatever else the prefix holds.
-constexpr const char* kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kDriver = test_support::DisplayKey(9);
 
 std::string Modes(const char* depth, int row) {
-  return std::string(kDriver) + "\\MODES\\" + depth + "\\" + registry::kResolutionList[row - 1];
+  return kDriver + "\\MODES\\" + depth + "\\" + registry::kResolutionList[row - 1];
 }
 
 // A Voodoo3 driver key with 16-bit rates, removed again afterwards.
-struct DriverKey {
-  explicit DriverKey(registry::Registry& reg) : reg(reg) {
-    Remove();
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+struct DriverKey : test_support::WineMachine {
+  DriverKey() {
     reg.SaveString(kLocalMachine, Modes("16", 4), "RefreshRate", "-1");
     reg.SaveString(kLocalMachine, Modes("16", 9), "RefreshRate", "085");
-  }
-  ~DriverKey() { Remove(); }
-  // Keys go bottom up: a key with subkeys cannot be deleted.
-  void Remove() {
-    for (const char* depth : registry::kDepths) {
-      for (int row = 1; row <= refresh::RefreshWindow::kRows; ++row) {
-        reg.DeleteKey(kLocalMachine, Modes(depth, row));
-      }
-      reg.DeleteKey(kLocalMachine, std::string(kDriver) + "\\MODES\\" + depth);
-    }
-    reg.DeleteKey(kLocalMachine, std::string(kDriver) + "\\MODES");
-    reg.DeleteKey(kLocalMachine, kDriver);
   }
   std::string Rate(const char* depth, int row) {
     return reg.GetString(kLocalMachine, Modes(depth, row), "RefreshRate", "<none>");
   }
-  registry::Registry& reg;
 };
 
 // The program with its main window and the refresh window on screen.
@@ -62,9 +48,8 @@ struct Screen {
   }
   HWND Control(const char* name) { return robot::FindControl(form, name); }
 
-  registry::Win32Store store;
-  registry::Registry reg{store};
-  DriverKey driver{reg};
+  DriverKey driver;
+  registry::Registry& reg = driver.reg;
   forms::win32::Win32Host host;
   forms::win32::Win32Files files;
   forms::Program program{host, files};

@@ -17,13 +17,14 @@
 #include "registry/registry.h"
 #include "registry/win32_store.h"
 #include "tests/dpi/text_fit.h"
+#include "tests/support/wine_machine.h"
 #include "tools/screenshot_windows.h"
 
 namespace {
 
 using registry::kLocalMachine;
 
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kDriver = test_support::DisplayKey(9);
 const std::string kInfo =
     kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
 
@@ -34,13 +35,8 @@ int ExpectedDpi() {
 
 // A Voodoo3 3500 at display key 9 with the longest values its driver
 // writes; everything seeded here goes again at the end.
-struct Machine {
-  registry::Win32Store store;
-  registry::Registry reg{store};
-
+struct Machine : test_support::WineMachine {
   Machine() {
-    Clean();
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
     reg.SaveString(kLocalMachine, kDriver, "Ver", "4.12.01.1222");
     reg.SaveString(kLocalMachine, kDriver, "ProviderName", "3dfx Interactive, Inc.");
     reg.SaveString(kLocalMachine, kDriver + "\\DEFAULT", "Grxclock", "183");
@@ -56,23 +52,9 @@ struct Machine {
                                                         {"LCD", "Not Supported"}};
     for (const auto& [name, value] : data) reg.SaveString(kLocalMachine, kInfo, name, value);
   }
-  ~Machine() { Clean(); }
 
   void SetLanguage(const char* language) {
     reg.SaveString(kLocalMachine, registry::kProgramKey, registry::kLanguageValue, language);
-  }
-
-  // Keys with subkeys cannot be deleted: leaves first.
-  void Clean() {
-    std::string info = kInfo;
-    while (info.size() > kDriver.size()) {
-      reg.DeleteKey(kLocalMachine, info);
-      info.erase(info.rfind('\\'));
-    }
-    for (const char* sub : {"\\Glide", "\\D3D", "\\DEFAULT", ""}) {
-      reg.DeleteKey(kLocalMachine, kDriver + sub);
-    }
-    reg.DeleteKey(kLocalMachine, registry::kProgramKey);
   }
 };
 

@@ -15,6 +15,7 @@
 #include "forms/win32/automation.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_machine.h"
 
 namespace {
 
@@ -114,17 +115,7 @@ void WriteFile(const std::string& path) {
   CloseHandle(file);
 }
 
-std::set<std::string> FilesIn(const std::string& folder) {
-  std::set<std::string> files;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return files;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.insert(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return files;
-}
+using test_support::FilesIn;
 
 void RemoveFolder(const std::string& folder) {
   for (const std::string& file : FilesIn(folder)) {
