@@ -4,11 +4,11 @@
 # build checks that both load on the first Windows 95 and run on a 486.
 if(WIN32)
   add_executable(Tarnolux WIN32 app/main_win32.cpp)
-  target_link_libraries(Tarnolux PRIVATE tarnolux_app tarnolux_forms_win32
+  target_link_libraries(Tarnolux PRIVATE tarnolux_app forms_win32
                         tarnolux_registry_win32 tarnolux_res)
 
   add_executable(Uninstall WIN32 uninstall/main_win32.cpp)
-  target_link_libraries(Uninstall PRIVATE tarnolux_uninstall tarnolux_forms_win32
+  target_link_libraries(Uninstall PRIVATE tarnolux_uninstall forms_win32
                         tarnolux_registry_win32 uninstall_res)
 
   foreach(program Tarnolux Uninstall)
