@@ -14,8 +14,8 @@ class PresetsWindow : public forms::Form {
  public:
   PresetsWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order.
-  forms::Label Label1{*this, "Label1"};
+  // Controls in tab order, each created with its design name.
+  forms::Label help_line{*this, "Label1"};
   forms::CommandButton defaults{*this, "defaults"};
   forms::CommandButton fastest{*this, "fastest"};
   forms::CommandButton prettiest{*this, "prettiest"};
@@ -26,16 +26,22 @@ class PresetsWindow : public forms::Form {
 
  private:
   void Design();
-  void UseTexts(const Texts& texts);
-  void OnDefaultsClick() { Run(Preset::Defaults); }
-  void OnFastestClick() { Run(Preset::Fastest); }
-  void OnPrettiestClick() { Run(Preset::Prettiest); }
+  void ConnectEvents();
+  void ConnectHover();
+  void ApplyDutch();
+
+  void OnDefaultsClick();
+  void OnFastestClick();
+  void OnPrettiestClick();
   void OnCancelClick();
-  void Run(Preset preset);
-  void ShowHelp(const char* line) { Label1.SetCaption(line); }
+
+  void ShowTexts(const Texts& texts);
+  void ShowHelp(const char* line);
+  void RunPreset(Preset preset);
 
   registry::Registry& reg_;
-  const Texts* texts_ = &kEnglish;
+  // The language's texts, which the help line takes its lines from.
+  const Texts* texts_ = &english::kTexts;
 };
 
 }  // namespace presets

@@ -1,4 +1,5 @@
-// The presets window's texts: the English design and the Dutch table.
+// The presets window's texts: every one changes with the language, so each
+// language is one table, the English design and the Dutch replacement.
 #pragma once
 
 namespace presets {
@@ -9,14 +10,17 @@ struct Texts {
   const char* fastest;
   const char* prettiest;
   const char* cancel;
-  // Help lines for Label1: the general one and one per preset button.
+  // The help line's texts: the general one and one per preset button.
   const char* general_help;
   const char* defaults_help;
   const char* fastest_help;
   const char* prettiest_help;
 };
 
-constexpr Texts kEnglish{
+}  // namespace presets
+
+namespace presets::english {
+constexpr Texts kTexts{
     "Pre Set Settings",
     "&Defaults",
     "&Fastest",
@@ -27,8 +31,10 @@ constexpr Texts kEnglish{
     "Sets up your Voodoo3 options for optimal performance.",
     "Sets up your Voodoo3 options for superior visual quality.",
 };
+}  // namespace presets::english
 
-constexpr Texts kDutch{
+namespace presets::dutch {
+constexpr Texts kTexts{
     "Voorafinstellingen",
     "Standaard",
     "Snelste",
@@ -39,5 +45,4 @@ constexpr Texts kDutch{
     "Stelt uw Voodoo3 opties in voor optimale snelheid",
     "Stelt uw Voodoo3 in voor beste beeldkwaliteit",
 };
-
-}  // namespace presets
+}  // namespace presets::dutch

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "forms/handoff.h"
 #include "forms/headless.h"
-#include "registry/memory_store.h"
+#include "tests/support/recording_store.h"
 
 namespace info {
 namespace {
@@ -20,7 +22,7 @@ const std::string kData =
 // One run of the program: the registry, a headless host, the main window
 // and the information window opened from it as "&Info" does.
 struct Machine {
-  registry::MemoryStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host, host.files};
@@ -35,8 +37,10 @@ struct Machine {
   void SetLanguage(const char* language) {
     reg.SaveString(kLocalMachine, "Software\\Tarno\\", "Language", language);
   }
+  // Opens the window; `store.writes` then notes what it writes.
   InfoWindow& Open() {
     if (!window) window = std::make_unique<InfoWindow>(program, reg);
+    store.writes.clear();
     main.Show();
     forms::OpenAt(*window, main);
     return *window;
@@ -59,23 +63,25 @@ TEST(InfoWindowTest, ShowsEveryValueExactlyAsStored) {
   m.reg.SaveDWord(kLocalMachine, kData, "TV Out", 1);  // not a string: empty
 
   InfoWindow& w = m.Open();
-  const std::pair<forms::Label*, const char*> shown[] = {{&w.Label3, "3dfx Voodoo3"},
-                                                         {&w.Label4, "001"},
-                                                         {&w.Label5, "3dfx Interactive, Inc."},
-                                                         {&w.Label6, "AGP 2x"},
-                                                         {&w.Label7, "SDRAM"},
-                                                         {&w.Label8, "16 MB"},
-                                                         {&w.Label9, " 166 "},
-                                                         {&w.Label10, "175"},
-                                                         {&w.Label11, "166.0"},
-                                                         {&w.Label12, "V1.18"},
-                                                         {&w.Label13, ""},
-                                                         {&w.Label14, "Supported (DFP)"},
-                                                         {&w.label2, "1.07.00"},
-                                                         {&w.Label1, "3dfx Interactive, Inc."}};
+  const std::pair<forms::Label*, const char*> shown[] = {
+      {&w.product, "3dfx Voodoo3"},
+      {&w.hardware_version, "001"},
+      {&w.manufacturer, "3dfx Interactive, Inc."},
+      {&w.bus_type, "AGP 2x"},
+      {&w.memory_type, "SDRAM"},
+      {&w.memory_size, "16 MB"},
+      {&w.memory_clock, " 166 "},
+      {&w.graphics_clock, "175"},
+      {&w.gfx_clock, "166.0"},
+      {&w.bios_version, "V1.18"},
+      {&w.tv_out, ""},
+      {&w.lcd, "Supported (DFP)"},
+      {&w.driver_version, "1.07.00"},
+      {&w.provider, "3dfx Interactive, Inc."}};
   for (auto& [label, text] : shown) EXPECT_EQ(label->Caption(), text) << label->Name();
   EXPECT_EQ(w.lblproduct.Caption(), "Product:");
   EXPECT_EQ(w.framDriver.Caption(), "Driver Information");
+  EXPECT_EQ(m.store.writes, std::vector<std::string>()) << "the window only reads";
 }
 
 // The frame caption that a card with these outputs gets in a language.
@@ -113,7 +119,7 @@ TEST(InfoWindowTest, DutchChangesCaptionsFontsAndPositions) {
       {&w.lblClockSpeed, "Kloksnelheid Voodoo3 processor:"},
       {&w.lblBIOSVersion, "BIOS versie:"},
       {&w.lblTVOut, "TV Uit:"},
-      {&w.Label15,
+      {&w.about_note,
        "Dit is informatie over uw Voodoo3 grafische kaart en stuurprogramma's. U kan deze niet "
        "veranderen via dit venster. Dit venster is alleen maar bedoeld ter referentie."},
       {&w.framDriver, "Driver  informatie"},
@@ -131,25 +137,25 @@ TEST(InfoWindowTest, DutchChangesCaptionsFontsAndPositions) {
     EXPECT_EQ(small->Font().size, 7) << small->Name();
   }
   EXPECT_EQ(w.lblBIOSVersion.Font().name, "MS Sans Serif");
-  EXPECT_EQ(w.Label5.Left(), 960);
-  EXPECT_EQ(w.Label8.Left(), 2040);
+  EXPECT_EQ(w.manufacturer.Left(), 960);
+  EXPECT_EQ(w.memory_size.Left(), 2040);
   EXPECT_EQ(w.lblTotalMemory.Width(), 1935);
-  EXPECT_EQ(w.Label10.Left(), 2400);
+  EXPECT_EQ(w.graphics_clock.Left(), 2400);
   EXPECT_EQ(w.lblGraphicsSpeed.Width(), 2200);
-  EXPECT_EQ(w.Label11.Left(), 2400);
+  EXPECT_EQ(w.gfx_clock.Left(), 2400);
   EXPECT_EQ(w.lblClockSpeed.Width(), 2200);
-  EXPECT_EQ(w.Label12.Left(), 1080);
+  EXPECT_EQ(w.bios_version.Left(), 1080);
   EXPECT_EQ(w.lblDVersion.Width(), 2055);
   EXPECT_EQ(w.lblProvider.Left(), 2160);
-  EXPECT_EQ(w.Label1.Left(), 3360);
-  EXPECT_EQ(w.Label1.Top(), 360);
+  EXPECT_EQ(w.provider.Left(), 3360);
+  EXPECT_EQ(w.provider.Top(), 360);
   // The version has a line of its own below its caption; the driver frame
   // and the window grow by that line.
-  EXPECT_EQ(w.label2.Left(), w.lblDVersion.Left());
-  EXPECT_EQ(w.label2.Top(), w.lblDVersion.Top() + w.lblDVersion.Height());
-  EXPECT_EQ(w.framDriver.Height(), 735 + w.label2.Height());
-  EXPECT_EQ(w.ClientHeight(), 6390 + w.label2.Height());
-  EXPECT_GE(w.framDriver.Height(), w.label2.Top() + w.label2.Height() + 120);
+  EXPECT_EQ(w.driver_version.Left(), w.lblDVersion.Left());
+  EXPECT_EQ(w.driver_version.Top(), w.lblDVersion.Top() + w.lblDVersion.Height());
+  EXPECT_EQ(w.framDriver.Height(), 735 + w.driver_version.Height());
+  EXPECT_EQ(w.ClientHeight(), 6390 + w.driver_version.Height());
+  EXPECT_GE(w.framDriver.Height(), w.driver_version.Top() + w.driver_version.Height() + 120);
 }
 
 TEST(InfoWindowTest, ValuesReadAtFirstOpeningStayAfterApply) {
@@ -167,7 +173,7 @@ TEST(InfoWindowTest, ValuesReadAtFirstOpeningStayAfterApply) {
   m.reg.SaveString(kLocalMachine, kData, "GFX Clock Speed", "200");
   m.reg.SaveString(kLocalMachine, kData, "TV Out", "Not Supported");
   m.Open();
-  EXPECT_EQ(w.Label11.Caption(), "166");
+  EXPECT_EQ(w.gfx_clock.Caption(), "166");
   EXPECT_EQ(w.framinfo.Caption(), "Voodoo3 3000 Information");
 }
 
@@ -201,10 +207,11 @@ TEST(InfoWindowTest, WithoutAVoodoo3TheDriverLabelsStayEmptyAndNothingIsWritten)
                    "DriverDesc", "3dfx voodoo3");
   InfoWindow& w = m.Open();
   for (forms::Label* label :
-       {&w.Label3, &w.Label6, &w.Label11, &w.Label13, &w.Label14, &w.Label1, &w.label2}) {
+       {&w.product, &w.bus_type, &w.gfx_clock, &w.tv_out, &w.lcd, &w.provider, &w.driver_version}) {
     EXPECT_EQ(label->Caption(), "") << label->Name();
   }
-  EXPECT_EQ(w.Label4.Caption(), "001");
+  EXPECT_EQ(w.hardware_version.Caption(), "001");
+  EXPECT_EQ(m.store.writes, std::vector<std::string>());
   // The one display key stays as it was: no subkey was made under it.
   registry::Hkey display;
   ASSERT_EQ(m.store.OpenKey(kLocalMachine, "System\\CurrentControlSet\\Services\\Class\\Display",
@@ -222,15 +229,15 @@ TEST(InfoWindowTest, WithoutAVoodoo3TheDriverLabelsStayEmptyAndNothingIsWritten)
 TEST(InfoWindowTest, HoverLightsTheFrameOfTheGroupUnderThePointer) {
   Machine m;
   InfoWindow& w = m.Open();
-  w.Label14.UserMouseMove();
+  w.lcd.UserMouseMove();
   EXPECT_EQ(w.framinfo.ForeColor(), forms::kRed);
   EXPECT_EQ(w.framDriver.ForeColor(), forms::kLightYellow);
-  w.Label7.UserMouseMove();  // Label5 to Label12 have no reaction
+  w.memory_type.UserMouseMove();  // manufacturer to bios_version have no reaction
   EXPECT_EQ(w.framinfo.ForeColor(), forms::kRed);
   w.lblProvider.UserMouseMove();
   EXPECT_EQ(w.framinfo.ForeColor(), forms::kLightYellow);
   EXPECT_EQ(w.framDriver.ForeColor(), forms::kRed);
-  w.Image1.UserMouseMove();
+  w.right_emblem.UserMouseMove();
   EXPECT_EQ(w.framDriver.ForeColor(), forms::kLightYellow);
 }
 

@@ -2,11 +2,12 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "forms/handoff.h"
 #include "forms/headless.h"
 #include "presets/presets_window.h"
-#include "registry/memory_store.h"
+#include "tests/support/recording_store.h"
 
 namespace presets {
 namespace {
@@ -22,7 +23,7 @@ const std::string kInfo =
     kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
 
 struct PresetsTest : ::testing::Test {
-  registry::MemoryStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
   forms::Program program{host, host.files};
@@ -45,14 +46,17 @@ struct PresetsTest : ::testing::Test {
     reg.SaveString(kLocalMachine, kDriver + "\\MODES\\16\\2046,1536", "RefreshRate", "85");
   }
 
+  // Opens the window centred on the main window, as "&Pre Set" does;
+  // `store.writes` then notes what the window writes.
   void Open() {
     main.SetClientSize(7000, 5000);
     main.SetPosition(2000, 1500);
     main.Show();
+    store.writes.clear();
     forms::OpenCentred(window, main);
   }
 
-  // Every value of a key, each of which must be a string.
+  // Every value of a key; a value that is not a string shows its type.
   Values ValuesOf(const std::string& path) {
     Values values;
     registry::Hkey key;
@@ -60,8 +64,8 @@ struct PresetsTest : ::testing::Test {
     std::string name, data;
     std::uint32_t type;
     for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-      EXPECT_EQ(type, registry::kString) << path << " " << name;
-      values[name] = reg.GetString(kLocalMachine, path, name);
+      values[name] = type == registry::kString ? reg.GetString(kLocalMachine, path, name)
+                                               : "<type " + std::to_string(type) + ">";
     }
     store.CloseKey(key);
     return values;
@@ -71,40 +75,62 @@ struct PresetsTest : ::testing::Test {
     return reg.GetString(kLocalMachine, path, name, "<absent>");
   }
 
-  // Gamma "1" in the desktop key and in the driver key itself.
-  void ExpectDesktopGammaOne() {
+  // Whether the desktop key and the driver key itself hold gamma "1".
+  ::testing::AssertionResult DesktopGammaIsOne() {
     for (const std::string& path : {kDesktopGamma, kDriver}) {
       for (const char* channel : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}) {
-        EXPECT_EQ(Get(path, channel), "1") << path << " " << channel;
+        const std::string gamma = Get(path, channel);
+        if (gamma != "1") {
+          return ::testing::AssertionFailure() << path << " " << channel << " is " << gamma;
+        }
       }
     }
+    return ::testing::AssertionSuccess();
   }
 
-  void ExpectEveryRefreshRate(const std::string& rate) {
+  // Whether the 60 mode keys, 2046,1536 at 32 bits included, hold nothing
+  // but "RefreshRate" `rate`.
+  ::testing::AssertionResult EveryRefreshRateIs(const std::string& rate) {
     int count = 0;
     for (const char* resolution : registry::kResolutionList) {
       for (const char* depth : {"8", "16", "24", "32"}) {
         const std::string path = kDriver + "\\MODES\\" + depth + "\\" + resolution;
-        EXPECT_EQ(ValuesOf(path), Values({{"RefreshRate", rate}})) << path;
+        const Values values = ValuesOf(path);
+        if (values != Values({{"RefreshRate", rate}})) {
+          return ::testing::AssertionFailure()
+                 << path << " holds " << values.size() << " values, RefreshRate "
+                 << Get(path, "RefreshRate");
+        }
         ++count;
       }
     }
-    EXPECT_EQ(count, 60);
-    EXPECT_EQ(Get(kDriver + "\\MODES\\32\\2046,1536", "RefreshRate"), rate);
+    if (count != 60) return ::testing::AssertionFailure() << count << " mode keys";
+    const std::string last = Get(kDriver + "\\MODES\\32\\2046,1536", "RefreshRate");
+    if (last != rate) return ::testing::AssertionFailure() << "2046,1536 at 32 bits: " << last;
+    return ::testing::AssertionSuccess();
   }
 
-  // The clock and card information are never a preset's business.
-  void ExpectClockUntouched() {
-    EXPECT_EQ(Get(kDriver + "\\DEFAULT", "Grxclock"), "172");
-    EXPECT_EQ(Get(kInfo, "GFX Clock Speed"), "172");
-    EXPECT_EQ(Get(kDriver, "DriverDesc"), "3dfx Voodoo3");
+  // Whether the clock and card information, never a preset's business,
+  // are as seeded.
+  ::testing::AssertionResult ClockUntouched() {
+    const std::pair<std::string, std::string> seeded[] = {
+        {Get(kDriver + "\\DEFAULT", "Grxclock"), "172"},
+        {Get(kInfo, "GFX Clock Speed"), "172"},
+        {Get(kDriver, "DriverDesc"), "3dfx Voodoo3"}};
+    for (const auto& [stored, expected] : seeded) {
+      if (stored != expected) {
+        return ::testing::AssertionFailure() << stored << " where " << expected << " was seeded";
+      }
+    }
+    return ::testing::AssertionSuccess();
   }
 
-  void ExpectEnded() {
-    EXPECT_TRUE(host.ended);
-    EXPECT_TRUE(program.Ended());
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_FALSE(main.Visible()) << "a preset does not go back to the main window";
+  // Whether the program ended at once: no message, no main window.
+  ::testing::AssertionResult EndedAtOnce() {
+    if (!host.ended || !program.Ended()) return ::testing::AssertionFailure() << "not ended";
+    if (!host.messages.empty()) return ::testing::AssertionFailure() << "a message was shown";
+    if (main.Visible()) return ::testing::AssertionFailure() << "back at the main window";
+    return ::testing::AssertionSuccess();
   }
 };
 
@@ -124,10 +150,10 @@ TEST_F(PresetsTest, DefaultsRebuildsTheKeysWithFactoryValuesAndEnds) {
                                     {"SSTH3_BGAMMA", "1.3"},
                                     {"SSTH3_ALPHADITHERMODE", "1"},
                                     {"SSTH3_OVERLAYMODE", "1"}}));
-  ExpectDesktopGammaOne();
-  ExpectEveryRefreshRate("60");
-  ExpectClockUntouched();
-  ExpectEnded();
+  EXPECT_TRUE(DesktopGammaIsOne());
+  EXPECT_TRUE(EveryRefreshRateIs("60"));
+  EXPECT_TRUE(ClockUntouched());
+  EXPECT_TRUE(EndedAtOnce());
 }
 
 TEST_F(PresetsTest, FastestTurnsVsyncOffAndSetsBestRefreshEverywhere) {
@@ -148,10 +174,10 @@ TEST_F(PresetsTest, FastestTurnsVsyncOffAndSetsBestRefreshEverywhere) {
                                     {"SSTH3_ALPHADITHERMODE", "2"},
                                     {"SSTH3_OVERLAYMODE", "2"},
                                     {"SSTH3_SWAPINTERVAL", "0"}}));
-  ExpectDesktopGammaOne();
-  ExpectEveryRefreshRate("-1");
-  ExpectClockUntouched();
-  ExpectEnded();
+  EXPECT_TRUE(DesktopGammaIsOne());
+  EXPECT_TRUE(EveryRefreshRateIs("-1"));
+  EXPECT_TRUE(ClockUntouched());
+  EXPECT_TRUE(EndedAtOnce());
 }
 
 TEST_F(PresetsTest, PrettiestTurnsAntiAliasingAndDitheringOnWithVsyncLeftToTheDriver) {
@@ -172,10 +198,10 @@ TEST_F(PresetsTest, PrettiestTurnsAntiAliasingAndDitheringOnWithVsyncLeftToTheDr
                                     {"SSTH3_ALPHADITHERMODE", "3"},
                                     {"SSTH3_OVERLAYMODE", "3"},
                                     {"SSTH3_ANTIALIAS", "1"}}));
-  ExpectDesktopGammaOne();
-  ExpectEveryRefreshRate("-1");
-  ExpectClockUntouched();
-  ExpectEnded();
+  EXPECT_TRUE(DesktopGammaIsOne());
+  EXPECT_TRUE(EveryRefreshRateIs("-1"));
+  EXPECT_TRUE(ClockUntouched());
+  EXPECT_TRUE(EndedAtOnce());
 }
 
 TEST_F(PresetsTest, WithoutAVoodoo3NoPresetWritesOrEnds) {
@@ -185,6 +211,7 @@ TEST_F(PresetsTest, WithoutAVoodoo3NoPresetWritesOrEnds) {
   window.fastest.UserClick();
   window.prettiest.UserClick();
 
+  EXPECT_EQ(store.writes, std::vector<std::string>());
   EXPECT_EQ(ValuesOf(kDriver), Values({{"DriverDesc", "3dfx voodoo3"}}));
   registry::Hkey key;
   EXPECT_NE(store.OpenKey(kLocalMachine, kGlide, &key), registry::kOk);
@@ -205,7 +232,7 @@ TEST_F(PresetsTest, OpensCentredAndCancelLeavesTheMainWindowWhereItWas) {
   EXPECT_EQ(main.Top(), 1500);
   EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
   EXPECT_FALSE(host.ended);
-  EXPECT_EQ(Get(kGlide, "FX_GLIDE_TMU_MEMSIZE"), "2") << "Cancel writes nothing";
+  EXPECT_EQ(store.writes, std::vector<std::string>()) << "Cancel writes nothing";
   EXPECT_EQ(window.CancelButton(), &window.cancel);
 }
 
@@ -224,18 +251,19 @@ TEST_F(PresetsTest, EveryOpeningStartsWithTheFocusOnCancel) {
 TEST_F(PresetsTest, HoverHelpFollowsTheMouseInEnglish) {
   Open();
   EXPECT_EQ(window.Caption(), "Pre Set Settings");
-  EXPECT_EQ(window.Label1.Caption(), "Please select which Pre-Set settings mode you wish.");
+  EXPECT_EQ(window.help_line.Caption(), "Please select which Pre-Set settings mode you wish.");
   window.defaults.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Resets your Voodoo3 options to the factory defaults.");
+  EXPECT_EQ(window.help_line.Caption(), "Resets your Voodoo3 options to the factory defaults.");
   window.fastest.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Sets up your Voodoo3 options for optimal performance.");
+  EXPECT_EQ(window.help_line.Caption(), "Sets up your Voodoo3 options for optimal performance.");
   window.prettiest.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Sets up your Voodoo3 options for superior visual quality.");
+  EXPECT_EQ(window.help_line.Caption(),
+            "Sets up your Voodoo3 options for superior visual quality.");
   window.cancel.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Please select which Pre-Set settings mode you wish.");
+  EXPECT_EQ(window.help_line.Caption(), "Please select which Pre-Set settings mode you wish.");
   window.prettiest.UserMouseMove();
   window.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Please select which Pre-Set settings mode you wish.");
+  EXPECT_EQ(window.help_line.Caption(), "Please select which Pre-Set settings mode you wish.");
 }
 
 TEST_F(PresetsTest, DutchTextsAndHelpLines) {
@@ -246,15 +274,15 @@ TEST_F(PresetsTest, DutchTextsAndHelpLines) {
   EXPECT_EQ(window.fastest.Caption(), "Snelste");
   EXPECT_EQ(window.prettiest.Caption(), "Mooiste");
   EXPECT_EQ(window.cancel.Caption(), "Annuleren");
-  EXPECT_EQ(window.Label1.Caption(), "Kies een voorinstelling naar uw keuze");
+  EXPECT_EQ(window.help_line.Caption(), "Kies een voorinstelling naar uw keuze");
   window.defaults.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Stelt Voodoo3 opties in op de fabrieksinstellingen");
+  EXPECT_EQ(window.help_line.Caption(), "Stelt Voodoo3 opties in op de fabrieksinstellingen");
   window.fastest.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Stelt uw Voodoo3 opties in voor optimale snelheid");
+  EXPECT_EQ(window.help_line.Caption(), "Stelt uw Voodoo3 opties in voor optimale snelheid");
   window.prettiest.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Stelt uw Voodoo3 in voor beste beeldkwaliteit");
+  EXPECT_EQ(window.help_line.Caption(), "Stelt uw Voodoo3 in voor beste beeldkwaliteit");
   window.UserMouseMove();
-  EXPECT_EQ(window.Label1.Caption(), "Kies een voorinstelling naar uw keuze");
+  EXPECT_EQ(window.help_line.Caption(), "Kies een voorinstelling naar uw keuze");
 }
 
 }  // namespace
