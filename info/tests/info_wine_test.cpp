@@ -14,6 +14,7 @@
 #include "registry/registry.h"
 #include "registry/win32_store.h"
 #include "tests/dpi/text_fit.h"
+#include "tests/support/wine_machine.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ using forms::automation::Shown;
 using forms::automation::Text;
 using registry::kLocalMachine;
 
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kDriver = test_support::DisplayKey(9);
 const std::string kInfo =
     kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
 
@@ -49,21 +50,15 @@ HWND FindIgnoringCase(HWND form, const char* name) {
 
 // A Voodoo3 3500 at display key 9; everything seeded here goes again at
 // the end.
-struct Machine {
-  registry::Win32Store store;
-  registry::Registry reg{store};
-
+struct Machine : test_support::WineMachine {
   explicit Machine(const char* language) {
-    Clean();
     reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", language);
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
     reg.SaveString(kLocalMachine, kDriver, "Ver", "4.12.01.1222");
     reg.SaveString(kLocalMachine, kInfo, "LCD", "Supported");
     reg.SaveString(kLocalMachine, kInfo, "TV Out", "Supported");
     reg.SaveString(kLocalMachine, kInfo, "GFX Clock Speed", "183");
     reg.SaveString(kLocalMachine, kInfo, "Total Video Memory", "16 MB");
   }
-  ~Machine() { Clean(); }
 
   // Every value under a key and its subkeys, by full name.
   std::map<std::string, std::string> Tree(const std::string& path) {
@@ -81,19 +76,6 @@ struct Machine {
     }
     store.CloseKey(key);
     return tree;
-  }
-
-  // Keys with subkeys cannot be deleted: leaves first.
-  void Clean() {
-    std::string info = kInfo;
-    while (info.size() > kDriver.size()) {
-      reg.DeleteKey(kLocalMachine, info);
-      info.erase(info.rfind('\\'));
-    }
-    for (const char* sub : {"\\Glide", "\\D3D", "\\DEFAULT", ""}) {
-      reg.DeleteKey(kLocalMachine, kDriver + sub);
-    }
-    reg.DeleteKey(kLocalMachine, "Software\\Tarno");
   }
 };
 

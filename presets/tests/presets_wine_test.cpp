@@ -12,6 +12,7 @@
 #include "presets/presets_window.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_machine.h"
 
 namespace {
 
@@ -22,53 +23,22 @@ using forms::automation::Shown;
 using forms::automation::Text;
 using registry::kLocalMachine;
 
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0009";
+const std::string kDriver = test_support::DisplayKey(9);
 const std::string kGlide = kDriver + "\\Glide";
 const std::string kD3D = kDriver + "\\D3D";
 const std::string kDefault = kDriver + "\\DEFAULT";
 const std::string kGammaKey = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA";
-constexpr const char* kProgramKey = "Software\\Tarno";
+constexpr const char* kProgramKey = test_support::kProgramKey;
 
 // A Voodoo3 at display key 9 (the scan's first) with a clock and some
 // Glide options of its own; everything goes again at the end.
-struct Machine {
-  registry::Win32Store store;
-  registry::Registry reg{store};
-
+struct Machine : test_support::WineMachine {
   Machine() {
-    Clean();
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
     reg.SaveString(kLocalMachine, kDefault, "Grxclock", "175");
     reg.SaveString(kLocalMachine, kGlide, "FX_GLIDE_NO_SPLASH", "1");
     reg.SaveString(kLocalMachine, kGlide, "FX_GLIDE_LOD_DITHER", "1");
     reg.SaveString(kLocalMachine, kD3D, "SSTH3_ANTIALIAS", "1");
     reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
-  }
-  ~Machine() { Clean(); }
-
-  // Keys with subkeys cannot be deleted: leaves first.
-  void Clean() {
-    for (const char* resolution : registry::kResolutionList) {
-      for (const char* depth : registry::kDepths) {
-        reg.DeleteKey(kLocalMachine, kDriver + "\\MODES\\" + depth + "\\" + resolution);
-      }
-    }
-    for (const char* depth : registry::kDepths) {
-      reg.DeleteKey(kLocalMachine, kDriver + "\\MODES\\" + depth);
-    }
-    std::string gamma = kGammaKey;
-    while (gamma.size() > kDriver.size()) {
-      reg.DeleteKey(kLocalMachine, gamma);
-      gamma.erase(gamma.rfind('\\'));
-    }
-    for (const char* sub : {"\\MODES", "\\Glide", "\\D3D", "\\DEFAULT", ""}) {
-      reg.DeleteKey(kLocalMachine, kDriver + sub);
-    }
-    reg.DeleteKey(kLocalMachine, kProgramKey);
-  }
-
-  std::string Get(const std::string& key, const char* name) {
-    return reg.GetString(kLocalMachine, key, name, "<absent>");
   }
 
   std::map<std::string, std::string> ValuesOf(const std::string& path) {
