@@ -78,30 +78,26 @@ void AdvancedWindow::Design() {
   SetDefaultButton(&ok);
   SetCancelButton(&cancel);
 
-  framGlide.Move(kMargin, kGlideTop, kApiFrameWidth, kApiFrameHeight);
-  framGlide.SetCaption(english::kGlideFrame);
+  framGlide.Place(english::kGlideFrame, kMargin, kGlideTop, kApiFrameWidth, kApiFrameHeight);
   glide_alpha_frame.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
   DesignGroup(glide_alpha_frame, english::kAlphaFrame, groups_[kGlideAlpha],
               {english::kAlphaAuto, english::kAlphaSharper, english::kAlphaSmoother});
   glide_detail_frame.Move(kMargin, kDetailTop, kGroupWidth, kGroupHeight);
   DesignGroup(glide_detail_frame, english::kDetailFrame, groups_[kGlideDetail],
               {english::kDetailAuto, english::kDetailNormal, english::kDetailHigh});
-  glide_note.Move(kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
-  glide_note.SetCaption(english::kNote);
+  glide_note.Place(english::kNote, kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
 
-  framDirect3d.Move(kMargin, kDirect3dTop, kApiFrameWidth, kApiFrameHeight);
-  framDirect3d.SetCaption(english::kDirect3dFrame);
+  framDirect3d.Place(english::kDirect3dFrame, kMargin, kDirect3dTop, kApiFrameWidth,
+                     kApiFrameHeight);
   direct3d_alpha_frame.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
   DesignGroup(direct3d_alpha_frame, english::kAlphaFrame, groups_[kDirectAlpha],
               {english::kAlphaAuto, english::kAlphaSharper, english::kAlphaSmoother});
   direct3d_detail_frame.Move(kMargin, kDetailTop, kGroupWidth, kGroupHeight);
   DesignGroup(direct3d_detail_frame, english::kDetailFrame, groups_[kDirectDetail],
               {english::kDetailAuto, english::kDetailNormal, english::kDetailHigh});
-  direct3d_note.Move(kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
-  direct3d_note.SetCaption(english::kNote);
+  direct3d_note.Place(english::kNote, kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
 
-  footer.Move(kMargin, kFooterTop, kApiFrameWidth, kFooterHeight);
-  footer.SetCaption(english::kFooter);
+  footer.Place(english::kFooter, kMargin, kFooterTop, kApiFrameWidth, kFooterHeight);
 
   look::UseDarkScheme(*this);
   for (forms::Frame* inner :

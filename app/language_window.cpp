@@ -31,10 +31,9 @@ LanguageWindow::LanguageWindow(forms::Program& program, registry::Registry& reg)
 void LanguageWindow::Design() {
   SetCaption(english::kLanguageCaption);
   SetClientSize(kClientWidth, kClientHeight);
-  choose_english.Move(kMargin, kMargin, kButtonWidth, kButtonHeight);
-  choose_english.SetCaption(english::kChooseEnglish);
-  choose_dutch.Move(kMargin + kButtonWidth + kGap, kMargin, kButtonWidth, kButtonHeight);
-  choose_dutch.SetCaption(english::kChooseDutch);
+  choose_english.Place(english::kChooseEnglish, kMargin, kMargin, kButtonWidth, kButtonHeight);
+  choose_dutch.Place(english::kChooseDutch, kMargin + kButtonWidth + kGap, kMargin, kButtonWidth,
+                     kButtonHeight);
   look::UseDarkScheme(*this);
 }
 

@@ -124,8 +124,7 @@ void MainWindow::Design() {
   imgvoodoo3.Move((kClientWidth - kBannerWidth) / 2, kMargin, kBannerWidth, kPictureHeight);
   right_emblem.Move(kClientWidth - kMargin - kEmblemWidth, kMargin, kEmblemWidth, kPictureHeight);
 
-  framclk.Move(kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
-  framclk.SetCaption(english::kSpeedFrame);
+  framclk.Place(english::kSpeedFrame, kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
   scrspeed.Move(kSliderLeft, kCheckTop + 60, kSliderWidth, kSpeedHeight - kCheckTop - 240);
   scrspeed.SetRange(kClockMin, kClockMax, 1, 5);
   // Before its Change is connected: lblspeed stays empty, which is how
@@ -138,10 +137,8 @@ void MainWindow::Design() {
                           kClockLabelWidth, kLabelHeight);
   clock_memory_label.SetCaption(english::kClockMemory);
 
-  framVsync.Move(kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
-  framVsync.SetCaption(english::kVsyncFrame);
-  misc_frame.Move(kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
-  misc_frame.SetCaption(english::kMiscFrame);
+  framVsync.Place(english::kVsyncFrame, kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
+  misc_frame.Place(english::kMiscFrame, kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
   struct CheckDesign {
     forms::CheckBox& box;
     const char* caption;
@@ -153,8 +150,8 @@ void MainWindow::Design() {
   int row = 0;
   for (const CheckDesign& design : checks) {
     if (&design.box == &chkmipmap) row = 0;  // first of the Miscellaneous frame
-    design.box.Move(kCheckLeft, kCheckTop + row * kCheckStep, kCheckWidth, kCheckHeight);
-    design.box.SetCaption(design.caption);
+    design.box.Place(design.caption, kCheckLeft, kCheckTop + row * kCheckStep, kCheckWidth,
+                     kCheckHeight);
     ++row;
   }
   // The second line of the Dutch triple-buffering text. Empty in English,
@@ -173,15 +170,13 @@ void MainWindow::Design() {
                                   {gamma, english::kGamma}};
   int top = kFrameTop;
   for (const ButtonDesign& design : buttons) {
-    design.button.Move(kButtonLeft, top, kButtonWidth, kButtonHeight);
-    design.button.SetCaption(design.caption);
+    design.button.Place(design.caption, kButtonLeft, top, kButtonWidth, kButtonHeight);
     top += kButtonStep;
   }
 
-  credit.Move(kMargin, kCreditTop, kClientWidth - 2 * kMargin, kLabelHeight);
-  credit.SetCaption(english::kCredit);
-  contact.Move(kMargin, kCreditTop + kLabelHeight, kClientWidth - 2 * kMargin, kLabelHeight);
-  contact.SetCaption(english::kContact);
+  credit.Place(english::kCredit, kMargin, kCreditTop, kClientWidth - 2 * kMargin, kLabelHeight);
+  contact.Place(english::kContact, kMargin, kCreditTop + kLabelHeight, kClientWidth - 2 * kMargin,
+                kLabelHeight);
 
   look::UseDarkScheme(*this);
   // No default or cancel button: the hub has no OK, so Enter and Esc press

@@ -98,55 +98,36 @@ void DesktopWindow::Design() {
   SetCancelButton(&cancel);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
-  framreso.SetCaption(english::kResolutionFrame);
-  framreso.Move(240, 840, 5415, 1575);
-  resolution_prompt.SetCaption(english::kResolutionPrompt);
-  resolution_prompt.Move(120, 360, 2265, kLineHeight);
+  framreso.Place(english::kResolutionFrame, 240, 840, 5415, 1575);
+  resolution_prompt.Place(english::kResolutionPrompt, 120, 360, 2265, kLineHeight);
   resolution.Move(2400, 330, 1215, 315);
   for (const char* listed : registry::kResolutionList) resolution.AddItem(listed);
   resolution.SetText(english::kResolution);
-  depth_prompt.SetCaption(english::kDepthPrompt);
-  depth_prompt.Move(120, 840, 3615, kLineHeight);
-  depth4.SetCaption(english::kDepth4);
-  depth4.Move(120, 1200, 555, kLineHeight);
-  depth8.SetCaption(english::kDepth8);
-  depth8.Move(720, 1200, 555, kLineHeight);
-  depth16.SetCaption(english::kDepth16);
-  depth16.Move(1320, 1200, 675, kLineHeight);
-  depth24.SetCaption(english::kDepth24);
-  depth24.Move(2040, 1200, 675, kLineHeight);
-  depth32.SetCaption(english::kDepth32);
-  depth32.Move(2760, 1200, 675, kLineHeight);
-  resolution_note.SetCaption(english::kResolutionNote);
-  resolution_note.Move(3840, 240, 1455, 1215);
+  depth_prompt.Place(english::kDepthPrompt, 120, 840, 3615, kLineHeight);
+  depth4.Place(english::kDepth4, 120, 1200, 555, kLineHeight);
+  depth8.Place(english::kDepth8, 720, 1200, 555, kLineHeight);
+  depth16.Place(english::kDepth16, 1320, 1200, 675, kLineHeight);
+  depth24.Place(english::kDepth24, 2040, 1200, 675, kLineHeight);
+  depth32.Place(english::kDepth32, 2760, 1200, 675, kLineHeight);
+  resolution_note.Place(english::kResolutionNote, 3840, 240, 1455, 1215);
 
-  framfont.SetCaption(english::kFontFrame);
-  framfont.Move(240, 2520, 5415, 1695);
-  font_size_prompt.SetCaption(english::kFontSizePrompt);
-  font_size_prompt.Move(240, 360, 4935, kLineHeight);
+  framfont.Place(english::kFontFrame, 240, 2520, 5415, 1695);
+  font_size_prompt.Place(english::kFontSizePrompt, 240, 360, 4935, kLineHeight);
   font_size.Move(240, 720, 4335, 255);
-  font_size_caption.SetCaption(english::kFontSizeCaption);
-  font_size_caption.Move(240, 1200, 795, kLineHeight);
-  font_size_value.SetCaption(english::kFontSizeValue);
-  font_size_value.Move(1080, 1200, 375, kLineHeight);
-  font_size_note.SetCaption(english::kFontSizeNote);
-  font_size_note.Move(1440, 1200, 3855, 435);
+  font_size_caption.Place(english::kFontSizeCaption, 240, 1200, 795, kLineHeight);
+  font_size_value.Place(english::kFontSizeValue, 1080, 1200, 375, kLineHeight);
+  font_size_note.Place(english::kFontSizeNote, 1440, 1200, 3855, 435);
   font_size.SetRange(kSmallestSize, kLargestSize, 1, 2);
   font_size.SetValue(kDefaultSize);
   OnFontSizeChange();  // the design caption "Label6" never shows
 
-  framcow.SetCaption(english::kOptionsFrame);
-  framcow.Move(240, 4320, 5415, 1935);
-  gdi.SetCaption(english::kGdi);
-  gdi.Move(120, 360, 3015, kLineHeight);
-  show_while_dragging.SetCaption(english::kShowWhileDragging);
-  show_while_dragging.Move(120, 720, 3015, kLineHeight);
-  smooth.SetCaption(english::kSmooth);
-  smooth.Move(120, 1080, 3015, kLineHeight);
+  framcow.Place(english::kOptionsFrame, 240, 4320, 5415, 1935);
+  gdi.Place(english::kGdi, 120, 360, 3015, kLineHeight);
+  show_while_dragging.Place(english::kShowWhileDragging, 120, 720, 3015, kLineHeight);
+  smooth.Place(english::kSmooth, 120, 1080, 3015, kLineHeight);
   stretch_wallpaper.SetCaption(english::kStretchWallpaper);
   stretch_wallpaper.Move(120, 1440, 4335, kLineHeight);  // room for the Dutch caption
-  win98_note.SetCaption(english::kWin98Note);
-  win98_note.Move(3240, 240, 1935, 1215);
+  win98_note.Place(english::kWin98Note, 3240, 240, 1935, 1215);
 
   look::UseDarkScheme(*this);
   framreso.SetFontBold(true);

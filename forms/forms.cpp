@@ -52,6 +52,11 @@ void Control::SetCaption(const std::string& caption) {
   Notify(Prop::Caption);
 }
 
+void Control::Place(const char* caption, int left, int top, int width, int height) {
+  SetCaption(caption);
+  Move(left, top, width, height);
+}
+
 void Control::SetForeColor(Color color) {
   if (color == fore_) return;
   fore_ = color;

@@ -144,6 +144,8 @@ class Control : public Widget {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
+  // A design's caption and place in one step.
+  void Place(const char* caption, int left, int top, int width, int height);
 
   Color ForeColor() const { return fore_; }
   Color BackColor() const { return back_; }

@@ -69,22 +69,18 @@ void InfoWindow::Design() {
   DesignLine(lblBIOSVersion, english::kBiosVersion, bios_version, 1200, 3480, 3135);
   DesignLine(lblTVOut, english::kTvOut, tv_out, 720, 3840, 4095);
   DesignLine(lblLCD, english::kLcd, lcd, 600, 4200, 4575);
-  about_note.SetCaption(english::kAbout);
-  about_note.Move(3120, 360, 2055, 3615);
+  about_note.Place(english::kAbout, 3120, 360, 2055, 3615);
   about_note.SetFontSize(9.75);
   about_note.SetFontBold(true);
 
-  framDriver.SetCaption(english::kDriverFrame);
-  framDriver.Move(120, 5520, 5535, kDriverFrameHeight);
+  framDriver.Place(english::kDriverFrame, 120, 5520, 5535, kDriverFrameHeight);
   framDriver.SetFontBold(true);
-  lblDVersion.SetCaption(english::kDriverVersion);
-  lblDVersion.Move(120, kDriverLineTop, 1095, kLineHeight);
+  lblDVersion.Place(english::kDriverVersion, 120, kDriverLineTop, 1095, kLineHeight);
   // The version reaches up to the provider's caption: "4.12.01.1222" is
   // 63 pixels wide at 96 DPI.
   driver_version.Move(1200, kDriverLineTop, 1200, kLineHeight);
   driver_version.SetUseMnemonic(false);
-  lblProvider.SetCaption(english::kProvider);
-  lblProvider.Move(2400, kDriverLineTop, 735, kLineHeight);
+  lblProvider.Place(english::kProvider, 2400, kDriverLineTop, 735, kLineHeight);
   provider.Move(3120, kDriverLineTop, 1935, kLineHeight);
   provider.SetUseMnemonic(false);
 
@@ -97,8 +93,7 @@ void InfoWindow::Design() {
 // same line; the caption reaches up to the value.
 void InfoWindow::DesignLine(forms::Label& caption, const char* text, forms::Label& value,
                             int value_left, int top, int value_width) {
-  caption.SetCaption(text);
-  caption.Move(kCaptionLeft, top, value_left - kCaptionLeft, kLineHeight);
+  caption.Place(text, kCaptionLeft, top, value_left - kCaptionLeft, kLineHeight);
   value.Move(value_left, top, value_width, kLineHeight);
   value.SetUseMnemonic(false);  // stored text, "&" included, shown as it is
 }

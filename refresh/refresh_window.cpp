@@ -97,31 +97,23 @@ void RefreshWindow::Design() {
   SetCancelButton(&cancel);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
-  rates_frame.SetCaption(english::kRatesFrame);
-  rates_frame.Move(120, 840, 5655, 5415);
+  rates_frame.Place(english::kRatesFrame, 120, 840, 5655, 5415);
   for (int i = 0; i < kRows; ++i) {
     const int column = i < kLeftColumnRows ? 0 : 1;
     const int top = kRowTop + kRowStep * (column == 0 ? i : i - kLeftColumnRows);
     Row& row = rows_[i];
-    row.label.SetCaption(english::kRowDesign[i].caption);
-    row.label.Move(kLabelLeft[column], top + 45, kLabelWidth, kLineHeight);
+    row.label.Place(english::kRowDesign[i].caption, kLabelLeft[column], top + 45, kLabelWidth,
+                    kLineHeight);
     row.box.Move(kBoxLeft[column], top, kBoxWidth, kBoxHeight);
     FillList(row.box, english::kRowDesign[i].choices);
   }
-  framcolor.SetCaption(english::kDepthFrame);
-  framcolor.Move(3120, 3720, 2055, 1455);
-  Bit8.SetCaption(english::kBit8);
-  Bit8.Move(120, 360, 855, kLineHeight);
-  Bit16.SetCaption(english::kBit16);
-  Bit16.Move(1080, 360, 855, kLineHeight);
-  Bit24.SetCaption(english::kBit24);
-  Bit24.Move(120, 720, 855, kLineHeight);
-  Bit32.SetCaption(english::kBit32);
-  Bit32.Move(1080, 720, 855, kLineHeight);
-  LinkAllBit.SetCaption(english::kLinkAllBit);
-  LinkAllBit.Move(120, 1080, 1875, kLineHeight);
-  rates_note.SetCaption(english::kRatesNote);
-  rates_note.Move(240, 4200, 2775, 975);
+  framcolor.Place(english::kDepthFrame, 3120, 3720, 2055, 1455);
+  Bit8.Place(english::kBit8, 120, 360, 855, kLineHeight);
+  Bit16.Place(english::kBit16, 1080, 360, 855, kLineHeight);
+  Bit24.Place(english::kBit24, 120, 720, 855, kLineHeight);
+  Bit32.Place(english::kBit32, 1080, 720, 855, kLineHeight);
+  LinkAllBit.Place(english::kLinkAllBit, 120, 1080, 1875, kLineHeight);
+  rates_note.Place(english::kRatesNote, 240, 4200, 2775, 975);
 
   look::UseDarkScheme(*this);
   rates_frame.SetFontBold(true);
