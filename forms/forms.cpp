@@ -46,28 +46,16 @@ void Control::Move(int left, int top, int width, int height) {
 int Control::FormLeft() const { return left_ + (frame_ ? frame_->FormLeft() : 0); }
 int Control::FormTop() const { return top_ + (frame_ ? frame_->FormTop() : 0); }
 
-void Control::SetCaption(const std::string& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  Notify(Prop::Caption);
-}
+void Control::SetCaption(const std::string& caption) { Change(caption_, caption, Prop::Caption); }
 
 void Control::Place(const char* caption, int left, int top, int width, int height) {
   SetCaption(caption);
   Move(left, top, width, height);
 }
 
-void Control::SetForeColor(Color color) {
-  if (color == fore_) return;
-  fore_ = color;
-  Notify(Prop::ForeColor);
-}
+void Control::SetForeColor(Color color) { Change(fore_, color, Prop::ForeColor); }
 
-void Control::SetBackColor(Color color) {
-  if (color == back_) return;
-  back_ = color;
-  Notify(Prop::BackColor);
-}
+void Control::SetBackColor(Color color) { Change(back_, color, Prop::BackColor); }
 
 void Control::SetFont(const forms::Font& font) {
   font_ = font;
@@ -92,17 +80,9 @@ void Control::SetFontBold(bool bold) {
   SetFont(font);
 }
 
-void Control::SetVisible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  Notify(Prop::Visible);
-}
+void Control::SetVisible(bool visible) { Change(visible_, visible, Prop::Visible); }
 
-void Control::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  Notify(Prop::Enabled);
-}
+void Control::SetEnabled(bool enabled) { Change(enabled_, enabled, Prop::Enabled); }
 
 // ---- Buttons ----
 
@@ -222,11 +202,7 @@ Host& Form::host() { return program_.host(); }
 
 Files& Form::files() { return program_.files(); }
 
-void Form::SetCaption(const std::string& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  Notify(Prop::Caption);
-}
+void Form::SetCaption(const std::string& caption) { Change(caption_, caption, Prop::Caption); }
 
 void Form::SetPosition(int left, int top) {
   placed_ = true;
@@ -248,11 +224,7 @@ void Form::SetClientSize(int width, int height) {
   Notify(Prop::Bounds);
 }
 
-void Form::SetBackColor(Color color) {
-  if (color == back_) return;
-  back_ = color;
-  Notify(Prop::BackColor);
-}
+void Form::SetBackColor(Color color) { Change(back_, color, Prop::BackColor); }
 
 void Form::Show() {
   if (program_.Ended()) return;

@@ -91,6 +91,13 @@ class Widget {
   void Notify(Prop what) {
     if (peer_) peer_->Update(what);
   }
+  // Sets a property and tells the peer, unless it holds the value already.
+  template <typename T>
+  void Change(T& property, const T& value, Prop what) {
+    if (property == value) return;
+    property = value;
+    Notify(what);
+  }
   // Runs an event handler unless the program has ended.
   void Raise(const Handler& handler);
 
