@@ -73,10 +73,7 @@ void AdvancedWindow::Design() {
   const int button_left = kClientWidth - kMargin - kButtonWidth;
   ok.Move(button_left, kMargin, kButtonWidth, kButtonHeight);
   cancel.Move(button_left, kMargin + kButtonHeight + 60, kButtonWidth, kButtonHeight);
-  ok.SetCaption(english::kOk);
-  cancel.SetCaption(english::kCancel);
-  SetDefaultButton(&ok);
-  SetCancelButton(&cancel);
+  look::DesignOkCancel(*this, ok, cancel);
 
   framGlide.Place(english::kGlideFrame, kMargin, kGlideTop, kApiFrameWidth, kApiFrameHeight);
   glide_alpha_frame.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
@@ -136,7 +133,7 @@ void AdvancedWindow::ConnectHover() {
 // texts set before them. The window caption, "&OK" and the footer keep
 // their design texts.
 void AdvancedWindow::ApplyDutch() {
-  cancel.SetCaption(dutch::kCancel);
+  look::OkCancelInDutch(cancel);
   framGlide.SetCaption(dutch::kGlideFrame);
   glideautO.SetCaption(dutch::kAlphaAuto);
   glidesharpeR.SetCaption(dutch::kAlphaSharper);

@@ -5,8 +5,6 @@
 // English, as designed; what Dutch does not replace stays so in Dutch.
 namespace advanced::english {
 constexpr const char* kCaption = "Tarnolux Advanced Settings";
-constexpr const char* kOk = "&OK";
-constexpr const char* kCancel = "&Cancel";
 constexpr const char* kGlideFrame = "Advanced Glide/OpenGL Settings";
 constexpr const char* kDirect3dFrame = "Advanced Direct3D Settings";
 constexpr const char* kAlphaAuto = "Set Alpha-Blending To Automatic";
@@ -27,7 +25,6 @@ constexpr const char* kFooter = "Tarnolux for 3dfx Voodoo3";
 }  // namespace advanced::english
 
 namespace advanced::dutch {
-constexpr const char* kCancel = "Annuleren";
 constexpr const char* kGlideFrame = "Geavanceerde Glide/OpenGL instellingen";
 constexpr const char* kDirect3dFrame = "Geavanceerde Direct3D instellingen";
 constexpr const char* kAlphaAuto = "Plaats alfavermenging op automatisch";

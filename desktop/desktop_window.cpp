@@ -92,10 +92,7 @@ DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)
 void DesktopWindow::Design() {
   SetCaption(english::kCaption);
   SetClientSize(5850, 6360);
-  ok.SetCaption(english::kOk);
-  cancel.SetCaption(english::kCancel);
-  SetDefaultButton(&ok);
-  SetCancelButton(&cancel);
+  look::DesignOkCancel(*this, ok, cancel);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
   framreso.Place(english::kResolutionFrame, 240, 840, 5415, 1575);
@@ -156,7 +153,7 @@ void DesktopWindow::ConnectHover() {
 // The window caption, "&OK", the depth options and the size keep their
 // design texts.
 void DesktopWindow::ApplyDutch() {
-  cancel.SetCaption(dutch::kCancel);
+  look::OkCancelInDutch(cancel);
   framreso.SetCaption(dutch::kResolutionFrame);
   resolution_prompt.SetCaption(dutch::kResolutionPrompt);
   depth_prompt.SetCaption(dutch::kDepthPrompt);

@@ -5,8 +5,6 @@
 // English, as designed; what Dutch does not replace stays so in Dutch.
 namespace desktop::english {
 constexpr const char* kCaption = "Windows Options";
-constexpr const char* kOk = "&OK";
-constexpr const char* kCancel = "&Cancel";
 constexpr const char* kResolutionFrame = "Desktop Resolution";
 constexpr const char* kResolutionPrompt = "Choose you desktop resolution:";
 constexpr const char* kResolution = "640,480";
@@ -41,7 +39,6 @@ constexpr const char* kBadResolution = "Type the resolution as width,height, for
 }  // namespace desktop::english
 
 namespace desktop::dutch {
-constexpr const char* kCancel = "Annuleren";
 constexpr const char* kResolutionFrame = "Resolutie bureaublad";
 constexpr const char* kResolutionPrompt = "Kies uw bureaublad resolutie:";
 constexpr const char* kDepthPrompt = "Kies de kleurendiepte van uw bureaublad:";

@@ -83,8 +83,7 @@ GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
 // until Load shows what is stored; the events are not connected yet.
 void GammaWindow::Design() {
   SetCaption(english::kCaption);
-  OK.SetCaption(english::kOk);
-  cancel.SetCaption(english::kCancel);
+  look::DesignOkCancel(*this, OK, cancel);
   desktop.SetCaption(english::kDesktop);
   glide.SetCaption(english::kGlide);
   direct3d.SetCaption(english::kDirect3D);
@@ -121,8 +120,6 @@ void GammaWindow::Design() {
     }
   }
   look::UseDarkScheme(*this);
-  SetDefaultButton(&OK);
-  SetCancelButton(&cancel);
 }
 
 void GammaWindow::DesignGroup(Group& group, int top) {
@@ -164,7 +161,7 @@ void GammaWindow::ConnectHover() {
 // In the table's order: later rows copy texts set by earlier ones. The
 // window caption, "&OK" and the letters keep their design texts.
 void GammaWindow::ApplyDutch() {
-  cancel.SetCaption(dutch::kCancel);
+  look::OkCancelInDutch(cancel);
   desktop.SetCaption(dutch::kDesktop);
   chkdesk.SetCaption(dutch::kLock);
   lbldgs.SetCaption(dutch::kNote);

@@ -5,8 +5,6 @@
 // English, as designed; what Dutch does not replace stays so in Dutch.
 namespace gamma_settings::english {
 constexpr const char* kCaption = "Tarnolux Gamma Settings";
-constexpr const char* kOk = "&OK";
-constexpr const char* kCancel = "&Cancel";
 constexpr const char* kDesktop = "Desktop Gamma Settings";
 constexpr const char* kGlide = "Glide/OpenGL Gamma Settings";
 constexpr const char* kDirect3D = "Direct3D Gamma Settings";
@@ -28,7 +26,6 @@ constexpr const char* kDirect3DNote =
 // Dutch. The Glide and Direct3D notes and the other two link boxes copy
 // these texts from their neighbours, so they have no constants of their own.
 namespace gamma_settings::dutch {
-constexpr const char* kCancel = "Annuleren";
 constexpr const char* kDesktop = "gammainstellingen bureaublad";
 constexpr const char* kLock = "Koppel gamma";
 constexpr const char* kNote =

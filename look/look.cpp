@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "look/texts.h"
+
 namespace look {
 
 void UseDarkScheme(forms::Form& form) {
@@ -27,6 +29,15 @@ void LoadTopPictures(forms::Image& left, forms::Image& banner, forms::Image& rig
   left.LoadPicture(forms::JoinPath(folder, kEmblem));
   right.LoadPicture(forms::JoinPath(folder, kEmblem));
 }
+
+void DesignOkCancel(forms::Form& form, forms::CommandButton& ok, forms::CommandButton& cancel) {
+  ok.SetCaption(english::kOk);
+  cancel.SetCaption(english::kCancel);
+  form.SetDefaultButton(&ok);
+  form.SetCancelButton(&cancel);
+}
+
+void OkCancelInDutch(forms::CommandButton& cancel) { cancel.SetCaption(dutch::kCancel); }
 
 void PlaceTopRow(forms::Image& left, forms::Image& banner, forms::Image& right,
                  forms::CommandButton& upper, forms::CommandButton& lower) {

@@ -28,6 +28,12 @@ void UseDarkScheme(forms::Form& form);
 // missing picture leaves its image empty.
 void LoadTopPictures(forms::Image& left, forms::Image& banner, forms::Image& right);
 
+// OK and Cancel of a settings window: their texts, and Enter and Esc
+// press them.
+void DesignOkCancel(forms::Form& form, forms::CommandButton& ok, forms::CommandButton& cancel);
+// Cancel's Dutch text; OK stays as it is.
+void OkCancelInDutch(forms::CommandButton& cancel);
+
 // The top row of the refresh, desktop and information windows, in twips:
 // the emblem, the banner and the emblem again from the left, and two
 // buttons one above the other at the right.

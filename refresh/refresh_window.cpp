@@ -91,10 +91,7 @@ RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
 void RefreshWindow::Design() {
   SetCaption(english::kCaption);
   SetClientSize(5895, 6390);
-  ok.SetCaption(english::kOk);
-  cancel.SetCaption(english::kCancel);
-  SetDefaultButton(&ok);
-  SetCancelButton(&cancel);
+  look::DesignOkCancel(*this, ok, cancel);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
   rates_frame.Place(english::kRatesFrame, 120, 840, 5655, 5415);
@@ -142,7 +139,7 @@ void RefreshWindow::ConnectHover() {
 // The window caption, "&OK", the one-depth options and the row labels
 // keep their design texts.
 void RefreshWindow::ApplyDutch() {
-  cancel.SetCaption(dutch::kCancel);
+  look::OkCancelInDutch(cancel);
   rates_frame.SetCaption(dutch::kRatesFrame);
   framcolor.SetCaption(dutch::kDepthFrame);
   LinkAllBit.SetCaption(dutch::kLinkAllBit);

@@ -32,8 +32,6 @@ constexpr RowDesign kRowDesign[15] = {
 };
 
 constexpr const char* kCaption = "Tarnolux Refreash Rates Settings";
-constexpr const char* kOk = "&OK";
-constexpr const char* kCancel = "&Cancel";
 constexpr const char* kRatesFrame = "Refresh Rates";
 constexpr const char* kDepthFrame = "Color Depths";
 constexpr const char* kBit8 = "8bit";
@@ -52,7 +50,6 @@ constexpr const char* kBadRate = ": choose Best or type a refresh rate in Hz.";
 }  // namespace refresh::english
 
 namespace refresh::dutch {
-constexpr const char* kCancel = "Annuleren";
 constexpr const char* kRatesFrame = "Vernieuwingsfrequenties";
 constexpr const char* kDepthFrame = "Kleurendieptes";
 constexpr const char* kLinkAllBit = "Koppel alle kleurendieptes";
