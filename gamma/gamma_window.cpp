@@ -42,38 +42,41 @@ std::optional<int> UsablePosition(const std::string& text) {
   return *position;
 }
 
+GammaWindow::Group::Group(forms::Form& form, const Names& names, KeyOf read_from,
+                          std::vector<KeyOf> written_to, int factory)
+    : frame(form, names.frame),
+      red_letter(frame, names.red_letter),
+      red_value(frame, names.red_value),
+      red(frame, names.red, forms::Orientation::Horizontal),
+      note(frame, names.note),
+      green_letter(frame, names.green_letter),
+      green_value(frame, names.green_value),
+      green(frame, names.green, forms::Orientation::Horizontal),
+      blue_letter(frame, names.blue_letter),
+      blue_value(frame, names.blue_value),
+      blue(frame, names.blue, forms::Orientation::Horizontal),
+      lock(frame, names.lock),
+      read_from(read_from),
+      written_to(std::move(written_to)),
+      factory(factory) {}
+
 GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
     : forms::Form(program, "frmgamma"),
-      reg_(reg),
-      groups_{{
-          {&desktop,
-           {&desktop_red_letter, &desktop_green_letter, &desktop_blue_letter},
-           {&lbldr, &lbldg, &lbldb},
-           {&dr, &dg, &db},
-           &chkdesk,
-           &lbldgs,
-           &registry::Adapter::DesktopGammaKey,
-           {&registry::Adapter::DesktopGammaKey, &registry::Adapter::DriverKey},
-           kDesktopFactory},
-          {&glide,
-           {&glide_red_letter, &glide_green_letter, &glide_blue_letter},
-           {&lblgr, &lblgg, &lblgb},
-           {&gr, &gg, &gb},
-           &chkglide,
-           &glide_note,
-           &registry::Adapter::GlideKey,
-           {&registry::Adapter::GlideKey},
-           kDriverFactory},
-          {&direct3d,
-           {&direct3d_red_letter, &direct3d_green_letter, &direct3d_blue_letter},
-           {&lblddr, &lblddg, &lblddb},
-           {&ddr, &ddg, &ddb},
-           &chkd3d,
-           &direct3d_note,
-           &registry::Adapter::D3DKey,
-           {&registry::Adapter::D3DKey},
-           kDriverFactory},
-      }} {
+      desktop(*this,
+              {"desktop", "Label3", "lbldr", "dr", "lbldgs", "Label10", "lbldg", "dg", "Label11",
+               "lbldb", "db", "chkdesk"},
+              &registry::Adapter::DesktopGammaKey,
+              {&registry::Adapter::DesktopGammaKey, &registry::Adapter::DriverKey},
+              kDesktopFactory),
+      glide(*this,
+            {"glide", "Label4", "lblgr", "gr", "Label1", "Label8", "lblgg", "gg", "Label9", "lblgb",
+             "gb", "chkglide"},
+            &registry::Adapter::GlideKey, {&registry::Adapter::GlideKey}, kDriverFactory),
+      direct3d(*this,
+               {"direct3d", "Label5", "lblddr", "ddr", "Label2", "Label6", "lblddg", "ddg",
+                "Label7", "lblddb", "ddb", "chkd3d"},
+               &registry::Adapter::D3DKey, {&registry::Adapter::D3DKey}, kDriverFactory),
+      reg_(reg) {
   Design();
   ConnectEvents();
   ConnectHover();
@@ -84,18 +87,18 @@ GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
 void GammaWindow::Design() {
   SetCaption(english::kCaption);
   look::DesignOkCancel(*this, OK, cancel);
-  desktop.SetCaption(english::kDesktop);
-  glide.SetCaption(english::kGlide);
-  direct3d.SetCaption(english::kDirect3D);
-  lbldgs.SetCaption(english::kDesktopNote);
-  glide_note.SetCaption(english::kGlideNote);
-  direct3d_note.SetCaption(english::kDirect3DNote);
+  desktop.frame.SetCaption(english::kDesktop);
+  glide.frame.SetCaption(english::kGlide);
+  direct3d.frame.SetCaption(english::kDirect3D);
+  desktop.note.SetCaption(english::kDesktopNote);
+  glide.note.SetCaption(english::kGlideNote);
+  direct3d.note.SetCaption(english::kDirect3DNote);
   const char* letters[3] = {english::kRed, english::kGreen, english::kBlue};
-  for (Group& group : groups_) {
-    group.link->SetCaption(english::kLock);
+  for (Group* group : groups_) {
+    group->lock.SetCaption(english::kLock);
     for (int channel = kRed; channel <= kBlue; ++channel) {
-      group.letters[channel]->SetCaption(letters[channel]);
-      group.values[channel]->SetCaption(registry::GammaText(kInitialPosition));
+      group->letters[channel]->SetCaption(letters[channel]);
+      group->values[channel]->SetCaption(registry::GammaText(kInitialPosition));
     }
   }
 
@@ -107,14 +110,14 @@ void GammaWindow::Design() {
   OK.Move(kButtonLeft, kMargin, kButtonWidth, kButtonHeight);
   cancel.Move(kButtonLeft, kMargin + kButtonHeight + 45, kButtonWidth, kButtonHeight);
   int top = kFirstGroupTop;
-  for (Group& group : groups_) {
-    DesignGroup(group, top);
+  for (Group* group : groups_) {
+    DesignGroup(*group, top);
     top += kGroupHeight + kGroupGap;
   }
   SetClientSize(kClientWidth, top - kGroupGap + kMargin);
 
-  for (Group& group : groups_) {
-    for (forms::ScrollBar* slider : group.sliders) {
+  for (Group* group : groups_) {
+    for (forms::ScrollBar* slider : group->sliders) {
       slider->SetRange(kMinPosition, kMaxPosition, kSmallStep, kLargeStep);
       slider->SetValue(kInitialPosition);
     }
@@ -123,37 +126,36 @@ void GammaWindow::Design() {
 }
 
 void GammaWindow::DesignGroup(Group& group, int top) {
-  group.frame->Move(kMargin, top, kGroupWidth, kGroupHeight);
+  group.frame.Move(kMargin, top, kGroupWidth, kGroupHeight);
   for (int channel = kRed; channel <= kBlue; ++channel) {
     const int row = kRowTop + channel * kRowPitch;
     group.letters[channel]->Move(kLetterLeft, row, kLetterWidth, kRowHeight);
     group.values[channel]->Move(kValueLeft, row, kValueWidth, kRowHeight);
     group.sliders[channel]->Move(kSliderLeft, row, kSliderWidth, kRowHeight);
   }
-  group.link->Move(kLetterLeft, kLinkTop, kLinkWidth, kRowHeight);
-  group.note->Move(kNoteLeft, kNoteTop, kNoteWidth, kNoteHeight);
+  group.lock.Move(kLetterLeft, kLinkTop, kLinkWidth, kRowHeight);
+  group.note.Move(kNoteLeft, kNoteTop, kNoteWidth, kNoteHeight);
 }
 
 void GammaWindow::ConnectEvents() {
-  for (Group& group : groups_) {
+  for (Group* group : groups_) {
     for (int channel = kRed; channel <= kBlue; ++channel) {
-      group.sliders[channel]->Change = [this, &group, channel] {
-        OnSliderChange(group, static_cast<Channel>(channel));
+      group->sliders[channel]->Change = [this, group, channel] {
+        OnSliderChange(*group, static_cast<Channel>(channel));
       };
     }
-    group.link->Click = [this, &group] { OnLinkClick(group); };
+    group->lock.Click = [this, group] { OnLinkClick(*group); };
   }
   OK.Click = [this] { OnOkClick(); };
   cancel.Click = [this] { OnCancelClick(); };
 }
 
 void GammaWindow::ConnectHover() {
-  hover_.Group(desktop, {&desktop, &chkdesk, &desktop_red_letter, &desktop_green_letter,
-                         &desktop_blue_letter, &lbldr, &lbldg, &lbldb, &lbldgs});
-  hover_.Group(glide, {&glide, &chkglide, &glide_red_letter, &glide_green_letter,
-                       &glide_blue_letter, &lblgr, &lblgg, &lblgb, &glide_note});
-  hover_.Group(direct3d, {&direct3d, &chkd3d, &direct3d_red_letter, &direct3d_green_letter,
-                          &direct3d_blue_letter, &lblddr, &lblddg, &lblddb, &direct3d_note});
+  for (Group* group : groups_) {
+    hover_.Group(group->frame, {&group->frame, &group->lock, &group->red_letter,
+                                &group->green_letter, &group->blue_letter, &group->red_value,
+                                &group->green_value, &group->blue_value, &group->note});
+  }
   // The sliders and the two buttons leave the colours as they are.
   hover_.Rest({this, &right_emblem, &left_emblem, &imgvoodoo3});
 }
@@ -162,19 +164,19 @@ void GammaWindow::ConnectHover() {
 // window caption, "&OK" and the letters keep their design texts.
 void GammaWindow::ApplyDutch() {
   look::OkCancelInDutch(cancel);
-  desktop.SetCaption(dutch::kDesktop);
-  chkdesk.SetCaption(dutch::kLock);
-  lbldgs.SetCaption(dutch::kNote);
-  for (forms::Label* note : {&lbldgs, &glide_note, &direct3d_note}) {
-    note->SetFontName(dutch::kSmallFont);
-    note->SetFontSize(dutch::kSmallFontSize);
+  desktop.frame.SetCaption(dutch::kDesktop);
+  desktop.lock.SetCaption(dutch::kLock);
+  desktop.note.SetCaption(dutch::kNote);
+  for (Group* group : groups_) {
+    group->note.SetFontName(dutch::kSmallFont);
+    group->note.SetFontSize(dutch::kSmallFontSize);
   }
-  glide_note.SetCaption(lbldgs.Caption());
-  direct3d_note.SetCaption(lbldgs.Caption());
-  glide.SetCaption(dutch::kGlide);
-  direct3d.SetCaption(dutch::kDirect3D);
-  chkd3d.SetCaption(chkdesk.Caption());
-  chkglide.SetCaption(chkd3d.Caption());
+  glide.note.SetCaption(desktop.note.Caption());
+  direct3d.note.SetCaption(desktop.note.Caption());
+  glide.frame.SetCaption(dutch::kGlide);
+  direct3d.frame.SetCaption(dutch::kDirect3D);
+  direct3d.lock.SetCaption(desktop.lock.Caption());
+  glide.lock.SetCaption(direct3d.lock.Caption());
 }
 
 // ---- Load ----
@@ -186,14 +188,14 @@ void GammaWindow::OnLoad() {
   ShowStored();
 }
 
-// ---- Sliders and link boxes ----
+// ---- Sliders and lock boxes ----
 
 // Runs for moves by the user and by the window; setting a slider to the
 // position it has raises nothing, which ends a linked chain.
 void GammaWindow::OnSliderChange(Group& group, Channel channel) {
   const int position = group.sliders[channel]->Value();
   group.values[channel]->SetCaption(registry::GammaText(position));
-  if (showing_stored_ || group.link->Value() != 1) return;
+  if (showing_stored_ || group.lock.Value() != 1) return;
   for (int other : kLinkOrder[channel]) group.sliders[other]->SetValue(position);
 }
 
@@ -210,8 +212,8 @@ void GammaWindow::OnLinkClick(Group& group) {
 // Twelve writes, changed or not: desktop (twice), Glide, Direct3D.
 void GammaWindow::OnOkClick() {
   if (adapter_) {
-    for (const Group& group : groups_) {
-      for (KeyOf key : group.written_to) WriteGroup(group, ((*adapter_).*key)() + "\\");
+    for (const Group* group : groups_) {
+      for (Group::KeyOf key : group->written_to) WriteGroup(*group, ((*adapter_).*key)() + "\\");
     }
   }
   forms::ReturnToOpener(*this);
@@ -234,12 +236,12 @@ void GammaWindow::OnCancelClick() {
 
 void GammaWindow::ShowStored() {
   showing_stored_ = true;
-  for (Group& group : groups_) ShowStoredGroup(group);
+  for (Group* group : groups_) ShowStoredGroup(*group);
   showing_stored_ = false;
 }
 
 // Each slider shows its stored position (the group's factory gamma when
-// nothing usable is stored, which is what OK would then write); the link
+// nothing usable is stored, which is what OK would then write); the lock
 // box is set exactly when the three then stand together.
 void GammaWindow::ShowStoredGroup(Group& group) {
   for (int channel = kRed; channel <= kBlue; ++channel) {
@@ -253,7 +255,7 @@ void GammaWindow::ShowStoredGroup(Group& group) {
   }
   const bool equal = group.sliders[kRed]->Value() == group.sliders[kGreen]->Value() &&
                      group.sliders[kGreen]->Value() == group.sliders[kBlue]->Value();
-  group.link->SetValue(equal ? 1 : 0);
+  group.lock.SetValue(equal ? 1 : 0);
 }
 
 }  // namespace gamma_settings

@@ -43,66 +43,49 @@ class GammaWindow : public forms::Form {
   forms::CommandButton OK{*this, "OK"};
   forms::CommandButton cancel{*this, "cancel"};
 
-  forms::Frame desktop{*this, "desktop"};
-  forms::Label desktop_red_letter{desktop, "Label3"};
-  forms::Label lbldr{desktop, "lbldr"};
-  forms::ScrollBar dr{desktop, "dr", forms::Orientation::Horizontal};
-  forms::Label lbldgs{desktop, "lbldgs"};
-  forms::Label desktop_green_letter{desktop, "Label10"};
-  forms::Label lbldg{desktop, "lbldg"};
-  forms::ScrollBar dg{desktop, "dg", forms::Orientation::Horizontal};
-  forms::Label desktop_blue_letter{desktop, "Label11"};
-  forms::Label lbldb{desktop, "lbldb"};
-  forms::ScrollBar db{desktop, "db", forms::Orientation::Horizontal};
-  forms::CheckBox chkdesk{desktop, "chkdesk"};
+  // One frame of three channel sliders and a lock box, its controls in
+  // tab order: per channel the letter, the value label and the slider,
+  // the note after the red channel, the lock box last. Its values are
+  // read from one key and written by OK to each of `written_to` in turn
+  // (the desktop values go to two keys, and only the first is ever read).
+  struct Group {
+    using KeyOf = std::string (registry::Adapter::*)() const;
+    // The design names, in the order of the controls.
+    struct Names {
+      const char *frame, *red_letter, *red_value, *red, *note, *green_letter, *green_value, *green,
+          *blue_letter, *blue_value, *blue, *lock;
+    };
+    Group(forms::Form& form, const Names& names, KeyOf read_from, std::vector<KeyOf> written_to,
+          int factory);
 
-  forms::Frame glide{*this, "glide"};
-  forms::Label glide_red_letter{glide, "Label4"};
-  forms::Label lblgr{glide, "lblgr"};
-  forms::ScrollBar gr{glide, "gr", forms::Orientation::Horizontal};
-  forms::Label glide_note{glide, "Label1"};
-  forms::Label glide_green_letter{glide, "Label8"};
-  forms::Label lblgg{glide, "lblgg"};
-  forms::ScrollBar gg{glide, "gg", forms::Orientation::Horizontal};
-  forms::Label glide_blue_letter{glide, "Label9"};
-  forms::Label lblgb{glide, "lblgb"};
-  forms::ScrollBar gb{glide, "gb", forms::Orientation::Horizontal};
-  forms::CheckBox chkglide{glide, "chkglide"};
+    forms::Frame frame;
+    forms::Label red_letter, red_value;
+    forms::ScrollBar red;
+    forms::Label note;
+    forms::Label green_letter, green_value;
+    forms::ScrollBar green;
+    forms::Label blue_letter, blue_value;
+    forms::ScrollBar blue;
+    forms::CheckBox lock;
 
-  forms::Frame direct3d{*this, "direct3d"};
-  forms::Label direct3d_red_letter{direct3d, "Label5"};
-  forms::Label lblddr{direct3d, "lblddr"};
-  forms::ScrollBar ddr{direct3d, "ddr", forms::Orientation::Horizontal};
-  forms::Label direct3d_note{direct3d, "Label2"};
-  forms::Label direct3d_green_letter{direct3d, "Label6"};
-  forms::Label lblddg{direct3d, "lblddg"};
-  forms::ScrollBar ddg{direct3d, "ddg", forms::Orientation::Horizontal};
-  forms::Label direct3d_blue_letter{direct3d, "Label7"};
-  forms::Label lblddb{direct3d, "lblddb"};
-  forms::ScrollBar ddb{direct3d, "ddb", forms::Orientation::Horizontal};
-  forms::CheckBox chkd3d{direct3d, "chkd3d"};
+    // By channel, red, green, blue.
+    std::array<forms::Label*, 3> letters{&red_letter, &green_letter, &blue_letter};
+    std::array<forms::Label*, 3> values{&red_value, &green_value, &blue_value};
+    std::array<forms::ScrollBar*, 3> sliders{&red, &green, &blue};
+
+    KeyOf read_from;
+    std::vector<KeyOf> written_to;
+    int factory;
+  };
+  Group desktop;
+  Group glide;
+  Group direct3d;
 
  protected:
   void OnLoad() override;
 
  private:
   enum Channel { kRed, kGreen, kBlue };
-  using KeyOf = std::string (registry::Adapter::*)() const;
-
-  // One frame's sliders, value labels and link box, and where its values
-  // live: read from one key, written by OK to each of `written_to` in turn
-  // (the desktop values go to two keys, and only the first is ever read).
-  struct Group {
-    forms::Frame* frame;
-    std::array<forms::Label*, 3> letters;
-    std::array<forms::Label*, 3> values;
-    std::array<forms::ScrollBar*, 3> sliders;
-    forms::CheckBox* link;
-    forms::Label* note;
-    KeyOf read_from;
-    std::vector<KeyOf> written_to;
-    int factory;
-  };
 
   void Design();
   void DesignGroup(Group& group, int top);
@@ -123,8 +106,8 @@ class GammaWindow : public forms::Form {
 
   registry::Registry& reg_;
   std::optional<registry::Adapter> adapter_;
-  std::array<Group, 3> groups_;
-  // Set while stored values are shown: the link boxes neither carry a move
+  std::array<Group*, 3> groups_{&desktop, &glide, &direct3d};
+  // Set while stored values are shown: the lock boxes neither carry a move
   // to the other sliders nor make the group equal.
   bool showing_stored_ = false;
   forms::Hover hover_{look::kCaptions};

@@ -98,11 +98,11 @@ TEST_F(GammaTest, LoadShowsStoredValuesAndLinksEqualGroups) {
   Store(kD3D, "2", "2", "2.004");
   Open();
   EXPECT_TRUE(Shows("d", {"1.3", "1.12", "0.85"}));
-  EXPECT_EQ(w.chkdesk.Value(), 0);
+  EXPECT_EQ(w.desktop.lock.Value(), 0);
   EXPECT_TRUE(Shows("g", k13));
-  EXPECT_EQ(w.chkglide.Value(), 1);
+  EXPECT_EQ(w.glide.lock.Value(), 1);
   EXPECT_TRUE(Shows("dd", {"2", "2", "2"}));
-  EXPECT_EQ(w.chkd3d.Value(), 1);
+  EXPECT_EQ(w.direct3d.lock.Value(), 1);
 }
 
 // Fault mended: a missing or unusable value shows the factory gamma, not
@@ -112,9 +112,9 @@ TEST_F(GammaTest, UnusableValuesStartAtFactoryGamma) {
   Store(kGlide, "4.5", "0.05", "-1");
   Open();
   EXPECT_TRUE(Shows("d", {"1", "1", "1.5"}));
-  EXPECT_EQ(w.chkdesk.Value(), 0);
+  EXPECT_EQ(w.desktop.lock.Value(), 0);
   EXPECT_TRUE(Shows("g", k13));
-  EXPECT_EQ(w.chkglide.Value(), 1);
+  EXPECT_EQ(w.glide.lock.Value(), 1);
   w.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1.5"}, k13, k13));
 }
@@ -123,10 +123,10 @@ TEST_F(GammaTest, LinkedSlidersFollowInTheirOrder) {
   Store(kGlide, "1.3", "1.3", "1.3");
   Open();
   Strings log;
-  MoveLog r(log, w.gr), g(log, w.gg), b(log, w.gb);
-  w.gg.UserScroll(150);
-  w.gb.UserScroll(160);
-  w.gr.UserScroll(999);  // dragged past the end
+  MoveLog r(log, w.glide.red), g(log, w.glide.green), b(log, w.glide.blue);
+  w.glide.green.UserScroll(150);
+  w.glide.blue.UserScroll(160);
+  w.glide.red.UserScroll(999);  // dragged past the end
   EXPECT_EQ(log, Strings({"gg", "gr", "gb", "gb", "gg", "gr", "gr", "gg", "gb"}));
   EXPECT_TRUE(Shows("g", {"4", "4", "4"}));
   EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // other groups stay
@@ -135,13 +135,13 @@ TEST_F(GammaTest, LinkedSlidersFollowInTheirOrder) {
 TEST_F(GammaTest, LinkBoxTakesTheRedPosition) {
   Store(kDesk, "1.2", "1.3", "1.4");
   Open();
-  w.db.UserScroll(150);  // unlinked: one slider moves
+  w.desktop.blue.UserScroll(150);  // unlinked: one slider moves
   EXPECT_TRUE(Shows("d", {"1.2", "1.3", "1.5"}));
-  w.chkdesk.UserClick();
+  w.desktop.lock.UserClick();
   EXPECT_TRUE(Shows("d", {"1.2", "1.2", "1.2"}));
-  w.chkdesk.UserClick();
-  EXPECT_EQ(w.chkdesk.Value(), 0);
-  w.db.UserScroll(90);
+  w.desktop.lock.UserClick();
+  EXPECT_EQ(w.desktop.lock.Value(), 0);
+  w.desktop.blue.UserScroll(90);
   EXPECT_TRUE(Shows("d", {"1.2", "1.2", "0.9"}));
 }
 
@@ -158,8 +158,8 @@ TEST_F(GammaTest, OkWritesTwelveValuesAsShownAndReturns) {
 
   store.writes.clear();
   forms::OpenAt(w, main);
-  w.dg.UserScroll(85);
-  w.gr.UserScroll(112);
+  w.desktop.green.UserScroll(85);
+  w.glide.red.UserScroll(112);
   w.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1.3", "0.85", "1"}, {"1.12", "1.12", "1.12"}, k13));
 }
@@ -167,7 +167,7 @@ TEST_F(GammaTest, OkWritesTwelveValuesAsShownAndReturns) {
 TEST_F(GammaTest, WithoutAnAdapterNothingIsWritten) {
   store.DeleteKey(kLocalMachine, kDriver);
   Open();
-  w.dr.UserScroll(200);
+  w.desktop.red.UserScroll(200);
   w.OK.UserClick();
   forms::OpenAt(w, main);
   w.cancel.UserClick();
@@ -190,14 +190,14 @@ TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
   Store(kDesk, "1.3", "1.3", "1.3");
   Store(kD3D, "1.1", "abc", "1.3");
   Open();
-  w.dg.UserScroll(200);  // linked: the whole group moves
-  w.chkdesk.UserClick();
-  w.db.UserScroll(50);
-  w.ddg.UserScroll(70);
+  w.desktop.green.UserScroll(200);  // linked: the whole group moves
+  w.desktop.lock.UserClick();
+  w.desktop.blue.UserScroll(50);
+  w.direct3d.green.UserScroll(70);
   w.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
   EXPECT_TRUE(Shows("d", k13));
-  EXPECT_EQ(w.chkdesk.Value(), 1);
+  EXPECT_EQ(w.desktop.lock.Value(), 1);
   // Unusable: the factory gamma, as at Load, so no cancelled move survives.
   EXPECT_TRUE(Shows("dd", {"1.1", "1.3", "1.3"}));
 }
@@ -215,7 +215,7 @@ TEST_F(GammaTest, HiddenWindowKeepsItsPositionsUntilCancel) {
   // each slider shows its own value and the box clears.
   w.cancel.UserClick();
   EXPECT_TRUE(Shows("g", {"1.2", "1.3", "1.4"}));
-  EXPECT_EQ(w.chkglide.Value(), 0);
+  EXPECT_EQ(w.glide.lock.Value(), 0);
   store.writes.clear();
   forms::OpenAt(w, main);
   w.OK.UserClick();
@@ -226,13 +226,13 @@ TEST_F(GammaTest, DutchTexts) {
   reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
   Open();
   EXPECT_EQ(w.cancel.Caption(), "Annuleren");
-  EXPECT_EQ(w.desktop.Caption(), "gammainstellingen bureaublad");
-  EXPECT_EQ(w.glide.Caption(), "gammainstellingen Glide/OpenGL");
-  EXPECT_EQ(w.direct3d.Caption(), "gammainstellingen Direct3D");
-  for (forms::CheckBox* box : {&w.chkdesk, &w.chkglide, &w.chkd3d}) {
+  EXPECT_EQ(w.desktop.frame.Caption(), "gammainstellingen bureaublad");
+  EXPECT_EQ(w.glide.frame.Caption(), "gammainstellingen Glide/OpenGL");
+  EXPECT_EQ(w.direct3d.frame.Caption(), "gammainstellingen Direct3D");
+  for (forms::CheckBox* box : {&w.desktop.lock, &w.glide.lock, &w.direct3d.lock}) {
     EXPECT_EQ(box->Caption(), "Koppel gamma");
   }
-  for (forms::Label* label : {&w.lbldgs, &w.glide_note, &w.direct3d_note}) {
+  for (forms::Label* label : {&w.desktop.note, &w.glide.note, &w.direct3d.note}) {
     EXPECT_EQ(label->Caption(),
               "Deze sliders veranderen de gammainstellingen voor 2D toepassingen. U kan uw "
               "Voodoo3 kaart niet beschadigen door deze instellingen te veranderen");
@@ -246,21 +246,21 @@ TEST_F(GammaTest, DutchTexts) {
 TEST_F(GammaTest, HoverLightsTheGroupUnderThePointer) {
   Open();
   auto lit = [&] {
-    return std::vector<bool>{w.desktop.ForeColor() == forms::kRed,
-                             w.glide.ForeColor() == forms::kRed,
-                             w.direct3d.ForeColor() == forms::kRed};
+    return std::vector<bool>{w.desktop.frame.ForeColor() == forms::kRed,
+                             w.glide.frame.ForeColor() == forms::kRed,
+                             w.direct3d.frame.ForeColor() == forms::kRed};
   };
-  w.lbldgs.UserMouseMove();
+  w.desktop.note.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({true, false, false}));
-  w.glide_note.UserMouseMove();
-  w.gg.UserMouseMove();  // sliders and buttons change nothing
+  w.glide.note.UserMouseMove();
+  w.glide.green.UserMouseMove();  // sliders and buttons change nothing
   w.cancel.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, true, false}));
-  w.lblddb.UserMouseMove();
+  w.direct3d.blue_value.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, true}));
   w.right_emblem.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, false}));
-  EXPECT_EQ(w.glide.ForeColor(), forms::kLightYellow);
+  EXPECT_EQ(w.glide.frame.ForeColor(), forms::kLightYellow);
 }
 
 }  // namespace
