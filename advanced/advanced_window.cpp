@@ -50,10 +50,26 @@ AdvancedWindow::AdvancedWindow(forms::Program& program, registry::Registry& reg)
     : forms::Form(program, "frmnew"),
       reg_(reg),
       groups_{{
-          {{&glideautO, &glidesharpeR, &glidesmootheR}, true, "SSTH3_ALPHADITHERMODE", 0},
-          {{&glideDetAuto, &glidenormaL, &glidehigH}, true, "SSTH3_OVERLAYMODE", 0},
-          {{&directautO, &directsharpeR, &directsmootheR}, false, "SSTH3_ALPHADITHERMODE", 0},
-          {{&directAutoDet, &directnormaL, &directhigH}, false, "SSTH3_OVERLAYMODE", 0},
+          {&glide_alpha_frame,
+           {&glideautO, &glidesharpeR, &glidesmootheR},
+           true,
+           "SSTH3_ALPHADITHERMODE",
+           0},
+          {&glide_detail_frame,
+           {&glideDetAuto, &glidenormaL, &glidehigH},
+           true,
+           "SSTH3_OVERLAYMODE",
+           0},
+          {&direct3d_alpha_frame,
+           {&directautO, &directsharpeR, &directsmootheR},
+           false,
+           "SSTH3_ALPHADITHERMODE",
+           0},
+          {&direct3d_detail_frame,
+           {&directAutoDet, &directnormaL, &directhigH},
+           false,
+           "SSTH3_OVERLAYMODE",
+           0},
       }} {
   Design();
   ConnectEvents();
@@ -75,37 +91,30 @@ void AdvancedWindow::Design() {
   cancel.Move(button_left, kMargin + kButtonHeight + 60, kButtonWidth, kButtonHeight);
   look::DesignOkCancel(*this, ok, cancel);
 
-  framGlide.Place(english::kGlideFrame, kMargin, kGlideTop, kApiFrameWidth, kApiFrameHeight);
-  glide_alpha_frame.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
-  DesignGroup(glide_alpha_frame, english::kAlphaFrame, groups_[kGlideAlpha],
-              {english::kAlphaAuto, english::kAlphaSharper, english::kAlphaSmoother});
-  glide_detail_frame.Move(kMargin, kDetailTop, kGroupWidth, kGroupHeight);
-  DesignGroup(glide_detail_frame, english::kDetailFrame, groups_[kGlideDetail],
-              {english::kDetailAuto, english::kDetailNormal, english::kDetailHigh});
-  glide_note.Place(english::kNote, kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
-
-  framDirect3d.Place(english::kDirect3dFrame, kMargin, kDirect3dTop, kApiFrameWidth,
-                     kApiFrameHeight);
-  direct3d_alpha_frame.Move(kMargin, kAlphaTop, kGroupWidth, kGroupHeight);
-  DesignGroup(direct3d_alpha_frame, english::kAlphaFrame, groups_[kDirectAlpha],
-              {english::kAlphaAuto, english::kAlphaSharper, english::kAlphaSmoother});
-  direct3d_detail_frame.Move(kMargin, kDetailTop, kGroupWidth, kGroupHeight);
-  DesignGroup(direct3d_detail_frame, english::kDetailFrame, groups_[kDirectDetail],
-              {english::kDetailAuto, english::kDetailNormal, english::kDetailHigh});
-  direct3d_note.Place(english::kNote, kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
+  DesignApiFrame(framGlide, english::kGlideFrame, kGlideTop, kGlideAlpha, glide_note);
+  DesignApiFrame(framDirect3d, english::kDirect3dFrame, kDirect3dTop, kDirectAlpha, direct3d_note);
 
   footer.Place(english::kFooter, kMargin, kFooterTop, kApiFrameWidth, kFooterHeight);
 
   look::UseDarkScheme(*this);
-  for (forms::Frame* inner :
-       {&glide_alpha_frame, &glide_detail_frame, &direct3d_alpha_frame, &direct3d_detail_frame}) {
-    inner->SetForeColor(kHiddenCaption);
-  }
+  for (const Group& group : groups_) group.frame->SetForeColor(kHiddenCaption);
 }
 
-void AdvancedWindow::DesignGroup(forms::Frame& frame, const char* caption, const Group& group,
+// One API's frame: its alpha-blending group above its detail group, and
+// the note beside them.
+void AdvancedWindow::DesignApiFrame(forms::Frame& frame, const char* caption, int top,
+                                    int alpha_group, forms::Label& note) {
+  frame.Place(caption, kMargin, top, kApiFrameWidth, kApiFrameHeight);
+  DesignGroup(groups_[alpha_group], english::kAlphaFrame, kAlphaTop,
+              {english::kAlphaAuto, english::kAlphaSharper, english::kAlphaSmoother});
+  DesignGroup(groups_[alpha_group + 1], english::kDetailFrame, kDetailTop,
+              {english::kDetailAuto, english::kDetailNormal, english::kDetailHigh});
+  note.Place(english::kNote, kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
+}
+
+void AdvancedWindow::DesignGroup(const Group& group, const char* caption, int top,
                                  std::array<const char*, 3> texts) {
-  frame.SetCaption(caption);
+  group.frame->Place(caption, kMargin, top, kGroupWidth, kGroupHeight);
   for (int i = 0; i < 3; ++i) {
     group.options[i]->Move(kMargin, kOptionTop + i * kOptionStep, kOptionWidth, kOptionHeight);
     group.options[i]->SetCaption(texts[i]);

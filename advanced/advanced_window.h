@@ -58,9 +58,10 @@ class AdvancedWindow : public forms::Form {
   void OnLoad() override;
 
  private:
-  // One option group: the options for the codes 1, 2 and 3, and the
-  // driver value that holds the code.
+  // One option group: its frame, the options for the codes 1, 2 and 3,
+  // and the driver value that holds the code.
   struct Group {
+    forms::Frame* frame;
     std::array<forms::OptionButton*, 3> options;
     bool glide;  // in the Glide key, else the Direct3D key
     const char* value;
@@ -69,7 +70,9 @@ class AdvancedWindow : public forms::Form {
   enum { kGlideAlpha, kGlideDetail, kDirectAlpha, kDirectDetail, kGroups };
 
   void Design();
-  void DesignGroup(forms::Frame& frame, const char* caption, const Group& group,
+  void DesignApiFrame(forms::Frame& frame, const char* caption, int top, int alpha_group,
+                      forms::Label& note);
+  void DesignGroup(const Group& group, const char* caption, int top,
                    std::array<const char*, 3> texts);
   void ConnectEvents();
   void ConnectHover();
