@@ -9,6 +9,9 @@ namespace advanced {
 
 namespace {
 
+using look::kBannerWidth;
+using look::kEmblemWidth;
+using look::kPictureHeight;
 using registry::kLocalMachine;
 
 // Layout in twips.
@@ -34,10 +37,7 @@ constexpr int kOptionTop = 210;
 constexpr int kOptionStep = 240;
 constexpr int kOptionHeight = 240;
 constexpr int kOptionWidth = kGroupWidth - 2 * kMargin;
-// The pictures: emblem, banner, emblem; the buttons at the top right.
-constexpr int kEmblemWidth = 765;
-constexpr int kBannerWidth = 2490;
-constexpr int kPictureHeight = 585;
+// The buttons at the top right.
 constexpr int kButtonWidth = 1200;
 constexpr int kButtonHeight = 345;
 

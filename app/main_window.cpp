@@ -9,6 +9,9 @@ namespace app {
 
 namespace {
 
+using look::kBannerWidth;
+using look::kEmblemWidth;
+using look::kPictureHeight;
 using registry::kLocalMachine;
 
 // Driver values this window reads or writes.
@@ -40,9 +43,6 @@ constexpr int kClockDesign = 140;
 // right; the credit at the bottom.
 constexpr int kMargin = 120;
 constexpr int kClientWidth = 6840;
-constexpr int kEmblemWidth = 765;
-constexpr int kBannerWidth = 2490;
-constexpr int kPictureHeight = 585;
 constexpr int kFrameTop = kMargin + kPictureHeight + kMargin;
 constexpr int kButtonWidth = 1080;
 constexpr int kButtonHeight = 345;

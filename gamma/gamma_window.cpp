@@ -19,8 +19,6 @@ constexpr int kLinkOrder[3][2] = {{1, 2}, {0, 2}, {1, 0}};
 // Layout, in twips.
 constexpr int kClientWidth = 6000;
 constexpr int kMargin = 120;
-constexpr int kEmblemWidth = 765, kEmblemHeight = 585;
-constexpr int kBannerWidth = 2490, kBannerHeight = 570;
 constexpr int kButtonLeft = 4680, kButtonWidth = 1200, kButtonHeight = 315;
 constexpr int kFirstGroupTop = 960;
 constexpr int kGroupWidth = kClientWidth - 2 * kMargin;
@@ -102,11 +100,11 @@ void GammaWindow::Design() {
     }
   }
 
-  left_emblem.Move(kMargin, kMargin, kEmblemWidth, kEmblemHeight);
-  imgvoodoo3.Move(left_emblem.Left() + kEmblemWidth + kMargin, kMargin, kBannerWidth,
-                  kBannerHeight);
-  right_emblem.Move(imgvoodoo3.Left() + kBannerWidth + kMargin, kMargin, kEmblemWidth,
-                    kEmblemHeight);
+  left_emblem.Move(kMargin, kMargin, look::kEmblemWidth, look::kPictureHeight);
+  imgvoodoo3.Move(left_emblem.Left() + look::kEmblemWidth + kMargin, kMargin, look::kBannerWidth,
+                  look::kShortBannerHeight);
+  right_emblem.Move(imgvoodoo3.Left() + look::kBannerWidth + kMargin, kMargin, look::kEmblemWidth,
+                    look::kPictureHeight);
   OK.Move(kButtonLeft, kMargin, kButtonWidth, kButtonHeight);
   cancel.Move(kButtonLeft, kMargin + kButtonHeight + 45, kButtonWidth, kButtonHeight);
   int top = kFirstGroupTop;

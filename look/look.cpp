@@ -41,9 +41,9 @@ void OkCancelInDutch(forms::CommandButton& cancel) { cancel.SetCaption(dutch::kC
 
 void PlaceTopRow(forms::Image& left, forms::Image& banner, forms::Image& right,
                  forms::CommandButton& upper, forms::CommandButton& lower) {
-  left.Move(360, 120, 765, 585);
-  banner.Move(1080, 120, 2490, 570);
-  right.Move(3600, 120, 765, 585);
+  left.Move(360, 120, kEmblemWidth, kPictureHeight);
+  banner.Move(1080, 120, kBannerWidth, kShortBannerHeight);
+  right.Move(3600, 120, kEmblemWidth, kPictureHeight);
   upper.Move(4680, 120, 975, 255);
   lower.Move(4680, 480, 975, 255);
 }
