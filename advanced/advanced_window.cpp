@@ -41,6 +41,11 @@ constexpr int kOptionWidth = kGroupWidth - 2 * kMargin;
 constexpr int kButtonWidth = 1200;
 constexpr int kButtonHeight = 345;
 
+// The driver values of the two kinds of group, in the Glide and the
+// Direct3D key alike.
+constexpr const char* kAlphaValue = "SSTH3_ALPHADITHERMODE";
+constexpr const char* kDetailValue = "SSTH3_OVERLAYMODE";
+
 // The inner frames' captions in this colour do not show on black.
 constexpr forms::Color kHiddenCaption = forms::kBlack;
 
@@ -50,26 +55,16 @@ AdvancedWindow::AdvancedWindow(forms::Program& program, registry::Registry& reg)
     : forms::Form(program, "frmnew"),
       reg_(reg),
       groups_{{
-          {&glide_alpha_frame,
-           {&glideautO, &glidesharpeR, &glidesmootheR},
-           true,
-           "SSTH3_ALPHADITHERMODE",
-           0},
-          {&glide_detail_frame,
-           {&glideDetAuto, &glidenormaL, &glidehigH},
-           true,
-           "SSTH3_OVERLAYMODE",
-           0},
+          {&glide_alpha_frame, {&glideautO, &glidesharpeR, &glidesmootheR}, true, kAlphaValue},
+          {&glide_detail_frame, {&glideDetAuto, &glidenormaL, &glidehigH}, true, kDetailValue},
           {&direct3d_alpha_frame,
            {&directautO, &directsharpeR, &directsmootheR},
            false,
-           "SSTH3_ALPHADITHERMODE",
-           0},
+           kAlphaValue},
           {&direct3d_detail_frame,
            {&directAutoDet, &directnormaL, &directhigH},
            false,
-           "SSTH3_OVERLAYMODE",
-           0},
+           kDetailValue},
       }} {
   Design();
   ConnectEvents();

@@ -65,7 +65,7 @@ class AdvancedWindow : public forms::Form {
     std::array<forms::OptionButton*, 3> options;
     bool glide;  // in the Glide key, else the Direct3D key
     const char* value;
-    std::int16_t code;  // as last read from the registry
+    std::int16_t code = 0;  // as last read from the registry
   };
   enum { kGlideAlpha, kGlideDetail, kDirectAlpha, kDirectDetail, kGroups };
 

@@ -31,6 +31,12 @@ constexpr const char* kGammaValues[] = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_B
 constexpr const char* kOverlayMode = "SSTH3_OVERLAYMODE";
 constexpr const char* kAlphaDitherMode = "SSTH3_ALPHADITHERMODE";
 
+// A control and its design caption, for the rows placed in a loop.
+struct Captioned {
+  forms::Control& control;
+  const char* caption;
+};
+
 constexpr const char* kLeftovers = "C:\\Windows\\System\\mnstr*";
 
 // The clock slider: 120 MHz at the top, 240 at the bottom.
@@ -139,19 +145,15 @@ void MainWindow::Design() {
 
   framVsync.Place(english::kVsyncFrame, kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
   misc_frame.Place(english::kMiscFrame, kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
-  struct CheckDesign {
-    forms::CheckBox& box;
-    const char* caption;
-  };
-  const CheckDesign checks[] = {{chkvd3d, english::kVsyncD3d},    {chkvg, english::kVsyncGlide},
-                                {chkmipmap, english::kMipmap},    {chksplash, english::kSplash},
-                                {chk2mb, english::kTextureLimit}, {chkanti, english::kAntiAlias},
-                                {chktripple, english::kTriple}};
+  const Captioned checks[] = {{chkvd3d, english::kVsyncD3d},    {chkvg, english::kVsyncGlide},
+                              {chkmipmap, english::kMipmap},    {chksplash, english::kSplash},
+                              {chk2mb, english::kTextureLimit}, {chkanti, english::kAntiAlias},
+                              {chktripple, english::kTriple}};
   int row = 0;
-  for (const CheckDesign& design : checks) {
-    if (&design.box == &chkmipmap) row = 0;  // first of the Miscellaneous frame
-    design.box.Place(design.caption, kCheckLeft, kCheckTop + row * kCheckStep, kCheckWidth,
-                     kCheckHeight);
+  for (const Captioned& design : checks) {
+    if (&design.control == &chkmipmap) row = 0;  // first of the Miscellaneous frame
+    design.control.Place(design.caption, kCheckLeft, kCheckTop + row * kCheckStep, kCheckWidth,
+                         kCheckHeight);
     ++row;
   }
   // The second line of the Dutch triple-buffering text. Empty in English,
@@ -160,17 +162,13 @@ void MainWindow::Design() {
                           kCheckWidth - kBoxTextIndent, kLineHeight);
   triple_second_line.SetVisible(false);
 
-  struct ButtonDesign {
-    forms::CommandButton& button;
-    const char* caption;
-  };
-  const ButtonDesign buttons[] = {{cmdinfo, english::kInfo},  {windowz, english::kWindows},
-                                  {preset, english::kPreset}, {adv, english::kAdvanced},
-                                  {apply, english::kApply},   {refresh, english::kRefresh},
-                                  {gamma, english::kGamma}};
+  const Captioned buttons[] = {{cmdinfo, english::kInfo},  {windowz, english::kWindows},
+                               {preset, english::kPreset}, {adv, english::kAdvanced},
+                               {apply, english::kApply},   {refresh, english::kRefresh},
+                               {gamma, english::kGamma}};
   int top = kFrameTop;
-  for (const ButtonDesign& design : buttons) {
-    design.button.Place(design.caption, kButtonLeft, top, kButtonWidth, kButtonHeight);
+  for (const Captioned& design : buttons) {
+    design.control.Place(design.caption, kButtonLeft, top, kButtonWidth, kButtonHeight);
     top += kButtonStep;
   }
 
