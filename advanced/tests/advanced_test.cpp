@@ -5,7 +5,7 @@
 
 #include "advanced/advanced_window.h"
 #include "forms/handoff.h"
-#include "forms/headless.h"
+#include "tests/support/headless_window.h"
 #include "tests/support/recording_store.h"
 
 namespace advanced {
@@ -20,18 +20,10 @@ const std::string kD3D = kDriver + "\\D3D";
 constexpr const char* kAlpha = "SSTH3_ALPHADITHERMODE";
 constexpr const char* kDetail = "SSTH3_OVERLAYMODE";
 
-struct AdvancedTest : ::testing::Test {
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  AdvancedWindow window{program, reg};
-
+struct AdvancedTest : ::testing::Test, test_support::HeadlessWindow<AdvancedWindow> {
   AdvancedTest() {
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    SeedCard(kDriver);
     main.SetPosition(1000, 800);
-    main.Show();
   }
 
   void Store(const std::string& key, const char* name, const std::string& code) {
@@ -39,10 +31,6 @@ struct AdvancedTest : ::testing::Test {
   }
   std::string Get(const std::string& key, const char* name) {
     return reg.GetString(kLocalMachine, key, name, "<absent>");
-  }
-  void Open() {
-    store.writes.clear();
-    forms::OpenAt(window, main);
   }
 
   // The codes shown, one letter per group (Glide alpha, Glide detail,
@@ -117,7 +105,7 @@ TEST_F(LoadTest, WithoutAVoodoo3NothingIsReadOrWritten) {
   store.writes.clear();
   window.ok.UserClick();
   EXPECT_TRUE(store.writes.empty());
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_TRUE(OnlyShowing(main));
 }
 
 using OkTest = AdvancedTest;
@@ -141,7 +129,7 @@ TEST_F(OkTest, WritesOneValuePerGroupInOrderAndGoesBackWhereTheWindowStood) {
                           }));
   EXPECT_EQ(Get(kD3D, kAlpha), "3");
   EXPECT_EQ(Get(kD3D, "SSTH3_ANTIALIAS"), "1") << "OK edits, it does not rebuild";
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_TRUE(OnlyShowing(main));
   EXPECT_EQ(main.Left(), 3000);
   EXPECT_EQ(main.Top(), 2000);
   EXPECT_EQ(window.DefaultButton(), &window.ok);
@@ -170,7 +158,7 @@ TEST_F(CancelTest, DiscardsTheChangedSelectionSoALaterOkCannotWriteIt) {
 
   EXPECT_TRUE(store.writes.empty());
   EXPECT_EQ(Shown(), "231-");
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_TRUE(OnlyShowing(main));
   EXPECT_EQ(main.Left(), 400);
   EXPECT_EQ(main.Top(), 300);
 
@@ -265,7 +253,7 @@ TEST_F(AdvancedTest, DesignKeepsTheExplanationAndItsGroupsApart) {
 }
 
 TEST_F(AdvancedTest, DutchTexts) {
-  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  SetLanguage("2");
   Open();
   const std::vector<std::pair<forms::OptionButton*, std::string>> options = {
       {&window.glideautO, "Plaats alfavermenging op automatisch"},

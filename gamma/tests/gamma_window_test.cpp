@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "forms/handoff.h"
-#include "forms/headless.h"
 #include "registry/numbers.h"
+#include "tests/support/headless_window.h"
 #include "tests/support/recording_store.h"
 
 namespace gamma_settings {
@@ -31,31 +31,19 @@ struct MoveLog : forms::Peer {
   forms::ScrollBar& bar;
 };
 
-struct GammaTest : ::testing::Test {
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  GammaWindow w{program, reg};
-
-  GammaTest() { reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3"); }
+struct GammaTest : ::testing::Test, test_support::HeadlessWindow<GammaWindow> {
+  GammaTest() { SeedCard(kDriver); }
   void Store(const std::string& key, const char* r, const char* g, const char* b) {
     const char* texts[] = {r, g, b};
     for (int c = 0; c < 3; ++c) reg.SaveString(kLocalMachine, key, kNames[c], texts[c]);
-  }
-  void Open() {
-    main.Show();
-    forms::OpenAt(w, main);
-    store.writes.clear();
   }
   // Whether a group's value labels ("d", "g" or "dd") show `texts`, red to
   // blue, each label showing its own slider's position.
   ::testing::AssertionResult Shows(const std::string& group, const Strings& texts) {
     Strings shown;
     for (const char* channel : {"r", "g", "b"}) {
-      auto* bar = static_cast<forms::ScrollBar*>(w.Find(group + channel));
-      const std::string text = w.Find("lbl" + group + channel)->Caption();
+      auto* bar = static_cast<forms::ScrollBar*>(window.Find(group + channel));
+      const std::string text = window.Find("lbl" + group + channel)->Caption();
       if (text != registry::GammaText(bar->Value())) {
         return ::testing::AssertionFailure() << "lbl" << group << channel << " shows " << text
                                              << " with " << bar->Name() << " at " << bar->Value();
@@ -98,11 +86,11 @@ TEST_F(GammaTest, LoadShowsStoredValuesAndLinksEqualGroups) {
   Store(kD3D, "2", "2", "2.004");
   Open();
   EXPECT_TRUE(Shows("d", {"1.3", "1.12", "0.85"}));
-  EXPECT_EQ(w.chkdesk.Value(), 0);
+  EXPECT_EQ(window.chkdesk.Value(), 0);
   EXPECT_TRUE(Shows("g", k13));
-  EXPECT_EQ(w.chkglide.Value(), 1);
+  EXPECT_EQ(window.chkglide.Value(), 1);
   EXPECT_TRUE(Shows("dd", {"2", "2", "2"}));
-  EXPECT_EQ(w.chkd3d.Value(), 1);
+  EXPECT_EQ(window.chkd3d.Value(), 1);
 }
 
 // Fault mended: a missing or unusable value shows the factory gamma, not
@@ -112,10 +100,10 @@ TEST_F(GammaTest, UnusableValuesStartAtFactoryGamma) {
   Store(kGlide, "4.5", "0.05", "-1");
   Open();
   EXPECT_TRUE(Shows("d", {"1", "1", "1.5"}));
-  EXPECT_EQ(w.chkdesk.Value(), 0);
+  EXPECT_EQ(window.chkdesk.Value(), 0);
   EXPECT_TRUE(Shows("g", k13));
-  EXPECT_EQ(w.chkglide.Value(), 1);
-  w.OK.UserClick();
+  EXPECT_EQ(window.chkglide.Value(), 1);
+  window.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1.5"}, k13, k13));
 }
 
@@ -123,10 +111,10 @@ TEST_F(GammaTest, LinkedSlidersFollowInTheirOrder) {
   Store(kGlide, "1.3", "1.3", "1.3");
   Open();
   Strings log;
-  MoveLog r(log, w.gr), g(log, w.gg), b(log, w.gb);
-  w.gg.UserScroll(150);
-  w.gb.UserScroll(160);
-  w.gr.UserScroll(999);  // dragged past the end
+  MoveLog r(log, window.gr), g(log, window.gg), b(log, window.gb);
+  window.gg.UserScroll(150);
+  window.gb.UserScroll(160);
+  window.gr.UserScroll(999);  // dragged past the end
   EXPECT_EQ(log, Strings({"gg", "gr", "gb", "gb", "gg", "gr", "gr", "gg", "gb"}));
   EXPECT_TRUE(Shows("g", {"4", "4", "4"}));
   EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // other groups stay
@@ -135,54 +123,54 @@ TEST_F(GammaTest, LinkedSlidersFollowInTheirOrder) {
 TEST_F(GammaTest, LinkBoxTakesTheRedPosition) {
   Store(kDesk, "1.2", "1.3", "1.4");
   Open();
-  w.db.UserScroll(150);  // unlinked: one slider moves
+  window.db.UserScroll(150);  // unlinked: one slider moves
   EXPECT_TRUE(Shows("d", {"1.2", "1.3", "1.5"}));
-  w.chkdesk.UserClick();
+  window.chkdesk.UserClick();
   EXPECT_TRUE(Shows("d", {"1.2", "1.2", "1.2"}));
-  w.chkdesk.UserClick();
-  EXPECT_EQ(w.chkdesk.Value(), 0);
-  w.db.UserScroll(90);
+  window.chkdesk.UserClick();
+  EXPECT_EQ(window.chkdesk.Value(), 0);
+  window.db.UserScroll(90);
   EXPECT_TRUE(Shows("d", {"1.2", "1.2", "0.9"}));
 }
 
 TEST_F(GammaTest, OkWritesTwelveValuesAsShownAndReturns) {
   Store(kDesk, "1.30", "1", "1");
   Open();
-  w.SetPosition(2000, 1500);
-  w.OK.UserClick();  // nothing changed: still twelve writes
+  window.SetPosition(2000, 1500);
+  window.OK.UserClick();  // nothing changed: still twelve writes
   EXPECT_EQ(store.writes, Writes({"1.3", "1", "1"}, k13, k13));
   EXPECT_TRUE(main.Visible());
-  EXPECT_FALSE(w.Visible());
+  EXPECT_FALSE(window.Visible());
   EXPECT_EQ(main.Left(), 2000);
   EXPECT_EQ(main.Top(), 1500);
 
   store.writes.clear();
-  forms::OpenAt(w, main);
-  w.dg.UserScroll(85);
-  w.gr.UserScroll(112);
-  w.OK.UserClick();
+  forms::OpenAt(window, main);
+  window.dg.UserScroll(85);
+  window.gr.UserScroll(112);
+  window.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1.3", "0.85", "1"}, {"1.12", "1.12", "1.12"}, k13));
 }
 
 TEST_F(GammaTest, WithoutAnAdapterNothingIsWritten) {
   store.DeleteKey(kLocalMachine, kDriver);
   Open();
-  w.dr.UserScroll(200);
-  w.OK.UserClick();
-  forms::OpenAt(w, main);
-  w.cancel.UserClick();
+  window.dr.UserScroll(200);
+  window.OK.UserClick();
+  forms::OpenAt(window, main);
+  window.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
   EXPECT_TRUE(main.Visible());
   EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // nothing stored: factory, as at Load
 
   // Cancel runs the search again and finds the adapter that appeared.
-  reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
-  forms::OpenAt(w, main);
-  w.cancel.UserClick();
+  SeedCard(kDriver);
+  forms::OpenAt(window, main);
+  window.cancel.UserClick();
   EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // still nothing stored there
   store.writes.clear();
-  forms::OpenAt(w, main);
-  w.OK.UserClick();
+  forms::OpenAt(window, main);
+  window.OK.UserClick();
   EXPECT_EQ(store.writes.size(), 12u);
 }
 
@@ -190,14 +178,14 @@ TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
   Store(kDesk, "1.3", "1.3", "1.3");
   Store(kD3D, "1.1", "abc", "1.3");
   Open();
-  w.dg.UserScroll(200);  // linked: the whole group moves
-  w.chkdesk.UserClick();
-  w.db.UserScroll(50);
-  w.ddg.UserScroll(70);
-  w.cancel.UserClick();
+  window.dg.UserScroll(200);  // linked: the whole group moves
+  window.chkdesk.UserClick();
+  window.db.UserScroll(50);
+  window.ddg.UserScroll(70);
+  window.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
   EXPECT_TRUE(Shows("d", k13));
-  EXPECT_EQ(w.chkdesk.Value(), 1);
+  EXPECT_EQ(window.chkdesk.Value(), 1);
   // Unusable: the factory gamma, as at Load, so no cancelled move survives.
   EXPECT_TRUE(Shows("dd", {"1.1", "1.3", "1.3"}));
 }
@@ -206,61 +194,61 @@ TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
 TEST_F(GammaTest, HiddenWindowKeepsItsPositionsUntilCancel) {
   Store(kGlide, "1.3", "1.3", "1.3");
   Open();
-  w.OK.UserClick();
+  window.OK.UserClick();
   Store(kGlide, "1.2", "1.3", "1.4");
-  forms::OpenAt(w, main);
+  forms::OpenAt(window, main);
   EXPECT_TRUE(Shows("g", k13));
 
   // Fault mended: with the box checked and the stored values different,
   // each slider shows its own value and the box clears.
-  w.cancel.UserClick();
+  window.cancel.UserClick();
   EXPECT_TRUE(Shows("g", {"1.2", "1.3", "1.4"}));
-  EXPECT_EQ(w.chkglide.Value(), 0);
+  EXPECT_EQ(window.chkglide.Value(), 0);
   store.writes.clear();
-  forms::OpenAt(w, main);
-  w.OK.UserClick();
+  forms::OpenAt(window, main);
+  window.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1"}, {"1.2", "1.3", "1.4"}, k13));
 }
 
 TEST_F(GammaTest, DutchTexts) {
-  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  SetLanguage("2");
   Open();
-  EXPECT_EQ(w.cancel.Caption(), "Annuleren");
-  EXPECT_EQ(w.desktop.Caption(), "gammainstellingen bureaublad");
-  EXPECT_EQ(w.glide.Caption(), "gammainstellingen Glide/OpenGL");
-  EXPECT_EQ(w.direct3d.Caption(), "gammainstellingen Direct3D");
-  for (forms::CheckBox* box : {&w.chkdesk, &w.chkglide, &w.chkd3d}) {
+  EXPECT_EQ(window.cancel.Caption(), "Annuleren");
+  EXPECT_EQ(window.desktop.Caption(), "gammainstellingen bureaublad");
+  EXPECT_EQ(window.glide.Caption(), "gammainstellingen Glide/OpenGL");
+  EXPECT_EQ(window.direct3d.Caption(), "gammainstellingen Direct3D");
+  for (forms::CheckBox* box : {&window.chkdesk, &window.chkglide, &window.chkd3d}) {
     EXPECT_EQ(box->Caption(), "Koppel gamma");
   }
-  for (forms::Label* label : {&w.lbldgs, &w.glide_note, &w.direct3d_note}) {
+  for (forms::Label* label : {&window.lbldgs, &window.glide_note, &window.direct3d_note}) {
     EXPECT_EQ(label->Caption(),
               "Deze sliders veranderen de gammainstellingen voor 2D toepassingen. U kan uw "
               "Voodoo3 kaart niet beschadigen door deze instellingen te veranderen");
     EXPECT_EQ(label->Font().name, "Small Fonts");
     EXPECT_EQ(label->Font().size, 7);
   }
-  EXPECT_EQ(w.OK.Caption(), "&OK");
-  EXPECT_EQ(w.Caption(), "Tarnolux Gamma Settings");
+  EXPECT_EQ(window.OK.Caption(), "&OK");
+  EXPECT_EQ(window.Caption(), "Tarnolux Gamma Settings");
 }
 
 TEST_F(GammaTest, HoverLightsTheGroupUnderThePointer) {
   Open();
   auto lit = [&] {
-    return std::vector<bool>{w.desktop.ForeColor() == forms::kRed,
-                             w.glide.ForeColor() == forms::kRed,
-                             w.direct3d.ForeColor() == forms::kRed};
+    return std::vector<bool>{window.desktop.ForeColor() == forms::kRed,
+                             window.glide.ForeColor() == forms::kRed,
+                             window.direct3d.ForeColor() == forms::kRed};
   };
-  w.lbldgs.UserMouseMove();
+  window.lbldgs.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({true, false, false}));
-  w.glide_note.UserMouseMove();
-  w.gg.UserMouseMove();  // sliders and buttons change nothing
-  w.cancel.UserMouseMove();
+  window.glide_note.UserMouseMove();
+  window.gg.UserMouseMove();  // sliders and buttons change nothing
+  window.cancel.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, true, false}));
-  w.lblddb.UserMouseMove();
+  window.lblddb.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, true}));
-  w.right_emblem.UserMouseMove();
+  window.right_emblem.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, false}));
-  EXPECT_EQ(w.glide.ForeColor(), forms::kLightYellow);
+  EXPECT_EQ(window.glide.ForeColor(), forms::kLightYellow);
 }
 
 }  // namespace

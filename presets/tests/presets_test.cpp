@@ -5,9 +5,8 @@
 #include <vector>
 
 #include "forms/handoff.h"
-#include "forms/headless.h"
 #include "presets/presets_window.h"
-#include "tests/support/recording_store.h"
+#include "tests/support/headless_window.h"
 
 namespace presets {
 namespace {
@@ -22,17 +21,15 @@ const std::string kDesktopGamma = kDriver + "\\shellex\\PropertySheetHandlers\\E
 const std::string kInfo =
     kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
 
-struct PresetsTest : ::testing::Test {
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  PresetsWindow window{program, reg};
+struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow> {
+  PresetsTest() {
+    main.SetClientSize(7000, 5000);
+    main.SetPosition(2000, 1500);
+  }
 
   // A Voodoo3 3000 at display-class key 3 with settings of its own.
   void SeedVoodoo3() {
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    SeedCard(kDriver);
     reg.SaveString(kLocalMachine, kDriver + "\\DEFAULT", "Grxclock", "172");
     reg.SaveString(kLocalMachine, kInfo, "GFX Clock Speed", "172");
     reg.SaveString(kLocalMachine, kGlide, "FX_GLIDE_TMU_MEMSIZE", "2");
@@ -46,16 +43,8 @@ struct PresetsTest : ::testing::Test {
     reg.SaveString(kLocalMachine, kDriver + "\\MODES\\16\\2046,1536", "RefreshRate", "85");
   }
 
-  // Opens the window centred on the main window, as "&Pre Set" does;
-  // `store.writes` then notes what the window writes.
-  void Open() {
-    main.SetClientSize(7000, 5000);
-    main.SetPosition(2000, 1500);
-    main.Show();
-    store.writes.clear();
-    forms::OpenCentred(window, main);
-  }
-
+  // Opens the window centred on the main window, as "&Pre Set" does.
+  void Open() { HeadlessWindow::Open(forms::OpenCentred); }
   // Every value of a key; a value that is not a string shows its type.
   Values ValuesOf(const std::string& path) {
     Values values;
@@ -230,7 +219,7 @@ TEST_F(PresetsTest, OpensCentredAndCancelLeavesTheMainWindowWhereItWas) {
   window.cancel.UserClick();
   EXPECT_EQ(main.Left(), 2000);
   EXPECT_EQ(main.Top(), 1500);
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_TRUE(OnlyShowing(main));
   EXPECT_FALSE(host.ended);
   EXPECT_EQ(store.writes, std::vector<std::string>()) << "Cancel writes nothing";
   EXPECT_EQ(window.CancelButton(), &window.cancel);
@@ -267,7 +256,7 @@ TEST_F(PresetsTest, HoverHelpFollowsTheMouseInEnglish) {
 }
 
 TEST_F(PresetsTest, DutchTextsAndHelpLines) {
-  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  SetLanguage("2");
   Open();
   EXPECT_EQ(window.Caption(), "Voorafinstellingen");
   EXPECT_EQ(window.defaults.Caption(), "Standaard");

@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "forms/handoff.h"
-#include "forms/headless.h"
-#include "registry/memory_store.h"
 #include "registry/numbers.h"
+#include "tests/support/headless_window.h"
 #include "tests/support/recording_store.h"
 
 namespace refresh {
@@ -23,10 +22,9 @@ std::string Modes(const std::string& driver, const std::string& depth, int row) 
   return driver + "\\MODES\\" + depth + "\\" + registry::kResolutionList[row - 1];
 }
 
-class RefreshTest : public ::testing::Test {
- protected:
+struct RefreshTest : ::testing::Test, test_support::HeadlessWindow<RefreshWindow> {
   RefreshTest() {
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    SeedCard(kDriver);
     main.SetPosition(1200, 900);
   }
 
@@ -36,20 +34,6 @@ class RefreshTest : public ::testing::Test {
   std::string Stored(const std::string& depth, int row) {
     return reg.GetString(kLocalMachine, Modes(kDriver, depth, row), "RefreshRate", "<none>");
   }
-  // Opens the window from the main window, as its "&Refresh" button does.
-  void Open() {
-    main.Show();
-    forms::OpenAt(window, main);
-    store.writes.clear();
-  }
-  bool WindowIsOpen() { return program.VisibleForms() == std::vector<forms::Form*>{&window}; }
-
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  RefreshWindow window{program, reg};
 };
 
 TEST(RateTextTest, StoredTextsShowAsBestSixtyOrTheWholeNumber) {
@@ -111,7 +95,7 @@ TEST_F(RefreshTest, OkWithLinkAllWritesSixtyValuesDepthEightFirstInEachRow) {
   EXPECT_EQ(Stored("32", 2), "85");
   EXPECT_EQ(Stored("24", 3), "60");
   EXPECT_EQ(Stored("16", 15), "60");
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
+  EXPECT_TRUE(OnlyShowing(main));
 }
 
 TEST_F(RefreshTest, AnyOtherOptionWritesItsOwnDepthOnly) {
@@ -196,7 +180,7 @@ TEST_F(RefreshTest, CancelShowsTheSelectedDepthAgainSoOkCannotMoveRates) {
   window.Bit8.UserClick();
   window.RateBox(1).UserType("90");
   window.cancel.UserClick();
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
+  EXPECT_TRUE(OnlyShowing(main));
   EXPECT_TRUE(window.Bit8.Value());
   EXPECT_EQ(window.RateBox(1).Text(), "75");
   EXPECT_TRUE(store.writes.empty());
@@ -251,14 +235,14 @@ TEST_F(RefreshTest, WithoutADriverKeyNothingIsWrittenAndOkStillReturns) {
   window.ok.UserClick();
   EXPECT_TRUE(store.writes.empty());
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
+  EXPECT_TRUE(OnlyShowing(main));
   forms::OpenAt(window, main);
   window.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
 }
 
 TEST_F(RefreshTest, DutchCaptionsFontsAndMessage) {
-  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  SetLanguage("2");
   Open();
   EXPECT_EQ(window.cancel.Caption(), "Annuleren");
   EXPECT_EQ(window.rates_frame.Caption(), "Vernieuwingsfrequenties");
