@@ -29,6 +29,22 @@ struct AdvancedTest : ::testing::Test, test_support::HeadlessWindow<AdvancedWind
   void Store(const std::string& key, const char* name, const std::string& code) {
     reg.SaveString(kLocalMachine, key, name, code);
   }
+  // Stores the four groups' codes in the order Shown() gives them; a null
+  // code stays absent.
+  void StoreCodes(const char* glide_alpha, const char* glide_detail, const char* d3d_alpha,
+                  const char* d3d_detail) {
+    const struct {
+      const std::string& key;
+      const char* name;
+      const char* code;
+    } values[] = {{kGlide, kAlpha, glide_alpha},
+                  {kGlide, kDetail, glide_detail},
+                  {kD3D, kAlpha, d3d_alpha},
+                  {kD3D, kDetail, d3d_detail}};
+    for (const auto& value : values) {
+      if (value.code) Store(value.key, value.name, value.code);
+    }
+  }
   std::string Get(const std::string& key, const char* name) {
     return reg.GetString(kLocalMachine, key, name, "<absent>");
   }
@@ -56,10 +72,7 @@ struct AdvancedTest : ::testing::Test, test_support::HeadlessWindow<AdvancedWind
 using LoadTest = AdvancedTest;
 
 TEST_F(LoadTest, StoredCodesSelectTheirOptions) {
-  Store(kGlide, kAlpha, "2");
-  Store(kGlide, kDetail, "3");
-  Store(kD3D, kAlpha, "1");
-  Store(kD3D, kDetail, "2");
+  StoreCodes("2", "3", "1", "2");
   Open();
   EXPECT_TRUE(window.glidesharpeR.Value());
   EXPECT_TRUE(window.glidehigH.Value());
@@ -68,10 +81,8 @@ TEST_F(LoadTest, StoredCodesSelectTheirOptions) {
 }
 
 TEST_F(LoadTest, CodesOtherThanOneToThreeSelectNothingAndOkLeavesThemAlone) {
-  Store(kGlide, kAlpha, "0");
-  Store(kGlide, kDetail, "4");
-  Store(kD3D, kAlpha, "");
-  Open();  // Direct3D detail is absent
+  StoreCodes("0", "4", "", nullptr);
+  Open();
   EXPECT_EQ(Shown(), "----");
 
   window.ok.UserClick();
@@ -83,10 +94,8 @@ TEST_F(LoadTest, CodesOtherThanOneToThreeSelectNothingAndOkLeavesThemAlone) {
 }
 
 TEST_F(LoadTest, CodesRoundHalvesToEven) {
-  Store(kGlide, kAlpha, "2.5");    // 2
-  Store(kGlide, kDetail, "1.5");   // 2
-  Store(kD3D, kAlpha, "3.5");      // 4: nothing
-  Store(kD3D, kDetail, "smooth");  // not a number: nothing
+  // 2.5 and 1.5 round to 2, 3.5 to 4 (no option), "smooth" is no number.
+  StoreCodes("2.5", "1.5", "3.5", "smooth");
   Open();
   EXPECT_EQ(Shown(), "22--");
 
@@ -111,10 +120,7 @@ TEST_F(LoadTest, WithoutAVoodoo3NothingIsReadOrWritten) {
 using OkTest = AdvancedTest;
 
 TEST_F(OkTest, WritesOneValuePerGroupInOrderAndGoesBackWhereTheWindowStood) {
-  Store(kGlide, kAlpha, "1");
-  Store(kGlide, kDetail, "1");
-  Store(kD3D, kAlpha, "1");
-  Store(kD3D, kDetail, "2");
+  StoreCodes("1", "1", "1", "2");
   reg.SaveString(kLocalMachine, kD3D, "SSTH3_ANTIALIAS", "1");
   Open();
   window.directsmootheR.UserClick();
@@ -146,10 +152,7 @@ TEST_F(OkTest, AGroupTheUserPicksIsWrittenEvenWhenItsStoredCodeWasUnusable) {
 using CancelTest = AdvancedTest;
 
 TEST_F(CancelTest, DiscardsTheChangedSelectionSoALaterOkCannotWriteIt) {
-  Store(kGlide, kAlpha, "2");
-  Store(kGlide, kDetail, "3");
-  Store(kD3D, kAlpha, "1");
-  Store(kD3D, kDetail, "9");
+  StoreCodes("2", "3", "1", "9");
   Open();
   window.glidesmootheR.UserClick();
   window.directhigH.UserClick();  // a group with no stored selection
