@@ -54,6 +54,17 @@ struct GammaTest : ::testing::Test, test_support::HeadlessWindow<GammaWindow> {
     return ::testing::AssertionFailure()
            << group << " shows " << shown[0] << " " << shown[1] << " " << shown[2];
   }
+  // As Shows, and whether the group's link box is ticked.
+  enum class Link { kApart, kLinked };
+  ::testing::AssertionResult Shows(const std::string& group, const Strings& texts, Link link) {
+    ::testing::AssertionResult shown = Shows(group, texts);
+    if (!shown) return shown;
+    const forms::CheckBox& box = group == "d"   ? window.chkdesk
+                                 : group == "g" ? window.chkglide
+                                                : window.chkd3d;
+    if (box.Value() == (link == Link::kLinked ? 1 : 0)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << box.Name() << " is " << box.Value();
+  }
   // OK's twelve writes with the labels showing `d`, `g` and `d3`.
   static Strings Writes(Strings d, Strings g, Strings d3) {
     Strings out;
@@ -85,12 +96,9 @@ TEST_F(GammaTest, LoadShowsStoredValuesAndLinksEqualGroups) {
   Store(kGlide, "1.3", "1.3", "1.3");
   Store(kD3D, "2", "2", "2.004");
   Open();
-  EXPECT_TRUE(Shows("d", {"1.3", "1.12", "0.85"}));
-  EXPECT_EQ(window.chkdesk.Value(), 0);
-  EXPECT_TRUE(Shows("g", k13));
-  EXPECT_EQ(window.chkglide.Value(), 1);
-  EXPECT_TRUE(Shows("dd", {"2", "2", "2"}));
-  EXPECT_EQ(window.chkd3d.Value(), 1);
+  EXPECT_TRUE(Shows("d", {"1.3", "1.12", "0.85"}, Link::kApart));
+  EXPECT_TRUE(Shows("g", k13, Link::kLinked));
+  EXPECT_TRUE(Shows("dd", {"2", "2", "2"}, Link::kLinked));
 }
 
 // Fault mended: a missing or unusable value shows the factory gamma, not
@@ -99,10 +107,8 @@ TEST_F(GammaTest, UnusableValuesStartAtFactoryGamma) {
   Store(kDesk, "", "abc", "1.5");
   Store(kGlide, "4.5", "0.05", "-1");
   Open();
-  EXPECT_TRUE(Shows("d", {"1", "1", "1.5"}));
-  EXPECT_EQ(window.chkdesk.Value(), 0);
-  EXPECT_TRUE(Shows("g", k13));
-  EXPECT_EQ(window.chkglide.Value(), 1);
+  EXPECT_TRUE(Shows("d", {"1", "1", "1.5"}, Link::kApart));
+  EXPECT_TRUE(Shows("g", k13, Link::kLinked));
   window.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1.5"}, k13, k13));
 }
@@ -184,8 +190,7 @@ TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
   window.ddg.UserScroll(70);
   window.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
-  EXPECT_TRUE(Shows("d", k13));
-  EXPECT_EQ(window.chkdesk.Value(), 1);
+  EXPECT_TRUE(Shows("d", k13, Link::kLinked));
   // Unusable: the factory gamma, as at Load, so no cancelled move survives.
   EXPECT_TRUE(Shows("dd", {"1.1", "1.3", "1.3"}));
 }
@@ -202,8 +207,7 @@ TEST_F(GammaTest, HiddenWindowKeepsItsPositionsUntilCancel) {
   // Fault mended: with the box checked and the stored values different,
   // each slider shows its own value and the box clears.
   window.cancel.UserClick();
-  EXPECT_TRUE(Shows("g", {"1.2", "1.3", "1.4"}));
-  EXPECT_EQ(window.chkglide.Value(), 0);
+  EXPECT_TRUE(Shows("g", {"1.2", "1.3", "1.4"}, Link::kApart));
   store.writes.clear();
   forms::OpenAt(window, main);
   window.OK.UserClick();
