@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,13 @@ struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow
 
   // Opens the window centred on the main window, as "&Pre Set" does.
   void Open() { HeadlessWindow::Open(forms::OpenCentred); }
+  // Presses `preset` in the window opened on the seeded Voodoo3.
+  void Press(forms::CommandButton& preset) {
+    SeedVoodoo3();
+    Open();
+    preset.UserClick();
+  }
+
   // Every value of a key; a value that is not a string shows its type.
   Values ValuesOf(const std::string& path) {
     Values values;
@@ -121,77 +129,76 @@ struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow
     if (main.Visible()) return ::testing::AssertionFailure() << "back at the main window";
     return ::testing::AssertionSuccess();
   }
+
+  // What a preset leaves in the Glide or the Direct3D key: the three
+  // gammas `gamma`, both modes `mode`, and the values of its own.
+  static Values Rebuilt(const char* gamma, const char* mode, Values own) {
+    for (const char* channel : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"})
+      own[channel] = gamma;
+    own["SSTH3_ALPHADITHERMODE"] = mode;
+    own["SSTH3_OVERLAYMODE"] = mode;
+    return own;
+  }
+
+  // Whether the rest is as every preset leaves it: desktop gamma 1, every
+  // refresh rate `rate`, the clock untouched, and the program ended.
+  ::testing::AssertionResult LeftAsEveryPresetDoes(const std::string& rate) {
+    std::string faults;
+    for (const ::testing::AssertionResult& part :
+         {DesktopGammaIsOne(), EveryRefreshRateIs(rate), ClockUntouched(), EndedAtOnce()}) {
+      if (!part) faults += (faults.empty() ? "" : "; ") + std::string(part.message());
+    }
+    if (faults.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << faults;
+  }
 };
 
-TEST_F(PresetsTest, DefaultsRebuildsTheKeysWithFactoryValuesAndEnds) {
-  SeedVoodoo3();
-  Open();
-  window.defaults.UserClick();
+// A preset: its button, the gammas and modes it writes to both keys, the
+// values of its own in each, and the refresh rate it gives every mode.
+struct Preset {
+  const char* name;
+  forms::CommandButton PresetsWindow::*button;
+  const char* gamma;
+  const char* mode;
+  Values glide;
+  Values d3d;
+  const char* rate;
+};
+void PrintTo(const Preset& preset, std::ostream* out) { *out << preset.name; }
 
-  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1.3"},
-                                      {"SSTH3_GGAMMA", "1.3"},
-                                      {"SSTH3_BGAMMA", "1.3"},
-                                      {"SSTH3_ALPHADITHERMODE", "1"},
-                                      {"SSTH3_OVERLAYMODE", "1"},
-                                      {"FX_GLIDE_ALLOC_COLOR", "0"}}));
-  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1.3"},
-                                    {"SSTH3_GGAMMA", "1.3"},
-                                    {"SSTH3_BGAMMA", "1.3"},
-                                    {"SSTH3_ALPHADITHERMODE", "1"},
-                                    {"SSTH3_OVERLAYMODE", "1"}}));
-  EXPECT_TRUE(DesktopGammaIsOne());
-  EXPECT_TRUE(EveryRefreshRateIs("60"));
-  EXPECT_TRUE(ClockUntouched());
-  EXPECT_TRUE(EndedAtOnce());
+struct EachPresetTest : PresetsTest, ::testing::WithParamInterface<Preset> {};
+
+TEST_P(EachPresetTest, RebuildsBothKeysSetsEveryRefreshRateAndEnds) {
+  const Preset& preset = GetParam();
+  Press(window.*preset.button);
+  EXPECT_EQ(ValuesOf(kGlide), Rebuilt(preset.gamma, preset.mode, preset.glide));
+  EXPECT_EQ(ValuesOf(kD3D), Rebuilt(preset.gamma, preset.mode, preset.d3d));
+  EXPECT_TRUE(LeftAsEveryPresetDoes(preset.rate));
 }
 
-TEST_F(PresetsTest, FastestTurnsVsyncOffAndSetsBestRefreshEverywhere) {
-  SeedVoodoo3();
-  Open();
-  window.fastest.UserClick();
-
-  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1.3"},
-                                      {"SSTH3_GGAMMA", "1.3"},
-                                      {"SSTH3_BGAMMA", "1.3"},
-                                      {"SSTH3_ALPHADITHERMODE", "2"},
-                                      {"SSTH3_OVERLAYMODE", "2"},
-                                      {"FX_GLIDE_ALLOC_COLOR", "3"},
-                                      {"FX_GLIDE_SWAPINTERVAL", "0"}}));
-  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1.3"},
-                                    {"SSTH3_GGAMMA", "1.3"},
-                                    {"SSTH3_BGAMMA", "1.3"},
-                                    {"SSTH3_ALPHADITHERMODE", "2"},
-                                    {"SSTH3_OVERLAYMODE", "2"},
-                                    {"SSTH3_SWAPINTERVAL", "0"}}));
-  EXPECT_TRUE(DesktopGammaIsOne());
-  EXPECT_TRUE(EveryRefreshRateIs("-1"));
-  EXPECT_TRUE(ClockUntouched());
-  EXPECT_TRUE(EndedAtOnce());
-}
-
-TEST_F(PresetsTest, PrettiestTurnsAntiAliasingAndDitheringOnWithVsyncLeftToTheDriver) {
-  SeedVoodoo3();
-  Open();
-  window.prettiest.UserClick();
-
-  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1"},
-                                      {"SSTH3_GGAMMA", "1"},
-                                      {"SSTH3_BGAMMA", "1"},
-                                      {"SSTH3_ALPHADITHERMODE", "3"},
-                                      {"SSTH3_OVERLAYMODE", "3"},
-                                      {"FX_GLIDE_ALLOC_COLOR", "3"},
-                                      {"FX_GLIDE_LOD_DITHER", "1"}}));
-  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1"},
-                                    {"SSTH3_GGAMMA", "1"},
-                                    {"SSTH3_BGAMMA", "1"},
-                                    {"SSTH3_ALPHADITHERMODE", "3"},
-                                    {"SSTH3_OVERLAYMODE", "3"},
-                                    {"SSTH3_ANTIALIAS", "1"}}));
-  EXPECT_TRUE(DesktopGammaIsOne());
-  EXPECT_TRUE(EveryRefreshRateIs("-1"));
-  EXPECT_TRUE(ClockUntouched());
-  EXPECT_TRUE(EndedAtOnce());
-}
+const Preset kPresets[] = {
+    // The factory values.
+    {"Defaults", &PresetsWindow::defaults, "1.3", "1", {{"FX_GLIDE_ALLOC_COLOR", "0"}}, {}, "60"},
+    // Vsync off, and the best refresh rate everywhere.
+    {"Fastest",
+     &PresetsWindow::fastest,
+     "1.3",
+     "2",
+     {{"FX_GLIDE_ALLOC_COLOR", "3"}, {"FX_GLIDE_SWAPINTERVAL", "0"}},
+     {{"SSTH3_SWAPINTERVAL", "0"}},
+     "-1"},
+    // Anti-aliasing and dithering on, vsync left to the driver.
+    {"Prettiest",
+     &PresetsWindow::prettiest,
+     "1",
+     "3",
+     {{"FX_GLIDE_ALLOC_COLOR", "3"}, {"FX_GLIDE_LOD_DITHER", "1"}},
+     {{"SSTH3_ANTIALIAS", "1"}},
+     "-1"}};
+INSTANTIATE_TEST_SUITE_P(Presets, EachPresetTest, ::testing::ValuesIn(kPresets),
+                         [](const ::testing::TestParamInfo<Preset>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(PresetsTest, WithoutAVoodoo3NoPresetWritesOrEnds) {
   reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx voodoo3");  // wrong case
