@@ -37,23 +37,22 @@ struct RefreshTest : ::testing::Test, test_support::HeadlessWindow<RefreshWindow
 };
 
 TEST(RateTextTest, StoredTextsShowAsBestSixtyOrTheWholeNumber) {
-  EXPECT_EQ(ShownRate("-1"), "Best");
-  EXPECT_EQ(ShownRate("0"), "60");
-  EXPECT_EQ(ShownRate(""), "60");
-  EXPECT_EQ(ShownRate("085"), "85");
-  EXPECT_EQ(ShownRate(" 72 "), "72");
-  EXPECT_EQ(ShownRate("74.5"), "74");   // halves to even
-  EXPECT_EQ(ShownRate("40000"), "60");  // outside 16 bits
-  EXPECT_EQ(ShownRate("best"), "60");
+  const std::pair<const char*, const char*> cases[] = {
+      {"-1", "Best"}, {"0", "60"},     {"", "60"},
+      {"085", "85"},  {" 72 ", "72"},  {"74.5", "74"},  // halves to even
+      {"best", "60"}, {"40000", "60"},                  // outside 16 bits
+  };
+  for (const auto& [stored, shown] : cases) {
+    EXPECT_EQ(ShownRate(stored), shown) << '"' << stored << '"';
+  }
 }
 
 TEST(RateTextTest, OnlyBestOrARateFromOneTo999CanBeStored) {
-  EXPECT_EQ(StoredRate("Best"), "-1");
-  EXPECT_EQ(StoredRate("bEST"), "-1");
-  EXPECT_EQ(StoredRate(" 085 "), "85");
-  EXPECT_EQ(StoredRate("1"), "1");
-  EXPECT_EQ(StoredRate("999"), "999");
-  EXPECT_EQ(StoredRate("0999"), "999");
+  const std::pair<const char*, const char*> cases[] = {
+      {"Best", "-1"}, {"bEST", "-1"}, {" 085 ", "85"}, {"1", "1"}, {"999", "999"}, {"0999", "999"}};
+  for (const auto& [typed, stored] : cases) {
+    EXPECT_EQ(StoredRate(typed), stored) << '"' << typed << '"';
+  }
   for (const char* bad : {"", " ", "0", "000", "1000", "-1", "+60", "7.5", "60 Hz", "6 0", "abc"}) {
     EXPECT_EQ(StoredRate(bad), std::nullopt) << '"' << bad << '"';
   }
