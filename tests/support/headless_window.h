@@ -61,6 +61,30 @@ struct HeadlessWindow {
   // Whether the window under test is the one form showing.
   ::testing::AssertionResult WindowIsOpen() { return OnlyShowing(window); }
 
+  // Whether OK was refused as a window refuses a value it cannot store:
+  // one message, `text` titled "Tarnolux", nothing written, the window
+  // still open and the focus on `culprit`.
+  ::testing::AssertionResult Refused(const std::string& text, const forms::Control& culprit) {
+    if (host.messages.size() != 1) {
+      return ::testing::AssertionFailure() << host.messages.size() << " messages";
+    }
+    const forms::HeadlessHost::Message& message = host.messages[0];
+    if (message.text != text || message.title != "Tarnolux") {
+      return ::testing::AssertionFailure()
+             << "the message \"" << message.text << "\" titled \"" << message.title << "\"";
+    }
+    if (!store.writes.empty()) {
+      return ::testing::AssertionFailure() << "written: " << store.writes[0];
+    }
+    ::testing::AssertionResult open = WindowIsOpen();
+    if (!open) return open;
+    if (host.focus != &culprit) {
+      return ::testing::AssertionFailure()
+             << "the focus on " << (host.focus ? host.focus->Name() : "nothing");
+    }
+    return ::testing::AssertionSuccess();
+  }
+
   RecordingStore store;
   registry::Registry reg{store};
   forms::HeadlessHost host;
