@@ -5,7 +5,7 @@
 
 #include "advanced/advanced_window.h"
 #include "forms/handoff.h"
-#include "forms/headless.h"
+#include "tests/support/headless_window.h"
 #include "tests/support/recording_store.h"
 
 namespace advanced {
@@ -20,29 +20,33 @@ const std::string kD3D = kDriver + "\\D3D";
 constexpr const char* kAlpha = "SSTH3_ALPHADITHERMODE";
 constexpr const char* kDetail = "SSTH3_OVERLAYMODE";
 
-struct AdvancedTest : ::testing::Test {
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  AdvancedWindow window{program, reg};
-
+struct AdvancedTest : ::testing::Test, test_support::HeadlessWindow<AdvancedWindow> {
   AdvancedTest() {
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    SeedCard(kDriver);
     main.SetPosition(1000, 800);
-    main.Show();
   }
 
   void Store(const std::string& key, const char* name, const std::string& code) {
     reg.SaveString(kLocalMachine, key, name, code);
   }
+  // Stores the four groups' codes in the order Shown() gives them; a null
+  // code stays absent.
+  void StoreCodes(const char* glide_alpha, const char* glide_detail, const char* d3d_alpha,
+                  const char* d3d_detail) {
+    const struct {
+      const std::string& key;
+      const char* name;
+      const char* code;
+    } values[] = {{kGlide, kAlpha, glide_alpha},
+                  {kGlide, kDetail, glide_detail},
+                  {kD3D, kAlpha, d3d_alpha},
+                  {kD3D, kDetail, d3d_detail}};
+    for (const auto& value : values) {
+      if (value.code) Store(value.key, value.name, value.code);
+    }
+  }
   std::string Get(const std::string& key, const char* name) {
     return reg.GetString(kLocalMachine, key, name, "<absent>");
-  }
-  void Open() {
-    store.writes.clear();
-    forms::OpenAt(window, main);
   }
 
   // The codes shown, one letter per group (Glide alpha, Glide detail,
@@ -68,10 +72,7 @@ struct AdvancedTest : ::testing::Test {
 using LoadTest = AdvancedTest;
 
 TEST_F(LoadTest, StoredCodesSelectTheirOptions) {
-  Store(kGlide, kAlpha, "2");
-  Store(kGlide, kDetail, "3");
-  Store(kD3D, kAlpha, "1");
-  Store(kD3D, kDetail, "2");
+  StoreCodes("2", "3", "1", "2");
   Open();
   EXPECT_TRUE(window.glidesharpeR.Value());
   EXPECT_TRUE(window.glidehigH.Value());
@@ -80,10 +81,8 @@ TEST_F(LoadTest, StoredCodesSelectTheirOptions) {
 }
 
 TEST_F(LoadTest, CodesOtherThanOneToThreeSelectNothingAndOkLeavesThemAlone) {
-  Store(kGlide, kAlpha, "0");
-  Store(kGlide, kDetail, "4");
-  Store(kD3D, kAlpha, "");
-  Open();  // Direct3D detail is absent
+  StoreCodes("0", "4", "", nullptr);
+  Open();
   EXPECT_EQ(Shown(), "----");
 
   window.ok.UserClick();
@@ -95,10 +94,8 @@ TEST_F(LoadTest, CodesOtherThanOneToThreeSelectNothingAndOkLeavesThemAlone) {
 }
 
 TEST_F(LoadTest, CodesRoundHalvesToEven) {
-  Store(kGlide, kAlpha, "2.5");    // 2
-  Store(kGlide, kDetail, "1.5");   // 2
-  Store(kD3D, kAlpha, "3.5");      // 4: nothing
-  Store(kD3D, kDetail, "smooth");  // not a number: nothing
+  // 2.5 and 1.5 round to 2, 3.5 to 4 (no option), "smooth" is no number.
+  StoreCodes("2.5", "1.5", "3.5", "smooth");
   Open();
   EXPECT_EQ(Shown(), "22--");
 
@@ -117,16 +114,13 @@ TEST_F(LoadTest, WithoutAVoodoo3NothingIsReadOrWritten) {
   store.writes.clear();
   window.ok.UserClick();
   EXPECT_TRUE(store.writes.empty());
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_TRUE(OnlyShowing(main));
 }
 
 using OkTest = AdvancedTest;
 
 TEST_F(OkTest, WritesOneValuePerGroupInOrderAndGoesBackWhereTheWindowStood) {
-  Store(kGlide, kAlpha, "1");
-  Store(kGlide, kDetail, "1");
-  Store(kD3D, kAlpha, "1");
-  Store(kD3D, kDetail, "2");
+  StoreCodes("1", "1", "1", "2");
   reg.SaveString(kLocalMachine, kD3D, "SSTH3_ANTIALIAS", "1");
   Open();
   window.directsmootheR.UserClick();
@@ -141,7 +135,7 @@ TEST_F(OkTest, WritesOneValuePerGroupInOrderAndGoesBackWhereTheWindowStood) {
                           }));
   EXPECT_EQ(Get(kD3D, kAlpha), "3");
   EXPECT_EQ(Get(kD3D, "SSTH3_ANTIALIAS"), "1") << "OK edits, it does not rebuild";
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_TRUE(OnlyShowing(main));
   EXPECT_EQ(main.Left(), 3000);
   EXPECT_EQ(main.Top(), 2000);
   EXPECT_EQ(window.DefaultButton(), &window.ok);
@@ -158,10 +152,7 @@ TEST_F(OkTest, AGroupTheUserPicksIsWrittenEvenWhenItsStoredCodeWasUnusable) {
 using CancelTest = AdvancedTest;
 
 TEST_F(CancelTest, DiscardsTheChangedSelectionSoALaterOkCannotWriteIt) {
-  Store(kGlide, kAlpha, "2");
-  Store(kGlide, kDetail, "3");
-  Store(kD3D, kAlpha, "1");
-  Store(kD3D, kDetail, "9");
+  StoreCodes("2", "3", "1", "9");
   Open();
   window.glidesmootheR.UserClick();
   window.directhigH.UserClick();  // a group with no stored selection
@@ -170,7 +161,7 @@ TEST_F(CancelTest, DiscardsTheChangedSelectionSoALaterOkCannotWriteIt) {
 
   EXPECT_TRUE(store.writes.empty());
   EXPECT_EQ(Shown(), "231-");
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_TRUE(OnlyShowing(main));
   EXPECT_EQ(main.Left(), 400);
   EXPECT_EQ(main.Top(), 300);
 
@@ -265,7 +256,7 @@ TEST_F(AdvancedTest, DesignKeepsTheExplanationAndItsGroupsApart) {
 }
 
 TEST_F(AdvancedTest, DutchTexts) {
-  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  SetLanguage("2");
   Open();
   const std::vector<std::pair<forms::OptionButton*, std::string>> options = {
       {&window.glideautO, "Plaats alfavermenging op automatisch"},

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "forms/handoff.h"
-#include "forms/headless.h"
-#include "registry/memory_store.h"
+#include "tests/support/headless_window.h"
 #include "tests/support/recording_store.h"
 
 namespace desktop {
@@ -20,8 +19,7 @@ constexpr const char* kSettings = "Display\\Settings";
 constexpr const char* kDesktop = "Control Panel\\Desktop";
 
 // The registry, the main window and this window, as the program has them.
-class DesktopTest : public ::testing::Test {
- protected:
+struct DesktopTest : ::testing::Test, test_support::HeadlessWindow<DesktopWindow> {
   DesktopTest() { main.SetPosition(600, 700); }
 
   void Setting(const std::string& name, const std::string& text) {
@@ -45,20 +43,6 @@ class DesktopTest : public ::testing::Test {
     store.CloseKey(key);
     return type;
   }
-  // Opens the window from the main window, as its "&Windows" button does.
-  void Open() {
-    main.Show();
-    forms::OpenAt(window, main);
-    store.writes.clear();
-  }
-  bool WindowIsOpen() { return program.VisibleForms() == std::vector<forms::Form*>{&window}; }
-
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  DesktopWindow window{program, reg};
 };
 
 TEST(FontSizeTest, DotsPerInchRoundToTheNearestStepHalvesToEven) {
@@ -93,21 +77,16 @@ TEST(FontSizeWindowTest, LoadShowsTheStoredSizeAndOkWritesItToAllFourValues) {
                {"204", 8, "192"}, {"24", 1, "24"},   {"12", 4, "96"},
                {"205", 4, "96"},  {"wide", 4, "96"}, {nullptr, 4, "96"}};
   for (const auto& c : cases) {
-    registry::MemoryStore store;
-    registry::Registry reg(store);
-    forms::HeadlessHost host;
-    forms::Program program(host, host.files);
-    forms::Form main(program, "frmv3");
-    DesktopWindow window(program, reg);
-    if (c.stored) reg.SaveString(kCurrentConfig, kSettings, "DPIPhysicalY", c.stored);
-    reg.SaveString(kCurrentConfig, kSettings, "DPILogicalX", "120");
-    forms::OpenAt(window, main);
+    test_support::HeadlessWindow<DesktopWindow> run;
+    if (c.stored) run.reg.SaveString(kCurrentConfig, kSettings, "DPIPhysicalY", c.stored);
+    run.reg.SaveString(kCurrentConfig, kSettings, "DPILogicalX", "120");
+    DesktopWindow& window = run.Open();
     const std::string label = c.stored ? c.stored : "(missing)";
     EXPECT_EQ(window.font_size.Value(), c.position) << label;
     EXPECT_EQ(window.font_size_value.Caption(), c.shown) << label;
     window.ok.UserClick();
     for (const char* name : {"DPIPhysicalY", "DPIPhysicalX", "DPILogicalY", "DPILogicalX"}) {
-      EXPECT_EQ(reg.GetString(kCurrentConfig, kSettings, name), c.shown) << label << name;
+      EXPECT_EQ(run.reg.GetString(kCurrentConfig, kSettings, name), c.shown) << label << name;
     }
   }
 }
@@ -246,12 +225,9 @@ TEST_F(DesktopTest, AResolutionThatIsNoneIsRefusedAndNothingIsWritten) {
     window.resolution.UserType(bad);
     window.font_size.UserScroll(6);
     window.ok.UserClick();
-    ASSERT_EQ(host.messages.size(), 1u) << bad;
-    EXPECT_EQ(host.messages[0].text, "Type the resolution as width,height, for example 800,600.");
-    EXPECT_EQ(host.messages[0].title, "Tarnolux");
-    EXPECT_TRUE(store.writes.empty()) << bad;
-    EXPECT_TRUE(WindowIsOpen());
-    EXPECT_EQ(host.focus, &window.resolution);
+    EXPECT_TRUE(
+        Refused("Type the resolution as width,height, for example 800,600.", window.resolution))
+        << bad;
     window.cancel.UserClick();
   }
 }
@@ -298,7 +274,7 @@ TEST_F(DesktopTest, CancelWithNothingUsableStoredGoesBackToTheDefaults) {
 }
 
 TEST_F(DesktopTest, DutchCaptionsFontsAndSizes) {
-  reg.SaveString(registry::kLocalMachine, "Software\\Tarno", "Language", "2");
+  SetLanguage("2");
   Open();
   EXPECT_EQ(window.cancel.Caption(), "Annuleren");
   EXPECT_EQ(window.framreso.Caption(), "Resolutie bureaublad");
@@ -321,8 +297,8 @@ TEST_F(DesktopTest, DutchCaptionsFontsAndSizes) {
 
   window.resolution.UserType("groot");
   window.ok.UserClick();
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "Typ de resolutie als breedte,hoogte, bijvoorbeeld 800,600.");
+  EXPECT_TRUE(
+      Refused("Typ de resolutie als breedte,hoogte, bijvoorbeeld 800,600.", window.resolution));
 }
 
 TEST_F(DesktopTest, HoverLightsTheGroupUnderTheMouse) {
@@ -353,7 +329,7 @@ TEST_F(DesktopTest, ReturnsWhereItWasAndItsCloseBoxEndsTheProgram) {
   EXPECT_EQ(window.Top(), 700);
   window.set_position(50, 60);
   window.ok.UserClick();
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>{&main});
+  EXPECT_TRUE(OnlyShowing(main));
   EXPECT_EQ(main.Left(), 50);
   EXPECT_EQ(main.Top(), 60);
   forms::OpenAt(window, main);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "forms/handoff.h"
-#include "forms/headless.h"
 #include "registry/numbers.h"
+#include "tests/support/headless_window.h"
 #include "tests/support/recording_store.h"
 
 namespace gamma_settings {
@@ -31,31 +31,19 @@ struct MoveLog : forms::Peer {
   forms::ScrollBar& bar;
 };
 
-struct GammaTest : ::testing::Test {
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  GammaWindow w{program, reg};
-
-  GammaTest() { reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3"); }
+struct GammaTest : ::testing::Test, test_support::HeadlessWindow<GammaWindow> {
+  GammaTest() { SeedCard(kDriver); }
   void Store(const std::string& key, const char* r, const char* g, const char* b) {
     const char* texts[] = {r, g, b};
     for (int c = 0; c < 3; ++c) reg.SaveString(kLocalMachine, key, kNames[c], texts[c]);
-  }
-  void Open() {
-    main.Show();
-    forms::OpenAt(w, main);
-    store.writes.clear();
   }
   // Whether a group's value labels ("d", "g" or "dd") show `texts`, red to
   // blue, each label showing its own slider's position.
   ::testing::AssertionResult Shows(const std::string& group, const Strings& texts) {
     Strings shown;
     for (const char* channel : {"r", "g", "b"}) {
-      auto* bar = static_cast<forms::ScrollBar*>(w.Find(group + channel));
-      const std::string text = w.Find("lbl" + group + channel)->Caption();
+      auto* bar = static_cast<forms::ScrollBar*>(window.Find(group + channel));
+      const std::string text = window.Find("lbl" + group + channel)->Caption();
       if (text != registry::GammaText(bar->Value())) {
         return ::testing::AssertionFailure() << "lbl" << group << channel << " shows " << text
                                              << " with " << bar->Name() << " at " << bar->Value();
@@ -65,6 +53,17 @@ struct GammaTest : ::testing::Test {
     if (shown == texts) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << group << " shows " << shown[0] << " " << shown[1] << " " << shown[2];
+  }
+  // As Shows, and whether the group's lock box is ticked.
+  enum class Link { kApart, kLinked };
+  ::testing::AssertionResult Shows(const std::string& group, const Strings& texts, Link link) {
+    ::testing::AssertionResult shown = Shows(group, texts);
+    if (!shown) return shown;
+    const forms::CheckBox& box = group == "d"   ? window.desktop.lock
+                                 : group == "g" ? window.glide.lock
+                                                : window.direct3d.lock;
+    if (box.Value() == (link == Link::kLinked ? 1 : 0)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << box.Name() << " is " << box.Value();
   }
   // OK's twelve writes with the labels showing `d`, `g` and `d3`.
   static Strings Writes(Strings d, Strings g, Strings d3) {
@@ -97,12 +96,9 @@ TEST_F(GammaTest, LoadShowsStoredValuesAndLinksEqualGroups) {
   Store(kGlide, "1.3", "1.3", "1.3");
   Store(kD3D, "2", "2", "2.004");
   Open();
-  EXPECT_TRUE(Shows("d", {"1.3", "1.12", "0.85"}));
-  EXPECT_EQ(w.desktop.lock.Value(), 0);
-  EXPECT_TRUE(Shows("g", k13));
-  EXPECT_EQ(w.glide.lock.Value(), 1);
-  EXPECT_TRUE(Shows("dd", {"2", "2", "2"}));
-  EXPECT_EQ(w.direct3d.lock.Value(), 1);
+  EXPECT_TRUE(Shows("d", {"1.3", "1.12", "0.85"}, Link::kApart));
+  EXPECT_TRUE(Shows("g", k13, Link::kLinked));
+  EXPECT_TRUE(Shows("dd", {"2", "2", "2"}, Link::kLinked));
 }
 
 // Fault mended: a missing or unusable value shows the factory gamma, not
@@ -111,11 +107,9 @@ TEST_F(GammaTest, UnusableValuesStartAtFactoryGamma) {
   Store(kDesk, "", "abc", "1.5");
   Store(kGlide, "4.5", "0.05", "-1");
   Open();
-  EXPECT_TRUE(Shows("d", {"1", "1", "1.5"}));
-  EXPECT_EQ(w.desktop.lock.Value(), 0);
-  EXPECT_TRUE(Shows("g", k13));
-  EXPECT_EQ(w.glide.lock.Value(), 1);
-  w.OK.UserClick();
+  EXPECT_TRUE(Shows("d", {"1", "1", "1.5"}, Link::kApart));
+  EXPECT_TRUE(Shows("g", k13, Link::kLinked));
+  window.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1.5"}, k13, k13));
 }
 
@@ -123,10 +117,10 @@ TEST_F(GammaTest, LinkedSlidersFollowInTheirOrder) {
   Store(kGlide, "1.3", "1.3", "1.3");
   Open();
   Strings log;
-  MoveLog r(log, w.glide.red), g(log, w.glide.green), b(log, w.glide.blue);
-  w.glide.green.UserScroll(150);
-  w.glide.blue.UserScroll(160);
-  w.glide.red.UserScroll(999);  // dragged past the end
+  MoveLog r(log, window.glide.red), g(log, window.glide.green), b(log, window.glide.blue);
+  window.glide.green.UserScroll(150);
+  window.glide.blue.UserScroll(160);
+  window.glide.red.UserScroll(999);  // dragged past the end
   EXPECT_EQ(log, Strings({"gg", "gr", "gb", "gb", "gg", "gr", "gr", "gg", "gb"}));
   EXPECT_TRUE(Shows("g", {"4", "4", "4"}));
   EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // other groups stay
@@ -135,54 +129,54 @@ TEST_F(GammaTest, LinkedSlidersFollowInTheirOrder) {
 TEST_F(GammaTest, LinkBoxTakesTheRedPosition) {
   Store(kDesk, "1.2", "1.3", "1.4");
   Open();
-  w.desktop.blue.UserScroll(150);  // unlinked: one slider moves
+  window.desktop.blue.UserScroll(150);  // unlinked: one slider moves
   EXPECT_TRUE(Shows("d", {"1.2", "1.3", "1.5"}));
-  w.desktop.lock.UserClick();
+  window.desktop.lock.UserClick();
   EXPECT_TRUE(Shows("d", {"1.2", "1.2", "1.2"}));
-  w.desktop.lock.UserClick();
-  EXPECT_EQ(w.desktop.lock.Value(), 0);
-  w.desktop.blue.UserScroll(90);
+  window.desktop.lock.UserClick();
+  EXPECT_EQ(window.desktop.lock.Value(), 0);
+  window.desktop.blue.UserScroll(90);
   EXPECT_TRUE(Shows("d", {"1.2", "1.2", "0.9"}));
 }
 
 TEST_F(GammaTest, OkWritesTwelveValuesAsShownAndReturns) {
   Store(kDesk, "1.30", "1", "1");
   Open();
-  w.SetPosition(2000, 1500);
-  w.OK.UserClick();  // nothing changed: still twelve writes
+  window.SetPosition(2000, 1500);
+  window.OK.UserClick();  // nothing changed: still twelve writes
   EXPECT_EQ(store.writes, Writes({"1.3", "1", "1"}, k13, k13));
   EXPECT_TRUE(main.Visible());
-  EXPECT_FALSE(w.Visible());
+  EXPECT_FALSE(window.Visible());
   EXPECT_EQ(main.Left(), 2000);
   EXPECT_EQ(main.Top(), 1500);
 
   store.writes.clear();
-  forms::OpenAt(w, main);
-  w.desktop.green.UserScroll(85);
-  w.glide.red.UserScroll(112);
-  w.OK.UserClick();
+  forms::OpenAt(window, main);
+  window.desktop.green.UserScroll(85);
+  window.glide.red.UserScroll(112);
+  window.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1.3", "0.85", "1"}, {"1.12", "1.12", "1.12"}, k13));
 }
 
 TEST_F(GammaTest, WithoutAnAdapterNothingIsWritten) {
   store.DeleteKey(kLocalMachine, kDriver);
   Open();
-  w.desktop.red.UserScroll(200);
-  w.OK.UserClick();
-  forms::OpenAt(w, main);
-  w.cancel.UserClick();
+  window.desktop.red.UserScroll(200);
+  window.OK.UserClick();
+  forms::OpenAt(window, main);
+  window.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
   EXPECT_TRUE(main.Visible());
   EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // nothing stored: factory, as at Load
 
   // Cancel runs the search again and finds the adapter that appeared.
-  reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
-  forms::OpenAt(w, main);
-  w.cancel.UserClick();
+  SeedCard(kDriver);
+  forms::OpenAt(window, main);
+  window.cancel.UserClick();
   EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // still nothing stored there
   store.writes.clear();
-  forms::OpenAt(w, main);
-  w.OK.UserClick();
+  forms::OpenAt(window, main);
+  window.OK.UserClick();
   EXPECT_EQ(store.writes.size(), 12u);
 }
 
@@ -190,14 +184,13 @@ TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
   Store(kDesk, "1.3", "1.3", "1.3");
   Store(kD3D, "1.1", "abc", "1.3");
   Open();
-  w.desktop.green.UserScroll(200);  // linked: the whole group moves
-  w.desktop.lock.UserClick();
-  w.desktop.blue.UserScroll(50);
-  w.direct3d.green.UserScroll(70);
-  w.cancel.UserClick();
+  window.desktop.green.UserScroll(200);  // linked: the whole group moves
+  window.desktop.lock.UserClick();
+  window.desktop.blue.UserScroll(50);
+  window.direct3d.green.UserScroll(70);
+  window.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
-  EXPECT_TRUE(Shows("d", k13));
-  EXPECT_EQ(w.desktop.lock.Value(), 1);
+  EXPECT_TRUE(Shows("d", k13, Link::kLinked));
   // Unusable: the factory gamma, as at Load, so no cancelled move survives.
   EXPECT_TRUE(Shows("dd", {"1.1", "1.3", "1.3"}));
 }
@@ -206,61 +199,60 @@ TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
 TEST_F(GammaTest, HiddenWindowKeepsItsPositionsUntilCancel) {
   Store(kGlide, "1.3", "1.3", "1.3");
   Open();
-  w.OK.UserClick();
+  window.OK.UserClick();
   Store(kGlide, "1.2", "1.3", "1.4");
-  forms::OpenAt(w, main);
+  forms::OpenAt(window, main);
   EXPECT_TRUE(Shows("g", k13));
 
   // Fault mended: with the box checked and the stored values different,
   // each slider shows its own value and the box clears.
-  w.cancel.UserClick();
-  EXPECT_TRUE(Shows("g", {"1.2", "1.3", "1.4"}));
-  EXPECT_EQ(w.glide.lock.Value(), 0);
+  window.cancel.UserClick();
+  EXPECT_TRUE(Shows("g", {"1.2", "1.3", "1.4"}, Link::kApart));
   store.writes.clear();
-  forms::OpenAt(w, main);
-  w.OK.UserClick();
+  forms::OpenAt(window, main);
+  window.OK.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1"}, {"1.2", "1.3", "1.4"}, k13));
 }
 
 TEST_F(GammaTest, DutchTexts) {
-  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  SetLanguage("2");
   Open();
-  EXPECT_EQ(w.cancel.Caption(), "Annuleren");
-  EXPECT_EQ(w.desktop.frame.Caption(), "gammainstellingen bureaublad");
-  EXPECT_EQ(w.glide.frame.Caption(), "gammainstellingen Glide/OpenGL");
-  EXPECT_EQ(w.direct3d.frame.Caption(), "gammainstellingen Direct3D");
-  for (forms::CheckBox* box : {&w.desktop.lock, &w.glide.lock, &w.direct3d.lock}) {
+  EXPECT_EQ(window.cancel.Caption(), "Annuleren");
+  EXPECT_EQ(window.desktop.frame.Caption(), "gammainstellingen bureaublad");
+  EXPECT_EQ(window.glide.frame.Caption(), "gammainstellingen Glide/OpenGL");
+  EXPECT_EQ(window.direct3d.frame.Caption(), "gammainstellingen Direct3D");
+  for (forms::CheckBox* box : {&window.desktop.lock, &window.glide.lock, &window.direct3d.lock}) {
     EXPECT_EQ(box->Caption(), "Koppel gamma");
   }
-  for (forms::Label* label : {&w.desktop.note, &w.glide.note, &w.direct3d.note}) {
+  for (forms::Label* label : {&window.desktop.note, &window.glide.note, &window.direct3d.note}) {
     EXPECT_EQ(label->Caption(),
               "Deze sliders veranderen de gammainstellingen voor 2D toepassingen. U kan uw "
               "Voodoo3 kaart niet beschadigen door deze instellingen te veranderen");
     EXPECT_EQ(label->Font().name, "Small Fonts");
     EXPECT_EQ(label->Font().size, 7);
   }
-  EXPECT_EQ(w.OK.Caption(), "&OK");
-  EXPECT_EQ(w.Caption(), "Tarnolux Gamma Settings");
+  EXPECT_EQ(window.OK.Caption(), "&OK");
+  EXPECT_EQ(window.Caption(), "Tarnolux Gamma Settings");
 }
 
 TEST_F(GammaTest, HoverLightsTheGroupUnderThePointer) {
   Open();
   auto lit = [&] {
-    return std::vector<bool>{w.desktop.frame.ForeColor() == forms::kRed,
-                             w.glide.frame.ForeColor() == forms::kRed,
-                             w.direct3d.frame.ForeColor() == forms::kRed};
+    return std::vector<bool>{window.desktop.frame.ForeColor() == forms::kRed,
+                             window.glide.frame.ForeColor() == forms::kRed,
+                             window.direct3d.frame.ForeColor() == forms::kRed};
   };
-  w.desktop.note.UserMouseMove();
+  window.desktop.note.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({true, false, false}));
-  w.glide.note.UserMouseMove();
-  w.glide.green.UserMouseMove();  // sliders and buttons change nothing
-  w.cancel.UserMouseMove();
+  window.glide.note.UserMouseMove();
+  window.glide.green.UserMouseMove();  // sliders and buttons change nothing
+  window.cancel.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, true, false}));
-  w.direct3d.blue_value.UserMouseMove();
+  window.direct3d.blue_value.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, true}));
-  w.right_emblem.UserMouseMove();
+  window.right_emblem.UserMouseMove();
   EXPECT_EQ(lit(), std::vector<bool>({false, false, false}));
-  EXPECT_EQ(w.glide.frame.ForeColor(), forms::kLightYellow);
+  EXPECT_EQ(window.glide.frame.ForeColor(), forms::kLightYellow);
 }
 
 }  // namespace

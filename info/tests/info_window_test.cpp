@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "forms/handoff.h"
-#include "forms/headless.h"
-#include "tests/support/recording_store.h"
+#include "tests/support/headless_window.h"
 
 namespace info {
 namespace {
@@ -21,29 +18,12 @@ const std::string kData =
 
 // One run of the program: the registry, a headless host, the main window
 // and the information window opened from it as "&Info" does.
-struct Machine {
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  std::unique_ptr<InfoWindow> window;
-
+struct Machine : test_support::HeadlessWindow<InfoWindow> {
+  // A Voodoo3 whose outputs are as given; a null one is not stored.
   void SeedCard(const char* lcd, const char* tv_out) {
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    HeadlessWindow::SeedCard(kDriver);
     if (lcd) reg.SaveString(kLocalMachine, kData, "LCD", lcd);
     if (tv_out) reg.SaveString(kLocalMachine, kData, "TV Out", tv_out);
-  }
-  void SetLanguage(const char* language) {
-    reg.SaveString(kLocalMachine, "Software\\Tarno\\", "Language", language);
-  }
-  // Opens the window; `store.writes` then notes what it writes.
-  InfoWindow& Open() {
-    if (!window) window = std::make_unique<InfoWindow>(program, reg);
-    store.writes.clear();
-    main.Show();
-    forms::OpenAt(*window, main);
-    return *window;
   }
 };
 
@@ -165,7 +145,7 @@ TEST(InfoWindowTest, ValuesReadAtFirstOpeningStayAfterApply) {
   InfoWindow& w = m.Open();
   w.set_position(2000, 900);  // the user moved it
   w.back.UserClick();
-  EXPECT_EQ(m.program.VisibleForms(), std::vector<forms::Form*>({&m.main}));
+  EXPECT_TRUE(m.OnlyShowing(m.main));
   EXPECT_EQ(m.main.Left(), 2000);
   EXPECT_EQ(m.main.Top(), 900);
 

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "forms/handoff.h"
-#include "forms/headless.h"
 #include "presets/presets_window.h"
-#include "tests/support/recording_store.h"
+#include "tests/support/headless_window.h"
 
 namespace presets {
 namespace {
@@ -22,17 +22,15 @@ const std::string kDesktopGamma = kDriver + "\\shellex\\PropertySheetHandlers\\E
 const std::string kInfo =
     kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
 
-struct PresetsTest : ::testing::Test {
-  test_support::RecordingStore store;
-  registry::Registry reg{store};
-  forms::HeadlessHost host;
-  forms::Program program{host, host.files};
-  forms::Form main{program, "frmv3"};
-  PresetsWindow window{program, reg};
+struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow> {
+  PresetsTest() {
+    main.SetClientSize(7000, 5000);
+    main.SetPosition(2000, 1500);
+  }
 
   // A Voodoo3 3000 at display-class key 3 with settings of its own.
   void SeedVoodoo3() {
-    reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
+    SeedCard(kDriver);
     reg.SaveString(kLocalMachine, kDriver + "\\DEFAULT", "Grxclock", "172");
     reg.SaveString(kLocalMachine, kInfo, "GFX Clock Speed", "172");
     reg.SaveString(kLocalMachine, kGlide, "FX_GLIDE_TMU_MEMSIZE", "2");
@@ -46,14 +44,13 @@ struct PresetsTest : ::testing::Test {
     reg.SaveString(kLocalMachine, kDriver + "\\MODES\\16\\2046,1536", "RefreshRate", "85");
   }
 
-  // Opens the window centred on the main window, as "&Pre Set" does;
-  // `store.writes` then notes what the window writes.
-  void Open() {
-    main.SetClientSize(7000, 5000);
-    main.SetPosition(2000, 1500);
-    main.Show();
-    store.writes.clear();
-    forms::OpenCentred(window, main);
+  // Opens the window centred on the main window, as "&Pre Set" does.
+  void Open() { HeadlessWindow::Open(forms::OpenCentred); }
+  // Presses `preset` in the window opened on the seeded Voodoo3.
+  void Press(forms::CommandButton& preset) {
+    SeedVoodoo3();
+    Open();
+    preset.UserClick();
   }
 
   // Every value of a key; a value that is not a string shows its type.
@@ -132,77 +129,76 @@ struct PresetsTest : ::testing::Test {
     if (main.Visible()) return ::testing::AssertionFailure() << "back at the main window";
     return ::testing::AssertionSuccess();
   }
+
+  // What a preset leaves in the Glide or the Direct3D key: the three
+  // gammas `gamma`, both modes `mode`, and the values of its own.
+  static Values Rebuilt(const char* gamma, const char* mode, Values own) {
+    for (const char* channel : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"})
+      own[channel] = gamma;
+    own["SSTH3_ALPHADITHERMODE"] = mode;
+    own["SSTH3_OVERLAYMODE"] = mode;
+    return own;
+  }
+
+  // Whether the rest is as every preset leaves it: desktop gamma 1, every
+  // refresh rate `rate`, the clock untouched, and the program ended.
+  ::testing::AssertionResult LeftAsEveryPresetDoes(const std::string& rate) {
+    std::string faults;
+    for (const ::testing::AssertionResult& part :
+         {DesktopGammaIsOne(), EveryRefreshRateIs(rate), ClockUntouched(), EndedAtOnce()}) {
+      if (!part) faults += (faults.empty() ? "" : "; ") + std::string(part.message());
+    }
+    if (faults.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << faults;
+  }
 };
 
-TEST_F(PresetsTest, DefaultsRebuildsTheKeysWithFactoryValuesAndEnds) {
-  SeedVoodoo3();
-  Open();
-  window.defaults.UserClick();
+// A preset: its button, the gammas and modes it writes to both keys, the
+// values of its own in each, and the refresh rate it gives every mode.
+struct Preset {
+  const char* name;
+  forms::CommandButton PresetsWindow::*button;
+  const char* gamma;
+  const char* mode;
+  Values glide;
+  Values d3d;
+  const char* rate;
+};
+void PrintTo(const Preset& preset, std::ostream* out) { *out << preset.name; }
 
-  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1.3"},
-                                      {"SSTH3_GGAMMA", "1.3"},
-                                      {"SSTH3_BGAMMA", "1.3"},
-                                      {"SSTH3_ALPHADITHERMODE", "1"},
-                                      {"SSTH3_OVERLAYMODE", "1"},
-                                      {"FX_GLIDE_ALLOC_COLOR", "0"}}));
-  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1.3"},
-                                    {"SSTH3_GGAMMA", "1.3"},
-                                    {"SSTH3_BGAMMA", "1.3"},
-                                    {"SSTH3_ALPHADITHERMODE", "1"},
-                                    {"SSTH3_OVERLAYMODE", "1"}}));
-  EXPECT_TRUE(DesktopGammaIsOne());
-  EXPECT_TRUE(EveryRefreshRateIs("60"));
-  EXPECT_TRUE(ClockUntouched());
-  EXPECT_TRUE(EndedAtOnce());
+struct EachPresetTest : PresetsTest, ::testing::WithParamInterface<Preset> {};
+
+TEST_P(EachPresetTest, RebuildsBothKeysSetsEveryRefreshRateAndEnds) {
+  const Preset& preset = GetParam();
+  Press(window.*preset.button);
+  EXPECT_EQ(ValuesOf(kGlide), Rebuilt(preset.gamma, preset.mode, preset.glide));
+  EXPECT_EQ(ValuesOf(kD3D), Rebuilt(preset.gamma, preset.mode, preset.d3d));
+  EXPECT_TRUE(LeftAsEveryPresetDoes(preset.rate));
 }
 
-TEST_F(PresetsTest, FastestTurnsVsyncOffAndSetsBestRefreshEverywhere) {
-  SeedVoodoo3();
-  Open();
-  window.fastest.UserClick();
-
-  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1.3"},
-                                      {"SSTH3_GGAMMA", "1.3"},
-                                      {"SSTH3_BGAMMA", "1.3"},
-                                      {"SSTH3_ALPHADITHERMODE", "2"},
-                                      {"SSTH3_OVERLAYMODE", "2"},
-                                      {"FX_GLIDE_ALLOC_COLOR", "3"},
-                                      {"FX_GLIDE_SWAPINTERVAL", "0"}}));
-  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1.3"},
-                                    {"SSTH3_GGAMMA", "1.3"},
-                                    {"SSTH3_BGAMMA", "1.3"},
-                                    {"SSTH3_ALPHADITHERMODE", "2"},
-                                    {"SSTH3_OVERLAYMODE", "2"},
-                                    {"SSTH3_SWAPINTERVAL", "0"}}));
-  EXPECT_TRUE(DesktopGammaIsOne());
-  EXPECT_TRUE(EveryRefreshRateIs("-1"));
-  EXPECT_TRUE(ClockUntouched());
-  EXPECT_TRUE(EndedAtOnce());
-}
-
-TEST_F(PresetsTest, PrettiestTurnsAntiAliasingAndDitheringOnWithVsyncLeftToTheDriver) {
-  SeedVoodoo3();
-  Open();
-  window.prettiest.UserClick();
-
-  EXPECT_EQ(ValuesOf(kGlide), Values({{"SSTH3_RGAMMA", "1"},
-                                      {"SSTH3_GGAMMA", "1"},
-                                      {"SSTH3_BGAMMA", "1"},
-                                      {"SSTH3_ALPHADITHERMODE", "3"},
-                                      {"SSTH3_OVERLAYMODE", "3"},
-                                      {"FX_GLIDE_ALLOC_COLOR", "3"},
-                                      {"FX_GLIDE_LOD_DITHER", "1"}}));
-  EXPECT_EQ(ValuesOf(kD3D), Values({{"SSTH3_RGAMMA", "1"},
-                                    {"SSTH3_GGAMMA", "1"},
-                                    {"SSTH3_BGAMMA", "1"},
-                                    {"SSTH3_ALPHADITHERMODE", "3"},
-                                    {"SSTH3_OVERLAYMODE", "3"},
-                                    {"SSTH3_ANTIALIAS", "1"}}));
-  EXPECT_TRUE(DesktopGammaIsOne());
-  EXPECT_TRUE(EveryRefreshRateIs("-1"));
-  EXPECT_TRUE(ClockUntouched());
-  EXPECT_TRUE(EndedAtOnce());
-}
+const Preset kPresets[] = {
+    // The factory values.
+    {"Defaults", &PresetsWindow::defaults, "1.3", "1", {{"FX_GLIDE_ALLOC_COLOR", "0"}}, {}, "60"},
+    // Vsync off, and the best refresh rate everywhere.
+    {"Fastest",
+     &PresetsWindow::fastest,
+     "1.3",
+     "2",
+     {{"FX_GLIDE_ALLOC_COLOR", "3"}, {"FX_GLIDE_SWAPINTERVAL", "0"}},
+     {{"SSTH3_SWAPINTERVAL", "0"}},
+     "-1"},
+    // Anti-aliasing and dithering on, vsync left to the driver.
+    {"Prettiest",
+     &PresetsWindow::prettiest,
+     "1",
+     "3",
+     {{"FX_GLIDE_ALLOC_COLOR", "3"}, {"FX_GLIDE_LOD_DITHER", "1"}},
+     {{"SSTH3_ANTIALIAS", "1"}},
+     "-1"}};
+INSTANTIATE_TEST_SUITE_P(Presets, EachPresetTest, ::testing::ValuesIn(kPresets),
+                         [](const ::testing::TestParamInfo<Preset>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(PresetsTest, WithoutAVoodoo3NoPresetWritesOrEnds) {
   reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx voodoo3");  // wrong case
@@ -230,7 +226,7 @@ TEST_F(PresetsTest, OpensCentredAndCancelLeavesTheMainWindowWhereItWas) {
   window.cancel.UserClick();
   EXPECT_EQ(main.Left(), 2000);
   EXPECT_EQ(main.Top(), 1500);
-  EXPECT_EQ(program.VisibleForms(), std::vector<forms::Form*>({&main}));
+  EXPECT_TRUE(OnlyShowing(main));
   EXPECT_FALSE(host.ended);
   EXPECT_EQ(store.writes, std::vector<std::string>()) << "Cancel writes nothing";
   EXPECT_EQ(window.CancelButton(), &window.cancel);
@@ -267,7 +263,7 @@ TEST_F(PresetsTest, HoverHelpFollowsTheMouseInEnglish) {
 }
 
 TEST_F(PresetsTest, DutchTextsAndHelpLines) {
-  reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
+  SetLanguage("2");
   Open();
   EXPECT_EQ(window.Caption(), "Voorafinstellingen");
   EXPECT_EQ(window.defaults.Caption(), "Standaard");

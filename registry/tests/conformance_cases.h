@@ -79,6 +79,19 @@ class Conformance : public ConformanceBase {
     return raw;
   }
 
+  // The data that enumerating the key hands back for the value `name`.
+  std::string EnumeratedData(Hkey root, const std::string& path, const std::string& name) {
+    Hkey key = 0;
+    if (store_.OpenKey(root, path, &key) != kOk) return "(no key)";
+    std::string entry, data, found = "(not listed)";
+    std::uint32_t type = 0;
+    for (std::uint32_t i = 0; store_.EnumValue(key, i, &entry, &type, &data) == kOk; ++i) {
+      if (entry == name) found = data;
+    }
+    store_.CloseKey(key);
+    return found;
+  }
+
   bool Exists(Hkey root, const std::string& path) {
     Hkey key = 0;
     if (store_.OpenKey(root, path, &key) != kOk) return false;
@@ -328,20 +341,14 @@ CONFORMANCE_CASE(EnumeratesSubkeysAndValues) {
   EXPECT_EQ("Alpha,_under,beta,zeta", Subkeys(kCurrentUser, Under("List")));
   EXPECT_EQ("Big:1:5001,Blob:3:3,Empty:1:1,Number:4:4", Values(kCurrentUser, Under("List")));
   EXPECT_EQ("", Subkeys(kCurrentUser, Under("List\\beta")));
+  EXPECT_TRUE(EnumeratedData(kCurrentUser, Under("List"), "Big") == big + '\0');
+  EXPECT_EQ(std::string("\0\1\2", 3), EnumeratedData(kCurrentUser, Under("List"), "Blob"));
 
   Hkey key = 0;
   ASSERT_EQ(kOk, store_.OpenKey(kCurrentUser, Under("List"), &key));
   std::string name;
   std::string data;
   std::uint32_t type = 0;
-  bool saw_big = false;
-  for (std::uint32_t i = 0; store_.EnumValue(key, i, &name, &type, &data) == kOk; ++i) {
-    if (name == "Big") saw_big = data == big + '\0';
-    if (name == "Blob") {
-      EXPECT_EQ(std::string("\0\1\2", 3), data);
-    }
-  }
-  EXPECT_TRUE(saw_big);
   EXPECT_EQ(kNoMoreItems, store_.EnumKey(key, 4, &name));
   EXPECT_EQ(kNoMoreItems, store_.EnumValue(key, 4, &name, &type, &data));
   store_.CloseKey(key);
@@ -360,18 +367,7 @@ CONFORMANCE_CASE(EnumeratesEveryTypeAndNestedKeys) {
   EXPECT_EQ("A", Subkeys(kLocalMachine, Under("Tree")));
   EXPECT_EQ("B", Subkeys(kLocalMachine, Under("Tree\\A")));
   EXPECT_EQ("Deep:3:1", Values(kLocalMachine, Under("Tree\\A\\B\\C")));
-
-  Hkey key = 0;
-  ASSERT_EQ(kOk, store_.OpenKey(kLocalMachine, Under("Tree"), &key));
-  std::string name;
-  std::string data;
-  std::uint32_t type = 0;
-  for (std::uint32_t i = 0; store_.EnumValue(key, i, &name, &type, &data) == kOk; ++i) {
-    if (name == "Multi") {
-      EXPECT_EQ(multi, data);
-    }
-  }
-  store_.CloseKey(key);
+  EXPECT_EQ(multi, EnumeratedData(kLocalMachine, Under("Tree"), "Multi"));
 }
 
 // ---- The five procedures ----

@@ -9,6 +9,7 @@
 
 #include "forms/headless.h"
 #include "registry/memory_store.h"
+#include "tests/support/recording_store.h"
 
 namespace uninstall {
 namespace {
@@ -128,36 +129,31 @@ TEST(UninstallerTest, PutsAVoodoo3000BackToFactoryValues) {
   EXPECT_TRUE(m.host.shows.empty());
 }
 
-// A memory registry that logs every write and key deletion, with paths
-// relative to the driver key, and how many files were gone at the time.
-class ChangeLog : public registry::MemoryStore {
+// The recording store, noting besides its writes every key deletion, as
+// "delete path", in one list of changes, and how many files were gone at
+// each change.
+class ChangeLog : public test_support::RecordingStore {
  public:
   explicit ChangeLog(const forms::HeadlessHost& host) : host_(host) {}
-  long CreateKey(registry::Hkey parent, const std::string& path, registry::Hkey* key) override {
-    const long code = MemoryStore::CreateKey(parent, path, key);
-    paths_[*key] = Relative(path);
-    return code;
-  }
   long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
                 std::uint32_t size) override {
-    changes.push_back(paths_[key] + "|" + name + "=" + static_cast<const char*>(data));
-    files_gone.push_back(host_.files.deleted.size());
-    return MemoryStore::SetValue(key, name, type, data, size);
+    const long code = RecordingStore::SetValue(key, name, type, data, size);
+    Note(writes.back());
+    return code;
   }
   long DeleteKey(registry::Hkey parent, const std::string& path) override {
-    changes.push_back("delete " + Relative(path));
-    files_gone.push_back(host_.files.deleted.size());
-    return MemoryStore::DeleteKey(parent, path);
+    Note("delete " + path);
+    return RecordingStore::DeleteKey(parent, path);
   }
   std::vector<std::string> changes;
   std::vector<std::size_t> files_gone;
 
  private:
-  static std::string Relative(const std::string& path) {
-    return path.compare(0, kDriver.size(), kDriver) == 0 ? "~" + path.substr(kDriver.size()) : path;
+  void Note(const std::string& change) {
+    changes.push_back(change);
+    files_gone.push_back(host_.files.deleted.size());
   }
   const forms::HeadlessHost& host_;
-  std::map<registry::Hkey, std::string> paths_;
 };
 
 // Language first, then the files, then the driver: Glide and D3D deleted
@@ -178,8 +174,13 @@ TEST(UninstallerTest, ChangesTheRegistryInItsOrder) {
     Uninstaller form(program, reg);
     form.Show();
   }
-  std::vector<std::string> expected = {"Software\\Tarno|Language=", "delete ~\\Glide",
-                                       "delete ~\\D3D"};
+  // A write under the driver key.
+  const auto driver = [](const std::string& key, const std::string& name, const char* data) {
+    return test_support::WriteLine(kDriver + key, name, data);
+  };
+  std::vector<std::string> expected = {test_support::WriteLine("Software\\Tarno", "Language", ""),
+                                       "delete " + kDriver + "\\Glide",
+                                       "delete " + kDriver + "\\D3D"};
   const std::pair<const char*, const char*> gammas[] = {
       {"\\Glide", "1.3"},
       {"\\D3D", "1.3"},
@@ -187,31 +188,32 @@ TEST(UninstallerTest, ChangesTheRegistryInItsOrder) {
       {"", "1"}};
   for (const auto& [key, gamma] : gammas) {
     for (const char* channel : {"R", "G", "B"}) {
-      expected.push_back("~" + std::string(key) + "|SSTH3_" + channel + "GAMMA=" + gamma);
+      expected.push_back(driver(key, std::string("SSTH3_") + channel + "GAMMA", gamma));
     }
   }
   for (const char* key : {"\\Glide", "\\D3D"}) {
-    expected.push_back("~" + std::string(key) + "|SSTH3_ALPHADITHERMODE=1");
-    expected.push_back("~" + std::string(key) + "|SSTH3_OVERLAYMODE=1");
+    expected.push_back(driver(key, "SSTH3_ALPHADITHERMODE", "1"));
+    expected.push_back(driver(key, "SSTH3_OVERLAYMODE", "1"));
   }
   for (const char* resolution : registry::kResolutionList) {
     for (const char* depth : {"8", "16", "24", "32"}) {
-      expected.push_back("~\\MODES\\" + std::string(depth) + "\\" + resolution + "|RefreshRate=60");
+      expected.push_back(
+          driver("\\MODES\\" + std::string(depth) + "\\" + resolution, "RefreshRate", "60"));
     }
   }
-  expected.push_back("~\\DEFAULT|Grxclock=166");
+  expected.push_back(driver("\\DEFAULT", "Grxclock", "166"));
   for (const char* clock : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
-    expected.push_back("~\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter|" +
-                       std::string(clock) + "=166");
+    expected.push_back(test_support::WriteLine(kData, clock, "166"));
   }
   // Another part of the program may keep its own notes of the run; only
   // the changes named above are the uninstaller's.
   std::vector<std::string> made;
   std::vector<std::size_t> files_gone;
   for (std::size_t i = 0; i < store.changes.size(); ++i) {
-    if (store.changes[i].rfind("Software\\Tarno|", 0) == 0 ||
-        store.changes[i].rfind("delete ~", 0) == 0 || store.changes[i].rfind("~", 0) == 0) {
-      made.push_back(store.changes[i]);
+    const std::string& change = store.changes[i];
+    if (change.rfind("Software\\Tarno|", 0) == 0 || change.rfind("delete " + kDriver, 0) == 0 ||
+        change.rfind(kDriver, 0) == 0) {
+      made.push_back(change);
       files_gone.push_back(store.files_gone[i]);
     }
   }
@@ -245,10 +247,11 @@ TEST(UninstallerTest, DeletesTheFiveFilesInOrderAndKeepsItself) {
   }
   m.host.files.AddFile(kFolder + "pic1.jpg", true);  // read-only: skipped
   m.Run();
-  EXPECT_EQ(m.host.files.deleted, std::vector<std::string>({"c:\\program files\\tarnolux\\tarnolux.exe",
-                                                      "c:\\program files\\tarnolux\\vbrun60.exe",
-                                                      "c:\\program files\\tarnolux\\pic2.jpg",
-                                                      "c:\\program files\\tarnolux\\readme.txt"}));
+  EXPECT_EQ(
+      m.host.files.deleted,
+      std::vector<std::string>(
+          {"c:\\program files\\tarnolux\\tarnolux.exe", "c:\\program files\\tarnolux\\vbrun60.exe",
+           "c:\\program files\\tarnolux\\pic2.jpg", "c:\\program files\\tarnolux\\readme.txt"}));
   EXPECT_TRUE(m.host.files.HasFile(kFolder + "Uninstall.exe"));
   EXPECT_TRUE(m.host.files.HasFile(kFolder + "notes.txt"));
   EXPECT_EQ(m.host.messages.size(), 1u);
