@@ -31,13 +31,20 @@ void LoadTopPictures(forms::Image& left, forms::Image& banner, forms::Image& rig
 }
 
 void DesignOkCancel(forms::Form& form, forms::CommandButton& ok, forms::CommandButton& cancel) {
-  ok.SetCaption(english::kOk);
-  cancel.SetCaption(english::kCancel);
+  ok.SetCaption(kOk.english);
+  cancel.SetCaption(kCancel.english);
   form.SetDefaultButton(&ok);
   form.SetCancelButton(&cancel);
 }
 
-void OkCancelInDutch(forms::CommandButton& cancel) { cancel.SetCaption(dutch::kCancel); }
+void OkCancelInDutch(forms::CommandButton& cancel) { cancel.SetCaption(kCancel.dutch); }
+
+void UseSmallFont(forms::Control& control) {
+  forms::Font font = control.Font();
+  font.name = kSmallFont;
+  font.size = kSmallFontSize;
+  control.SetFont(font);
+}
 
 void PlaceTopRow(forms::Image& left, forms::Image& banner, forms::Image& right,
                  forms::CommandButton& upper, forms::CommandButton& lower) {

@@ -41,6 +41,10 @@ void DesignOkCancel(forms::Form& form, forms::CommandButton& ok, forms::CommandB
 // Cancel's Dutch text; OK stays as it is.
 void OkCancelInDutch(forms::CommandButton& cancel);
 
+// The small font some long Dutch texts need, in the control's own
+// boldness.
+void UseSmallFont(forms::Control& control);
+
 // The top row of the refresh, desktop and information windows, in twips:
 // the emblem, the banner and the emblem again from the left, and two
 // buttons one above the other at the right.
