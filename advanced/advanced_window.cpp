@@ -73,7 +73,7 @@ AdvancedWindow::AdvancedWindow(forms::Program& program, registry::Registry& reg)
 
 // No option is selected by design; Load selects the stored codes.
 void AdvancedWindow::Design() {
-  SetCaption(english::kCaption);
+  SetCaption(texts::kCaption.english);
   SetClientSize(kClientWidth, kClientHeight);
 
   left_emblem.Move(kMargin, kMargin, kEmblemWidth, kPictureHeight);
@@ -86,10 +86,11 @@ void AdvancedWindow::Design() {
   cancel.Move(button_left, kMargin + kButtonHeight + 60, kButtonWidth, kButtonHeight);
   look::DesignOkCancel(*this, ok, cancel);
 
-  DesignApiFrame(framGlide, english::kGlideFrame, kGlideTop, kGlideAlpha, glide_note);
-  DesignApiFrame(framDirect3d, english::kDirect3dFrame, kDirect3dTop, kDirectAlpha, direct3d_note);
+  DesignApiFrame(framGlide, texts::kGlideFrame.english, kGlideTop, kGlideAlpha, glide_note);
+  DesignApiFrame(framDirect3d, texts::kDirect3dFrame.english, kDirect3dTop, kDirectAlpha,
+                 direct3d_note);
 
-  footer.Place(english::kFooter, kMargin, kFooterTop, kApiFrameWidth, kFooterHeight);
+  footer.Place(texts::kFooter.english, kMargin, kFooterTop, kApiFrameWidth, kFooterHeight);
 
   look::UseDarkScheme(*this);
   for (const Group& group : groups_) group.frame->SetForeColor(kHiddenCaption);
@@ -100,11 +101,13 @@ void AdvancedWindow::Design() {
 void AdvancedWindow::DesignApiFrame(forms::Frame& frame, const char* caption, int top,
                                     int alpha_group, forms::Label& note) {
   frame.Place(caption, kMargin, top, kApiFrameWidth, kApiFrameHeight);
-  DesignGroup(groups_[alpha_group], english::kAlphaFrame, kAlphaTop,
-              {english::kAlphaAuto, english::kAlphaSharper, english::kAlphaSmoother});
-  DesignGroup(groups_[alpha_group + 1], english::kDetailFrame, kDetailTop,
-              {english::kDetailAuto, english::kDetailNormal, english::kDetailHigh});
-  note.Place(english::kNote, kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
+  DesignGroup(
+      groups_[alpha_group], texts::kAlphaFrame.english, kAlphaTop,
+      {texts::kAlphaAuto.english, texts::kAlphaSharper.english, texts::kAlphaSmoother.english});
+  DesignGroup(
+      groups_[alpha_group + 1], texts::kDetailFrame.english, kDetailTop,
+      {texts::kDetailAuto.english, texts::kDetailNormal.english, texts::kDetailHigh.english});
+  note.Place(texts::kNote.english, kNoteLeft, kAlphaTop, kNoteWidth, kNoteHeight);
 }
 
 void AdvancedWindow::DesignGroup(const Group& group, const char* caption, int top,
@@ -138,32 +141,29 @@ void AdvancedWindow::ConnectHover() {
 // their design texts.
 void AdvancedWindow::ApplyDutch() {
   look::OkCancelInDutch(cancel);
-  framGlide.SetCaption(dutch::kGlideFrame);
-  glideautO.SetCaption(dutch::kAlphaAuto);
-  glidesharpeR.SetCaption(dutch::kAlphaSharper);
-  glidesmootheR.SetCaption(dutch::kAlphaSmoother);
+  framGlide.SetCaption(texts::kGlideFrame.dutch);
+  glideautO.SetCaption(texts::kAlphaAuto.dutch);
+  glidesharpeR.SetCaption(texts::kAlphaSharper.dutch);
+  glidesmootheR.SetCaption(texts::kAlphaSmoother.dutch);
   for (const Group& group : groups_) {
     for (forms::OptionButton* option : group.options) {
-      option->SetFontName(dutch::kSmallFont);
-      option->SetFontSize(dutch::kSmallFontSize);
+      look::UseSmallFont(*option);
     }
   }
-  glideDetAuto.SetCaption(dutch::kDetailAuto);
-  glidenormaL.SetCaption(dutch::kDetailNormal);
-  glidehigH.SetCaption(dutch::kDetailHigh);
+  glideDetAuto.SetCaption(texts::kDetailAuto.dutch);
+  glidenormaL.SetCaption(texts::kDetailNormal.dutch);
+  glidehigH.SetCaption(texts::kDetailHigh.dutch);
   directAutoDet.SetCaption(glideDetAuto.Caption());
   directautO.SetCaption(glideautO.Caption());
   directsharpeR.SetCaption(glidesharpeR.Caption());
   directsmootheR.SetCaption(glidesmootheR.Caption());
   directnormaL.SetCaption(glidenormaL.Caption());
   directhigH.SetCaption(glidehigH.Caption());
-  glide_note.SetFontName(dutch::kSmallFont);
-  glide_note.SetFontSize(dutch::kSmallFontSize);
-  glide_note.SetCaption(dutch::kNote);
-  direct3d_note.SetFontName(dutch::kSmallFont);
-  direct3d_note.SetFontSize(dutch::kSmallFontSize);
+  look::UseSmallFont(glide_note);
+  glide_note.SetCaption(texts::kNote.dutch);
+  look::UseSmallFont(direct3d_note);
   direct3d_note.SetCaption(glide_note.Caption());
-  framDirect3d.SetCaption(dutch::kDirect3dFrame);
+  framDirect3d.SetCaption(texts::kDirect3dFrame.dutch);
 }
 
 void AdvancedWindow::OnLoad() {

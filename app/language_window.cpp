@@ -29,11 +29,12 @@ LanguageWindow::LanguageWindow(forms::Program& program, registry::Registry& reg)
 
 // English only: the language is not chosen yet. No hover table either.
 void LanguageWindow::Design() {
-  SetCaption(english::kLanguageCaption);
+  SetCaption(texts::kLanguageCaption.english);
   SetClientSize(kClientWidth, kClientHeight);
-  choose_english.Place(english::kChooseEnglish, kMargin, kMargin, kButtonWidth, kButtonHeight);
-  choose_dutch.Place(english::kChooseDutch, kMargin + kButtonWidth + kGap, kMargin, kButtonWidth,
-                     kButtonHeight);
+  choose_english.Place(texts::kChooseEnglish.english, kMargin, kMargin, kButtonWidth,
+                       kButtonHeight);
+  choose_dutch.Place(texts::kChooseDutch.english, kMargin + kButtonWidth + kGap, kMargin,
+                     kButtonWidth, kButtonHeight);
   look::UseDarkScheme(*this);
 }
 

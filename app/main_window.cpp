@@ -123,14 +123,14 @@ MainWindow::MainWindow(forms::Program& program, registry::Registry& reg)
 }
 
 void MainWindow::Design() {
-  SetCaption(english::kCaption);
+  SetCaption(texts::kCaption.english);
   SetClientSize(kClientWidth, kClientHeight);
 
   left_emblem.Move(kMargin, kMargin, kEmblemWidth, kPictureHeight);
   imgvoodoo3.Move((kClientWidth - kBannerWidth) / 2, kMargin, kBannerWidth, kPictureHeight);
   right_emblem.Move(kClientWidth - kMargin - kEmblemWidth, kMargin, kEmblemWidth, kPictureHeight);
 
-  framclk.Place(english::kSpeedFrame, kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
+  framclk.Place(texts::kSpeedFrame.english, kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
   scrspeed.Move(kSliderLeft, kCheckTop + 60, kSliderWidth, kSpeedHeight - kCheckTop - 240);
   scrspeed.SetRange(kClockMin, kClockMax, 1, 5);
   // Before its Change is connected: lblspeed stays empty, which is how
@@ -141,14 +141,15 @@ void MainWindow::Design() {
                 kLabelHeight);
   clock_memory_label.Move(kMargin + (kSpeedWidth - kClockLabelWidth) / 2, kClockLabelTop,
                           kClockLabelWidth, kLabelHeight);
-  clock_memory_label.SetCaption(english::kClockMemory);
+  clock_memory_label.SetCaption(texts::kClockMemory.english);
 
-  framVsync.Place(english::kVsyncFrame, kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
-  misc_frame.Place(english::kMiscFrame, kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
-  const Captioned checks[] = {{chkvd3d, english::kVsyncD3d},    {chkvg, english::kVsyncGlide},
-                              {chkmipmap, english::kMipmap},    {chksplash, english::kSplash},
-                              {chk2mb, english::kTextureLimit}, {chkanti, english::kAntiAlias},
-                              {chktripple, english::kTriple}};
+  framVsync.Place(texts::kVsyncFrame.english, kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
+  misc_frame.Place(texts::kMiscFrame.english, kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
+  const Captioned checks[] = {
+      {chkvd3d, texts::kVsyncD3d.english},    {chkvg, texts::kVsyncGlide.english},
+      {chkmipmap, texts::kMipmap.english},    {chksplash, texts::kSplash.english},
+      {chk2mb, texts::kTextureLimit.english}, {chkanti, texts::kAntiAlias.english},
+      {chktripple, texts::kTriple.english}};
   int row = 0;
   for (const Captioned& design : checks) {
     if (&design.control == &chkmipmap) row = 0;  // first of the Miscellaneous frame
@@ -162,19 +163,20 @@ void MainWindow::Design() {
                           kCheckWidth - kBoxTextIndent, kLineHeight);
   triple_second_line.SetVisible(false);
 
-  const Captioned buttons[] = {{cmdinfo, english::kInfo},  {windowz, english::kWindows},
-                               {preset, english::kPreset}, {adv, english::kAdvanced},
-                               {apply, english::kApply},   {refresh, english::kRefresh},
-                               {gamma, english::kGamma}};
+  const Captioned buttons[] = {{cmdinfo, texts::kInfo.english},  {windowz, texts::kWindows.english},
+                               {preset, texts::kPreset.english}, {adv, texts::kAdvanced.english},
+                               {apply, texts::kApply.english},   {refresh, texts::kRefresh.english},
+                               {gamma, texts::kGamma.english}};
   int top = kFrameTop;
   for (const Captioned& design : buttons) {
     design.control.Place(design.caption, kButtonLeft, top, kButtonWidth, kButtonHeight);
     top += kButtonStep;
   }
 
-  credit.Place(english::kCredit, kMargin, kCreditTop, kClientWidth - 2 * kMargin, kLabelHeight);
-  contact.Place(english::kContact, kMargin, kCreditTop + kLabelHeight, kClientWidth - 2 * kMargin,
-                kLabelHeight);
+  credit.Place(texts::kCredit.english, kMargin, kCreditTop, kClientWidth - 2 * kMargin,
+               kLabelHeight);
+  contact.Place(texts::kContact.english, kMargin, kCreditTop + kLabelHeight,
+                kClientWidth - 2 * kMargin, kLabelHeight);
 
   look::UseDarkScheme(*this);
   // No default or cancel button: the hub has no OK, so Enter and Esc press
@@ -207,24 +209,23 @@ void MainWindow::ConnectHover() {
 // In the table's order. The other buttons and the window caption keep
 // their English texts.
 void MainWindow::ApplyDutch() {
-  clock_memory_label.SetCaption(dutch::kClockMemory);
-  framclk.SetCaption(dutch::kSpeedFrame);
-  misc_frame.SetCaption(dutch::kMiscFrame);
-  chkvg.SetCaption(dutch::kVsyncGlide);
-  chkvd3d.SetCaption(dutch::kVsyncD3d);
-  chkanti.SetCaption(dutch::kAntiAlias);
-  chk2mb.SetCaption(dutch::kTextureLimit);
-  chksplash.SetCaption(dutch::kSplash);
-  chkmipmap.SetCaption(dutch::kMipmap);
-  chktripple.SetCaption(dutch::kTriple);
-  triple_second_line.SetCaption(dutch::kTripleSecondLine);
-  adv.SetCaption(dutch::kAdvanced);
-  apply.SetCaption(dutch::kApply);
+  clock_memory_label.SetCaption(texts::kClockMemory.dutch);
+  framclk.SetCaption(texts::kSpeedFrame.dutch);
+  misc_frame.SetCaption(texts::kMiscFrame.dutch);
+  chkvg.SetCaption(texts::kVsyncGlide.dutch);
+  chkvd3d.SetCaption(texts::kVsyncD3d.dutch);
+  chkanti.SetCaption(texts::kAntiAlias.dutch);
+  chk2mb.SetCaption(texts::kTextureLimit.dutch);
+  chksplash.SetCaption(texts::kSplash.dutch);
+  chkmipmap.SetCaption(texts::kMipmap.dutch);
+  chktripple.SetCaption(texts::kTriple.dutch);
+  triple_second_line.SetCaption(texts::kTripleSecondLine.dutch);
+  adv.SetCaption(texts::kAdvanced.dutch);
+  apply.SetCaption(texts::kApply.dutch);
   // The longer "Klok/Geheugen" stays centred under the Speed frame.
   clock_memory_label.Move(kMargin + (kSpeedWidth - kClockLabelWidthNl) / 2, kClockLabelTop,
                           kClockLabelWidthNl, kLabelHeight);
-  adv.SetFontName(dutch::kSmallFont);
-  adv.SetFontSize(dutch::kSmallFontSize);
+  look::UseSmallFont(adv);
   // The Dutch triple-buffering text is one line; triple_second_line is its second.
   chktripple.SetHeight(kLineHeight);
   triple_second_line.SetVisible(true);
@@ -269,8 +270,7 @@ void MainWindow::FindDriver() { adapter_ = registry::FindAdapter(reg_); }
 // it stays silent; the next start, in the chosen language, says why.
 void MainWindow::OnNoDriver() {
   if (!language_chosen_) return;
-  host().ShowMessage(dutch_ ? dutch::kNoDriverMessage : english::kNoDriverMessage,
-                     english::kMessageTitle);
+  host().ShowMessage(texts::kNoDriverMessage.In(dutch_), texts::kMessageTitle.english);
   program().End();
 }
 
@@ -324,13 +324,13 @@ void MainWindow::LoadModel() {
   model_clock_ = registry::FactoryClock(model);
   switch (model) {
     case registry::CardModel::Voodoo3_3500:
-      SetCaption(Caption() + english::kModel3500);
+      SetCaption(Caption() + texts::kModel3500.english);
       break;
     case registry::CardModel::Voodoo3_3000:
-      SetCaption(Caption() + english::kModel3000);
+      SetCaption(Caption() + texts::kModel3000.english);
       break;
     case registry::CardModel::Voodoo3_2000:
-      SetCaption(Caption() + english::kModel2000);
+      SetCaption(Caption() + texts::kModel2000.english);
       break;
   }
 }
@@ -368,7 +368,7 @@ void MainWindow::OnApplyClick() {
   // As designed, the Direct3D modes go back alpha blending first, the
   // other way round from how they were read.
   for (Kept* mode : {&glide_overlay, &glide_alpha, &d3d_alpha, &d3d_overlay}) mode->Restore(reg_);
-  host().ShowMessage(english::kRebootMessage, english::kMessageTitle);
+  host().ShowMessage(texts::kRebootMessage.english, texts::kMessageTitle.english);
 }
 
 void MainWindow::WriteClock() {

@@ -53,8 +53,6 @@ int CheckState(std::optional<std::int32_t> number) {
   return number && *number >= 0 && *number <= 2 ? *number : 0;
 }
 
-forms::Font SmallFonts() { return forms::Font{dutch::kSmallFont, dutch::kSmallFontSize, false}; }
-
 }  // namespace
 
 std::optional<int> FontSizePosition(const std::string& dpi) {
@@ -90,41 +88,41 @@ DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)
 }
 
 void DesktopWindow::Design() {
-  SetCaption(english::kCaption);
+  SetCaption(texts::kCaption.english);
   SetClientSize(5850, 6360);
   look::DesignOkCancel(*this, ok, cancel);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
-  framreso.Place(english::kResolutionFrame, 240, 840, 5415, 1575);
-  resolution_prompt.Place(english::kResolutionPrompt, 120, 360, 2265, kLineHeight);
+  framreso.Place(texts::kResolutionFrame.english, 240, 840, 5415, 1575);
+  resolution_prompt.Place(texts::kResolutionPrompt.english, 120, 360, 2265, kLineHeight);
   resolution.Move(2400, 330, 1215, 315);
   for (const char* listed : registry::kResolutionList) resolution.AddItem(listed);
-  resolution.SetText(english::kResolution);
-  depth_prompt.Place(english::kDepthPrompt, 120, 840, 3615, kLineHeight);
-  depth4.Place(english::kDepth4, 120, 1200, 555, kLineHeight);
-  depth8.Place(english::kDepth8, 720, 1200, 555, kLineHeight);
-  depth16.Place(english::kDepth16, 1320, 1200, 675, kLineHeight);
-  depth24.Place(english::kDepth24, 2040, 1200, 675, kLineHeight);
-  depth32.Place(english::kDepth32, 2760, 1200, 675, kLineHeight);
-  resolution_note.Place(english::kResolutionNote, 3840, 240, 1455, 1215);
+  resolution.SetText(texts::kResolution.english);
+  depth_prompt.Place(texts::kDepthPrompt.english, 120, 840, 3615, kLineHeight);
+  depth4.Place(texts::kDepth4.english, 120, 1200, 555, kLineHeight);
+  depth8.Place(texts::kDepth8.english, 720, 1200, 555, kLineHeight);
+  depth16.Place(texts::kDepth16.english, 1320, 1200, 675, kLineHeight);
+  depth24.Place(texts::kDepth24.english, 2040, 1200, 675, kLineHeight);
+  depth32.Place(texts::kDepth32.english, 2760, 1200, 675, kLineHeight);
+  resolution_note.Place(texts::kResolutionNote.english, 3840, 240, 1455, 1215);
 
-  framfont.Place(english::kFontFrame, 240, 2520, 5415, 1695);
-  font_size_prompt.Place(english::kFontSizePrompt, 240, 360, 4935, kLineHeight);
+  framfont.Place(texts::kFontFrame.english, 240, 2520, 5415, 1695);
+  font_size_prompt.Place(texts::kFontSizePrompt.english, 240, 360, 4935, kLineHeight);
   font_size.Move(240, 720, 4335, 255);
-  font_size_caption.Place(english::kFontSizeCaption, 240, 1200, 795, kLineHeight);
-  font_size_value.Place(english::kFontSizeValue, 1080, 1200, 375, kLineHeight);
-  font_size_note.Place(english::kFontSizeNote, 1440, 1200, 3855, 435);
+  font_size_caption.Place(texts::kFontSizeCaption.english, 240, 1200, 795, kLineHeight);
+  font_size_value.Place(texts::kFontSizeValue.english, 1080, 1200, 375, kLineHeight);
+  font_size_note.Place(texts::kFontSizeNote.english, 1440, 1200, 3855, 435);
   font_size.SetRange(kSmallestSize, kLargestSize, 1, 2);
   font_size.SetValue(kDefaultSize);
   OnFontSizeChange();  // the design caption "Label6" never shows
 
-  framcow.Place(english::kOptionsFrame, 240, 4320, 5415, 1935);
-  gdi.Place(english::kGdi, 120, 360, 3015, kLineHeight);
-  show_while_dragging.Place(english::kShowWhileDragging, 120, 720, 3015, kLineHeight);
-  smooth.Place(english::kSmooth, 120, 1080, 3015, kLineHeight);
-  stretch_wallpaper.SetCaption(english::kStretchWallpaper);
+  framcow.Place(texts::kOptionsFrame.english, 240, 4320, 5415, 1935);
+  gdi.Place(texts::kGdi.english, 120, 360, 3015, kLineHeight);
+  show_while_dragging.Place(texts::kShowWhileDragging.english, 120, 720, 3015, kLineHeight);
+  smooth.Place(texts::kSmooth.english, 120, 1080, 3015, kLineHeight);
+  stretch_wallpaper.SetCaption(texts::kStretchWallpaper.english);
   stretch_wallpaper.Move(120, 1440, 4335, kLineHeight);  // room for the Dutch caption
-  win98_note.Place(english::kWin98Note, 3240, 240, 1935, 1215);
+  win98_note.Place(texts::kWin98Note.english, 3240, 240, 1935, 1215);
 
   look::UseDarkScheme(*this);
   framreso.SetFontBold(true);
@@ -154,27 +152,27 @@ void DesktopWindow::ConnectHover() {
 // design texts.
 void DesktopWindow::ApplyDutch() {
   look::OkCancelInDutch(cancel);
-  framreso.SetCaption(dutch::kResolutionFrame);
-  resolution_prompt.SetCaption(dutch::kResolutionPrompt);
-  depth_prompt.SetCaption(dutch::kDepthPrompt);
-  resolution_note.SetCaption(dutch::kResolutionNote);
-  resolution_note.SetFont(SmallFonts());
-  framfont.SetCaption(dutch::kFontFrame);
-  font_size_prompt.SetCaption(dutch::kFontSizePrompt);
-  font_size_caption.SetCaption(dutch::kFontSizeCaption);
-  font_size_caption.SetFont(SmallFonts());
+  framreso.SetCaption(texts::kResolutionFrame.dutch);
+  resolution_prompt.SetCaption(texts::kResolutionPrompt.dutch);
+  depth_prompt.SetCaption(texts::kDepthPrompt.dutch);
+  resolution_note.SetCaption(texts::kResolutionNote.dutch);
+  look::UseSmallFont(resolution_note);
+  framfont.SetCaption(texts::kFontFrame.dutch);
+  font_size_prompt.SetCaption(texts::kFontSizePrompt.dutch);
+  font_size_caption.SetCaption(texts::kFontSizeCaption.dutch);
+  look::UseSmallFont(font_size_caption);
   font_size_caption.SetLeft(120);
   font_size_caption.SetWidth(975);
-  font_size_note.SetCaption(dutch::kFontSizeNote);
-  font_size_note.SetFont(SmallFonts());
-  framcow.SetCaption(dutch::kOptionsFrame);
-  gdi.SetCaption(dutch::kGdi);
-  show_while_dragging.SetCaption(dutch::kShowWhileDragging);
-  show_while_dragging.SetFont(SmallFonts());
-  smooth.SetCaption(dutch::kSmooth);
+  font_size_note.SetCaption(texts::kFontSizeNote.dutch);
+  look::UseSmallFont(font_size_note);
+  framcow.SetCaption(texts::kOptionsFrame.dutch);
+  gdi.SetCaption(texts::kGdi.dutch);
+  show_while_dragging.SetCaption(texts::kShowWhileDragging.dutch);
+  look::UseSmallFont(show_while_dragging);
+  smooth.SetCaption(texts::kSmooth.dutch);
   smooth.SetWidth(3855);
-  stretch_wallpaper.SetCaption(dutch::kStretchWallpaper);
-  win98_note.SetCaption(dutch::kWin98Note);
+  stretch_wallpaper.SetCaption(texts::kStretchWallpaper.dutch);
+  win98_note.SetCaption(texts::kWin98Note.dutch);
 }
 
 void DesktopWindow::OnLoad() {
@@ -250,8 +248,8 @@ void DesktopWindow::ReadHardwareGdi() {
 
 bool DesktopWindow::ResolutionIsUsable() {
   if (resolution.Text().empty() || ResolutionText(resolution.Text())) return true;
-  host().ShowMessage(dutch_ ? dutch::kBadResolution : english::kBadResolution,
-                     english::kMessageTitle);
+  host().ShowMessage(dutch_ ? texts::kBadResolution.dutch : texts::kBadResolution.english,
+                     texts::kMessageTitle.english);
   host().SetFocus(resolution);
   return false;
 }

@@ -83,17 +83,17 @@ GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
 // The sliders stand at the dark initial position, their labels saying so,
 // until Load shows what is stored; the events are not connected yet.
 void GammaWindow::Design() {
-  SetCaption(english::kCaption);
+  SetCaption(texts::kCaption.english);
   look::DesignOkCancel(*this, OK, cancel);
-  desktop.frame.SetCaption(english::kDesktop);
-  glide.frame.SetCaption(english::kGlide);
-  direct3d.frame.SetCaption(english::kDirect3D);
-  desktop.note.SetCaption(english::kDesktopNote);
-  glide.note.SetCaption(english::kGlideNote);
-  direct3d.note.SetCaption(english::kDirect3DNote);
-  const char* letters[3] = {english::kRed, english::kGreen, english::kBlue};
+  desktop.frame.SetCaption(texts::kDesktop.english);
+  glide.frame.SetCaption(texts::kGlide.english);
+  direct3d.frame.SetCaption(texts::kDirect3D.english);
+  desktop.note.SetCaption(texts::kDesktopNote.english);
+  glide.note.SetCaption(texts::kGlideNote.english);
+  direct3d.note.SetCaption(texts::kDirect3DNote.english);
+  const char* letters[3] = {texts::kRed.english, texts::kGreen.english, texts::kBlue.english};
   for (Group* group : groups_) {
-    group->lock.SetCaption(english::kLock);
+    group->lock.SetCaption(texts::kLock.english);
     for (int channel = kRed; channel <= kBlue; ++channel) {
       group->letters[channel]->SetCaption(letters[channel]);
       group->values[channel]->SetCaption(registry::GammaText(kInitialPosition));
@@ -162,17 +162,16 @@ void GammaWindow::ConnectHover() {
 // window caption, "&OK" and the letters keep their design texts.
 void GammaWindow::ApplyDutch() {
   look::OkCancelInDutch(cancel);
-  desktop.frame.SetCaption(dutch::kDesktop);
-  desktop.lock.SetCaption(dutch::kLock);
-  desktop.note.SetCaption(dutch::kNote);
+  desktop.frame.SetCaption(texts::kDesktop.dutch);
+  desktop.lock.SetCaption(texts::kLock.dutch);
+  desktop.note.SetCaption(texts::kDesktopNote.dutch);
   for (Group* group : groups_) {
-    group->note.SetFontName(dutch::kSmallFont);
-    group->note.SetFontSize(dutch::kSmallFontSize);
+    look::UseSmallFont(group->note);
   }
   glide.note.SetCaption(desktop.note.Caption());
   direct3d.note.SetCaption(desktop.note.Caption());
-  glide.frame.SetCaption(dutch::kGlide);
-  direct3d.frame.SetCaption(dutch::kDirect3D);
+  glide.frame.SetCaption(texts::kGlide.dutch);
+  direct3d.frame.SetCaption(texts::kDirect3D.dutch);
   direct3d.lock.SetCaption(desktop.lock.Caption());
   glide.lock.SetCaption(direct3d.lock.Caption());
 }

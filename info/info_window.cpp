@@ -16,13 +16,6 @@ constexpr int kCaptionLeft = 120;
 constexpr int kClientWidth = 5850, kClientHeight = 6390;
 constexpr int kDriverFrameHeight = 735;
 constexpr int kDriverLineTop = 360;
-
-// The font of the long Dutch captions, set as its name, then its size.
-void UseSmallFont(forms::Label& label) {
-  label.SetFontName(dutch::kSmallFont);
-  label.SetFontSize(dutch::kSmallFontSize);
-}
-
 }  // namespace
 
 // The stored values in the order Load reads and shows them, which is not
@@ -49,38 +42,38 @@ InfoWindow::InfoWindow(forms::Program& program, registry::Registry& reg)
 
 // The information frame's caption stays empty until Load appends the model.
 void InfoWindow::Design() {
-  SetCaption(english::kCaption);
+  SetCaption(texts::kCaption.english);
   SetClientSize(kClientWidth, kClientHeight);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, quitcmd, back);
-  quitcmd.SetCaption(english::kExit);
-  back.SetCaption(english::kBack);
+  quitcmd.SetCaption(texts::kExit.english);
+  back.SetCaption(texts::kBack.english);
 
   framinfo.Move(120, 840, 5535, 4575);
   framinfo.SetFontBold(true);
-  DesignLine(lblproduct, english::kProduct, product, 840, 240, 3855);
-  DesignLine(lblHardVersion, english::kHardVersion, hardware_version, 1560, 600, 3255);
-  DesignLine(lblManufact, english::kManufacturer, manufacturer, 1200, 960, 3855);
-  DesignLine(lblBusType, english::kBusType, bus_type, 960, 1320, 3975);
-  DesignLine(lblMemoryType, english::kMemoryType, memory_type, 1200, 1680, 3495);
-  DesignLine(lblTotalMemory, english::kTotalMemory, memory_size, 1800, 2040, 3375);
-  DesignLine(lblmemoryspeed, english::kMemorySpeed, memory_clock, 1800, 2400, 3135);
-  DesignLine(lblGraphicsSpeed, english::kGraphicsSpeed, graphics_clock, 1800, 2760, 2175);
-  DesignLine(lblClockSpeed, english::kClockSpeed, gfx_clock, 1560, 3120, 2175);
-  DesignLine(lblBIOSVersion, english::kBiosVersion, bios_version, 1200, 3480, 3135);
-  DesignLine(lblTVOut, english::kTvOut, tv_out, 720, 3840, 4095);
-  DesignLine(lblLCD, english::kLcd, lcd, 600, 4200, 4575);
-  about_note.Place(english::kAbout, 3120, 360, 2055, 3615);
+  DesignLine(lblproduct, texts::kProduct.english, product, 840, 240, 3855);
+  DesignLine(lblHardVersion, texts::kHardVersion.english, hardware_version, 1560, 600, 3255);
+  DesignLine(lblManufact, texts::kManufacturer.english, manufacturer, 1200, 960, 3855);
+  DesignLine(lblBusType, texts::kBusType.english, bus_type, 960, 1320, 3975);
+  DesignLine(lblMemoryType, texts::kMemoryType.english, memory_type, 1200, 1680, 3495);
+  DesignLine(lblTotalMemory, texts::kTotalMemory.english, memory_size, 1800, 2040, 3375);
+  DesignLine(lblmemoryspeed, texts::kMemorySpeed.english, memory_clock, 1800, 2400, 3135);
+  DesignLine(lblGraphicsSpeed, texts::kGraphicsSpeed.english, graphics_clock, 1800, 2760, 2175);
+  DesignLine(lblClockSpeed, texts::kClockSpeed.english, gfx_clock, 1560, 3120, 2175);
+  DesignLine(lblBIOSVersion, texts::kBiosVersion.english, bios_version, 1200, 3480, 3135);
+  DesignLine(lblTVOut, texts::kTvOut.english, tv_out, 720, 3840, 4095);
+  DesignLine(lblLCD, texts::kLcd.english, lcd, 600, 4200, 4575);
+  about_note.Place(texts::kAbout.english, 3120, 360, 2055, 3615);
   about_note.SetFontSize(9.75);
   about_note.SetFontBold(true);
 
-  framDriver.Place(english::kDriverFrame, 120, 5520, 5535, kDriverFrameHeight);
+  framDriver.Place(texts::kDriverFrame.english, 120, 5520, 5535, kDriverFrameHeight);
   framDriver.SetFontBold(true);
-  lblDVersion.Place(english::kDriverVersion, 120, kDriverLineTop, 1095, kLineHeight);
+  lblDVersion.Place(texts::kDriverVersion.english, 120, kDriverLineTop, 1095, kLineHeight);
   // The version reaches up to the provider's caption: "4.12.01.1222" is
   // 63 pixels wide at 96 DPI.
   driver_version.Move(1200, kDriverLineTop, 1200, kLineHeight);
   driver_version.SetUseMnemonic(false);
-  lblProvider.Place(english::kProvider, 2400, kDriverLineTop, 735, kLineHeight);
+  lblProvider.Place(texts::kProvider.english, 2400, kDriverLineTop, 735, kLineHeight);
   provider.Move(3120, kDriverLineTop, 1935, kLineHeight);
   provider.SetUseMnemonic(false);
 
@@ -119,34 +112,34 @@ void InfoWindow::ConnectHover() {
 // lblBusType and lblLCD keep their design texts; both clock captions get
 // the same Dutch text.
 void InfoWindow::ApplyDutch() {
-  quitcmd.SetCaption(dutch::kExit);
-  back.SetCaption(dutch::kBack);
-  lblHardVersion.SetCaption(dutch::kHardVersion);
-  lblManufact.SetCaption(dutch::kManufacturer);
-  lblMemoryType.SetCaption(dutch::kMemoryType);
+  quitcmd.SetCaption(texts::kExit.dutch);
+  back.SetCaption(texts::kBack.dutch);
+  lblHardVersion.SetCaption(texts::kHardVersion.dutch);
+  lblManufact.SetCaption(texts::kManufacturer.dutch);
+  lblMemoryType.SetCaption(texts::kMemoryType.dutch);
   manufacturer.SetLeft(960);
-  UseSmallFont(lblMemoryType);
-  lblTotalMemory.SetCaption(dutch::kTotalMemory);
-  UseSmallFont(lblTotalMemory);
+  look::UseSmallFont(lblMemoryType);
+  lblTotalMemory.SetCaption(texts::kTotalMemory.dutch);
+  look::UseSmallFont(lblTotalMemory);
   memory_size.SetLeft(2040);
   lblTotalMemory.SetWidth(1935);
-  lblmemoryspeed.SetCaption(dutch::kMemorySpeed);
-  UseSmallFont(lblmemoryspeed);
-  lblGraphicsSpeed.SetCaption(dutch::kProcessorSpeed);
-  UseSmallFont(lblGraphicsSpeed);
+  lblmemoryspeed.SetCaption(texts::kMemorySpeed.dutch);
+  look::UseSmallFont(lblmemoryspeed);
+  lblGraphicsSpeed.SetCaption(texts::kGraphicsSpeed.dutch);
+  look::UseSmallFont(lblGraphicsSpeed);
   graphics_clock.SetLeft(2400);
   lblGraphicsSpeed.SetWidth(2200);
-  lblClockSpeed.SetCaption(dutch::kProcessorSpeed);
-  UseSmallFont(lblClockSpeed);
+  lblClockSpeed.SetCaption(texts::kClockSpeed.dutch);
+  look::UseSmallFont(lblClockSpeed);
   lblClockSpeed.SetWidth(2200);
   gfx_clock.SetLeft(2400);
-  lblBIOSVersion.SetCaption(dutch::kBiosVersion);
+  lblBIOSVersion.SetCaption(texts::kBiosVersion.dutch);
   bios_version.SetLeft(1080);
-  lblTVOut.SetCaption(dutch::kTvOut);
-  about_note.SetCaption(dutch::kAbout);
-  framDriver.SetCaption(dutch::kDriverFrame);
-  lblDVersion.SetCaption(dutch::kDriverVersion);
-  lblProvider.SetCaption(dutch::kProvider);
+  lblTVOut.SetCaption(texts::kTvOut.dutch);
+  about_note.SetCaption(texts::kAbout.dutch);
+  framDriver.SetCaption(texts::kDriverFrame.dutch);
+  lblDVersion.SetCaption(texts::kDriverVersion.dutch);
+  lblProvider.SetCaption(texts::kProvider.dutch);
   // No move of the version to Left 1800, as the Dutch table has it: the
   // version gets a line of its own at the end.
   lblDVersion.SetWidth(2055);
@@ -195,8 +188,8 @@ void InfoWindow::OnQuitcmdClick() { program().End(); }
 // labels that come from the driver's keys stay empty.
 void InfoWindow::ShowValues() {
   if (adapter_) product.SetCaption(adapter_->Description());
-  hardware_version.SetCaption(english::kHardVersionValue);
-  manufacturer.SetCaption(english::kManufacturerValue);
+  hardware_version.SetCaption(texts::kHardVersionValue.english);
+  manufacturer.SetCaption(texts::kManufacturerValue.english);
   if (!adapter_) return;
   const std::string keys[] = {adapter_->InfoKey(), adapter_->DriverKey()};
   for (const StoredValue& value : stored_values_) {
@@ -208,8 +201,8 @@ void InfoWindow::ShowValues() {
 // rule as the main window and the uninstaller.
 void InfoWindow::ShowModel() {
   const registry::CardModel model = registry::ModelFromOutputs(lcd.Caption(), tv_out.Caption());
-  const auto& captions = dutch_ ? dutch::kModelCaptions : english::kModelCaptions;
-  framinfo.SetCaption(framinfo.Caption() + captions[static_cast<int>(model)]);
+  framinfo.SetCaption(framinfo.Caption() +
+                      texts::kModelCaptions[static_cast<int>(model)].In(dutch_));
 }
 
 }  // namespace info

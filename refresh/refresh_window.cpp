@@ -53,8 +53,6 @@ void FillList(forms::ComboBox& box, std::string_view choices) {
   }
 }
 
-forms::Font SmallFonts() { return forms::Font{dutch::kSmallFont, dutch::kSmallFontSize, false}; }
-
 }  // namespace
 
 std::string ShownRate(const std::string& stored) {
@@ -89,28 +87,28 @@ RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
 }
 
 void RefreshWindow::Design() {
-  SetCaption(english::kCaption);
+  SetCaption(texts::kCaption.english);
   SetClientSize(5895, 6390);
   look::DesignOkCancel(*this, ok, cancel);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
-  rates_frame.Place(english::kRatesFrame, 120, 840, 5655, 5415);
+  rates_frame.Place(texts::kRatesFrame.english, 120, 840, 5655, 5415);
   for (int i = 0; i < kRows; ++i) {
     const int column = i < kLeftColumnRows ? 0 : 1;
     const int top = kRowTop + kRowStep * (column == 0 ? i : i - kLeftColumnRows);
     Row& row = rows_[i];
-    row.label.Place(english::kRowDesign[i].caption, kLabelLeft[column], top + 45, kLabelWidth,
+    row.label.Place(texts::kRowDesign[i].caption, kLabelLeft[column], top + 45, kLabelWidth,
                     kLineHeight);
     row.box.Move(kBoxLeft[column], top, kBoxWidth, kBoxHeight);
-    FillList(row.box, english::kRowDesign[i].choices);
+    FillList(row.box, texts::kRowDesign[i].choices);
   }
-  framcolor.Place(english::kDepthFrame, 3120, 3720, 2055, 1455);
-  Bit8.Place(english::kBit8, 120, 360, 855, kLineHeight);
-  Bit16.Place(english::kBit16, 1080, 360, 855, kLineHeight);
-  Bit24.Place(english::kBit24, 120, 720, 855, kLineHeight);
-  Bit32.Place(english::kBit32, 1080, 720, 855, kLineHeight);
-  LinkAllBit.Place(english::kLinkAllBit, 120, 1080, 1875, kLineHeight);
-  rates_note.Place(english::kRatesNote, 240, 4200, 2775, 975);
+  framcolor.Place(texts::kDepthFrame.english, 3120, 3720, 2055, 1455);
+  Bit8.Place(texts::kBit8.english, 120, 360, 855, kLineHeight);
+  Bit16.Place(texts::kBit16.english, 1080, 360, 855, kLineHeight);
+  Bit24.Place(texts::kBit24.english, 120, 720, 855, kLineHeight);
+  Bit32.Place(texts::kBit32.english, 1080, 720, 855, kLineHeight);
+  LinkAllBit.Place(texts::kLinkAllBit.english, 120, 1080, 1875, kLineHeight);
+  rates_note.Place(texts::kRatesNote.english, 240, 4200, 2775, 975);
 
   look::UseDarkScheme(*this);
   rates_frame.SetFontBold(true);
@@ -140,12 +138,12 @@ void RefreshWindow::ConnectHover() {
 // keep their design texts.
 void RefreshWindow::ApplyDutch() {
   look::OkCancelInDutch(cancel);
-  rates_frame.SetCaption(dutch::kRatesFrame);
-  framcolor.SetCaption(dutch::kDepthFrame);
-  LinkAllBit.SetCaption(dutch::kLinkAllBit);
-  LinkAllBit.SetFont(SmallFonts());
-  rates_note.SetCaption(dutch::kRatesNote);
-  rates_note.SetFont(SmallFonts());
+  rates_frame.SetCaption(texts::kRatesFrame.dutch);
+  framcolor.SetCaption(texts::kDepthFrame.dutch);
+  LinkAllBit.SetCaption(texts::kLinkAllBit.dutch);
+  look::UseSmallFont(LinkAllBit);
+  rates_note.SetCaption(texts::kRatesNote.dutch);
+  look::UseSmallFont(rates_note);
 }
 
 void RefreshWindow::OnLoad() {
@@ -223,9 +221,9 @@ std::optional<std::array<std::string, RefreshWindow::kRows>> RefreshWindow::Chec
   for (int i = 0; i < kRows; ++i) {
     std::optional<std::string> rate = StoredRate(rows_[i].box.Text());
     if (!rate) {
-      host().ShowMessage(std::string(english::kRowDesign[i].caption) +
-                             (dutch_ ? dutch::kBadRate : english::kBadRate),
-                         english::kMessageTitle);
+      host().ShowMessage(std::string(texts::kRowDesign[i].caption) +
+                             (dutch_ ? texts::kBadRate.dutch : texts::kBadRate.english),
+                         texts::kMessageTitle.english);
       host().SetFocus(rows_[i].box);
       return std::nullopt;
     }

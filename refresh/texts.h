@@ -1,9 +1,12 @@
-// The refresh window's texts: the English design, and the Dutch texts that
-// replace some of it.
+// The refresh window's texts: each design text in English, and the Dutch
+// that replaces it where there is one.
 #pragma once
 
-// English, as designed; what Dutch does not replace stays so in Dutch.
-namespace refresh::english {
+#include "look/texts.h"
+
+namespace refresh::texts {
+
+using look::Text;
 
 // One resolution row: its label and the choices its box offers.
 struct RowDesign {
@@ -31,34 +34,24 @@ constexpr RowDesign kRowDesign[15] = {
     {"2046x1536", "Best 60 75"},
 };
 
-constexpr const char* kCaption = "Tarnolux Refreash Rates Settings";
-constexpr const char* kRatesFrame = "Refresh Rates";
-constexpr const char* kDepthFrame = "Color Depths";
-constexpr const char* kBit8 = "8bit";
-constexpr const char* kBit16 = "16bit";
-constexpr const char* kBit24 = "24bit";
-constexpr const char* kBit32 = "32bit";
-constexpr const char* kLinkAllBit = "Link all color depths.";
-constexpr const char* kRatesNote =
+constexpr Text kCaption{"Tarnolux Refreash Rates Settings"};
+constexpr Text kRatesFrame{"Refresh Rates", "Vernieuwingsfrequenties"};
+constexpr Text kDepthFrame{"Color Depths", "Kleurendieptes"};
+constexpr Text kBit8{"8bit"};
+constexpr Text kBit16{"16bit"};
+constexpr Text kBit24{"24bit"};
+constexpr Text kBit32{"32bit"};
+constexpr Text kLinkAllBit{"Link all color depths.", "Koppel alle kleurendieptes"};
+constexpr Text kRatesNote{
     "Changing these options will change how many time your monitor refreshes itself in one "
     "secound, all values are in Hz.  Some monitors won't be able to handle the higher refresh "
-    "rates.";
-constexpr const char* kMessageTitle = "Tarnolux";
-// Follows the row's caption: "1024x768: choose ...".
-constexpr const char* kBadRate = ": choose Best or type a refresh rate in Hz.";
-
-}  // namespace refresh::english
-
-namespace refresh::dutch {
-constexpr const char* kRatesFrame = "Vernieuwingsfrequenties";
-constexpr const char* kDepthFrame = "Kleurendieptes";
-constexpr const char* kLinkAllBit = "Koppel alle kleurendieptes";
-constexpr const char* kRatesNote =
+    "rates.",
     "Veranderen van deze opties zal de verversingsfrequentie van de monitor wijzigen, alle "
     "waarden zijn in uitgedrukt in Hz. Sommige monitors kunnen de hogere "
-    "verversingsfrequenties niet aan.";
-constexpr const char* kBadRate = ": kies Best of typ een verversingsfrequentie in Hz.";
-// The long Dutch texts need the small font.
-constexpr const char* kSmallFont = "Small Fonts";
-constexpr double kSmallFontSize = 7;
-}  // namespace refresh::dutch
+    "verversingsfrequenties niet aan."};
+constexpr Text kMessageTitle{"Tarnolux"};
+// Follows the row's caption: "1024x768: choose ...".
+constexpr Text kBadRate{": choose Best or type a refresh rate in Hz.",
+                        ": kies Best of typ een verversingsfrequentie in Hz."};
+
+}  // namespace refresh::texts
