@@ -52,7 +52,7 @@ constexpr forms::Color kHiddenCaption = forms::kBlack;
 }  // namespace
 
 AdvancedWindow::AdvancedWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmnew"),
+    : look::SettingsWindow(program, {"frmnew", "Image1", "imgvoodoo3", "Image2", "ok"}),
       reg_(reg),
       groups_{{
           {&glide_alpha_frame, {&glideautO, &glidesharpeR, &glidesmootheR}, true, kAlphaValue},
@@ -84,7 +84,6 @@ void AdvancedWindow::Design() {
   const int button_left = kClientWidth - kMargin - kButtonWidth;
   ok.Move(button_left, kMargin, kButtonWidth, kButtonHeight);
   cancel.Move(button_left, kMargin + kButtonHeight + 60, kButtonWidth, kButtonHeight);
-  look::DesignOkCancel(*this, ok, cancel);
 
   DesignApiFrame(framGlide, texts::kGlideFrame.english, kGlideTop, kGlideAlpha, glide_note);
   DesignApiFrame(framDirect3d, texts::kDirect3dFrame.english, kDirect3dTop, kDirectAlpha,
@@ -140,7 +139,7 @@ void AdvancedWindow::ConnectHover() {
 // texts set before them. The window caption, "&OK" and the footer keep
 // their design texts.
 void AdvancedWindow::ApplyDutch() {
-  look::OkCancelInDutch(cancel);
+  CancelInDutch();
   framGlide.SetCaption(texts::kGlideFrame.dutch);
   glideautO.SetCaption(texts::kAlphaAuto.dutch);
   glidesharpeR.SetCaption(texts::kAlphaSharper.dutch);
@@ -168,7 +167,7 @@ void AdvancedWindow::ApplyDutch() {
 
 void AdvancedWindow::OnLoad() {
   if (registry::IsDutch(reg_)) ApplyDutch();
-  look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem);
+  LoadPictures();
   adapter_ = registry::FindAdapter(reg_);
   ReadCodes();
   ShowCodes();

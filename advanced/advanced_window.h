@@ -11,25 +11,20 @@
 #include "forms/forms.h"
 #include "forms/hover.h"
 #include "look/look.h"
+#include "look/settings_window.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
 namespace advanced {
 
-class AdvancedWindow : public forms::Form {
+class AdvancedWindow : public look::SettingsWindow {
  public:
   AdvancedWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order, each created with its design name: pictures
-  // and buttons along the top, then the Glide frame above the Direct3D
-  // frame, then the footer. Each option group sits in an inner frame of
-  // its own, so that its options exclude each other and nothing else.
-  forms::Image left_emblem{*this, "Image1"};
-  forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image right_emblem{*this, "Image2"};
-  forms::CommandButton ok{*this, "ok"};
-  forms::CommandButton cancel{*this, "cancel"};
-
+  // Controls in tab order after the top row, each created with its design
+  // name: the Glide frame above the Direct3D frame, then the footer. Each
+  // option group sits in an inner frame of its own, so that its options
+  // exclude each other and nothing else.
   forms::Frame framGlide{*this, "framGlide"};
   forms::Frame glide_alpha_frame{framGlide, "Frame3"};
   forms::OptionButton glideautO{glide_alpha_frame, "glideautO"};

@@ -79,7 +79,7 @@ std::optional<std::string> ResolutionText(const std::string& text) {
 }
 
 DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmwondowz"),
+    : look::SettingsWindow(program, {"frmwondowz", "Image2", "imgvoodoo3", "Image1", "ok"}),
       reg_(reg),
       depths_{{{&depth4, 4}, {&depth8, 8}, {&depth16, 16}, {&depth24, 24}, {&depth32, 32}}} {
   Design();
@@ -90,7 +90,6 @@ DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)
 void DesktopWindow::Design() {
   SetCaption(texts::kCaption.english);
   SetClientSize(5850, 6360);
-  look::DesignOkCancel(*this, ok, cancel);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
   framreso.Place(texts::kResolutionFrame.english, 240, 840, 5415, 1575);
@@ -151,7 +150,7 @@ void DesktopWindow::ConnectHover() {
 // The window caption, "&OK", the depth options and the size keep their
 // design texts.
 void DesktopWindow::ApplyDutch() {
-  look::OkCancelInDutch(cancel);
+  CancelInDutch();
   framreso.SetCaption(texts::kResolutionFrame.dutch);
   resolution_prompt.SetCaption(texts::kResolutionPrompt.dutch);
   depth_prompt.SetCaption(texts::kDepthPrompt.dutch);
@@ -178,7 +177,7 @@ void DesktopWindow::ApplyDutch() {
 void DesktopWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);
   if (dutch_) ApplyDutch();
-  look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem);
+  LoadPictures();
   ReadSettings();
 }
 

@@ -13,6 +13,7 @@
 #include "forms/forms.h"
 #include "forms/hover.h"
 #include "look/look.h"
+#include "look/settings_window.h"
 #include "registry/registry.h"
 
 namespace desktop {
@@ -35,17 +36,12 @@ std::optional<int> FontSizePosition(const std::string& dpi);
 // ("0800, 600" gives "800,600"); nothing for any other text.
 std::optional<std::string> ResolutionText(const std::string& text);
 
-class DesktopWindow : public forms::Form {
+class DesktopWindow : public look::SettingsWindow {
  public:
   DesktopWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order, each created with its design name.
-  forms::Image left_emblem{*this, "Image2"};
-  forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image right_emblem{*this, "Image1"};
-  forms::CommandButton ok{*this, "ok"};
-  forms::CommandButton cancel{*this, "cancel"};
-
+  // Controls in tab order after the top row, each created with its design
+  // name.
   forms::Frame framreso{*this, "framreso"};
   forms::Label resolution_prompt{framreso, "Label1"};
   forms::ComboBox resolution{framreso, "Combo1"};

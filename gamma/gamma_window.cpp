@@ -59,7 +59,7 @@ GammaWindow::Group::Group(forms::Form& form, const Names& names, KeyOf read_from
       factory(factory) {}
 
 GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmgamma"),
+    : look::SettingsWindow(program, {"frmgamma", "Image2", "imgvoodoo3", "Image1", "OK"}),
       desktop(*this,
               {"desktop", "Label3", "lbldr", "dr", "lbldgs", "Label10", "lbldg", "dg", "Label11",
                "lbldb", "db", "chkdesk"},
@@ -84,7 +84,6 @@ GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
 // until Load shows what is stored; the events are not connected yet.
 void GammaWindow::Design() {
   SetCaption(texts::kCaption.english);
-  look::DesignOkCancel(*this, OK, cancel);
   desktop.frame.SetCaption(texts::kDesktop.english);
   glide.frame.SetCaption(texts::kGlide.english);
   direct3d.frame.SetCaption(texts::kDirect3D.english);
@@ -105,7 +104,7 @@ void GammaWindow::Design() {
                   look::kShortBannerHeight);
   right_emblem.Move(imgvoodoo3.Left() + look::kBannerWidth + kMargin, kMargin, look::kEmblemWidth,
                     look::kPictureHeight);
-  OK.Move(kButtonLeft, kMargin, kButtonWidth, kButtonHeight);
+  ok.Move(kButtonLeft, kMargin, kButtonWidth, kButtonHeight);
   cancel.Move(kButtonLeft, kMargin + kButtonHeight + 45, kButtonWidth, kButtonHeight);
   int top = kFirstGroupTop;
   for (Group* group : groups_) {
@@ -144,7 +143,7 @@ void GammaWindow::ConnectEvents() {
     }
     group->lock.Click = [this, group] { OnLinkClick(*group); };
   }
-  OK.Click = [this] { OnOkClick(); };
+  ok.Click = [this] { OnOkClick(); };
   cancel.Click = [this] { OnCancelClick(); };
 }
 
@@ -161,7 +160,7 @@ void GammaWindow::ConnectHover() {
 // In the table's order: later rows copy texts set by earlier ones. The
 // window caption, "&OK" and the letters keep their design texts.
 void GammaWindow::ApplyDutch() {
-  look::OkCancelInDutch(cancel);
+  CancelInDutch();
   desktop.frame.SetCaption(texts::kDesktop.dutch);
   desktop.lock.SetCaption(texts::kLock.dutch);
   desktop.note.SetCaption(texts::kDesktopNote.dutch);
@@ -180,7 +179,7 @@ void GammaWindow::ApplyDutch() {
 
 void GammaWindow::OnLoad() {
   if (registry::IsDutch(reg_)) ApplyDutch();
-  look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem);
+  LoadPictures();
   adapter_ = registry::FindAdapter(reg_);
   ShowStored();
 }

@@ -11,6 +11,7 @@
 #include "forms/forms.h"
 #include "forms/hover.h"
 #include "look/look.h"
+#include "look/settings_window.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
@@ -32,16 +33,11 @@ constexpr int kDriverFactory = 130;
 // or lies outside kMinPosition..kMaxPosition.
 std::optional<int> UsablePosition(const std::string& text);
 
-class GammaWindow : public forms::Form {
+class GammaWindow : public look::SettingsWindow {
  public:
   GammaWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order, each created with its design name.
-  forms::Image left_emblem{*this, "Image2"};
-  forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image right_emblem{*this, "Image1"};
-  forms::CommandButton OK{*this, "OK"};
-  forms::CommandButton cancel{*this, "cancel"};
+  // Controls in tab order after the top row: the three frames.
 
   // One frame of three channel sliders and a lock box, its controls in
   // tab order: per channel the letter, the value label and the slider,

@@ -30,15 +30,6 @@ void LoadTopPictures(forms::Image& left, forms::Image& banner, forms::Image& rig
   right.LoadPicture(forms::JoinPath(folder, kEmblem));
 }
 
-void DesignOkCancel(forms::Form& form, forms::CommandButton& ok, forms::CommandButton& cancel) {
-  ok.SetCaption(kOk.english);
-  cancel.SetCaption(kCancel.english);
-  form.SetDefaultButton(&ok);
-  form.SetCancelButton(&cancel);
-}
-
-void OkCancelInDutch(forms::CommandButton& cancel) { cancel.SetCaption(kCancel.dutch); }
-
 void UseSmallFont(forms::Control& control) {
   forms::Font font = control.Font();
   font.name = kSmallFont;

@@ -35,12 +35,6 @@ void UseDarkScheme(forms::Form& form);
 // missing picture leaves its image empty.
 void LoadTopPictures(forms::Image& left, forms::Image& banner, forms::Image& right);
 
-// OK and Cancel of a settings window: their texts, and Enter and Esc
-// press them.
-void DesignOkCancel(forms::Form& form, forms::CommandButton& ok, forms::CommandButton& cancel);
-// Cancel's Dutch text; OK stays as it is.
-void OkCancelInDutch(forms::CommandButton& cancel);
-
 // The small font some long Dutch texts need, in the control's own
 // boldness.
 void UseSmallFont(forms::Control& control);

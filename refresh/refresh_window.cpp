@@ -78,7 +78,7 @@ RefreshWindow::Row::Row(forms::Frame& frame, int number)
     : label(frame, ("Label" + registry::NumberText(number)).c_str()), box(frame, "Combo", number) {}
 
 RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmrefresh"),
+    : look::SettingsWindow(program, {"frmrefresh", "Image2", "imgvoodoo3", "Image1", "ok"}),
       reg_(reg),
       depth_options_{{{&Bit8, "8"}, {&Bit16, "16"}, {&Bit24, "24"}, {&Bit32, "32"}}} {
   Design();
@@ -89,7 +89,6 @@ RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
 void RefreshWindow::Design() {
   SetCaption(texts::kCaption.english);
   SetClientSize(5895, 6390);
-  look::DesignOkCancel(*this, ok, cancel);
   look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
 
   rates_frame.Place(texts::kRatesFrame.english, 120, 840, 5655, 5415);
@@ -137,7 +136,7 @@ void RefreshWindow::ConnectHover() {
 // The window caption, "&OK", the one-depth options and the row labels
 // keep their design texts.
 void RefreshWindow::ApplyDutch() {
-  look::OkCancelInDutch(cancel);
+  CancelInDutch();
   rates_frame.SetCaption(texts::kRatesFrame.dutch);
   framcolor.SetCaption(texts::kDepthFrame.dutch);
   LinkAllBit.SetCaption(texts::kLinkAllBit.dutch);
@@ -149,7 +148,7 @@ void RefreshWindow::ApplyDutch() {
 void RefreshWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);
   if (dutch_) ApplyDutch();
-  look::LoadTopPictures(left_emblem, imgvoodoo3, right_emblem);
+  LoadPictures();
   LinkAllBit.SetValue(true);
   FindAdapter();
   LoadRefreshRates(ShownDepth());

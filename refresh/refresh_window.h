@@ -12,6 +12,7 @@
 #include "forms/forms.h"
 #include "forms/hover.h"
 #include "look/look.h"
+#include "look/settings_window.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
@@ -26,7 +27,7 @@ std::string ShownRate(const std::string& stored);
 // text. Blanks around either are ignored.
 std::optional<std::string> StoredRate(const std::string& text);
 
-class RefreshWindow : public forms::Form {
+class RefreshWindow : public look::SettingsWindow {
  public:
   static constexpr int kRows = 15;
 
@@ -45,12 +46,8 @@ class RefreshWindow : public forms::Form {
   };
 
  public:
-  // Controls in tab order, each created with its design name.
-  forms::Image left_emblem{*this, "Image2"};
-  forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image right_emblem{*this, "Image1"};
-  forms::CommandButton ok{*this, "ok"};
-  forms::CommandButton cancel{*this, "cancel"};
+  // Controls in tab order after the top row, each created with its design
+  // name.
   forms::Frame rates_frame{*this, "Frame1"};
 
  private:

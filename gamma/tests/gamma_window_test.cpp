@@ -109,7 +109,7 @@ TEST_F(GammaTest, UnusableValuesStartAtFactoryGamma) {
   Open();
   EXPECT_TRUE(Shows("d", {"1", "1", "1.5"}, Link::kApart));
   EXPECT_TRUE(Shows("g", k13, Link::kLinked));
-  window.OK.UserClick();
+  window.ok.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1.5"}, k13, k13));
 }
 
@@ -143,7 +143,7 @@ TEST_F(GammaTest, OkWritesTwelveValuesAsShownAndReturns) {
   Store(kDesk, "1.30", "1", "1");
   Open();
   window.SetPosition(2000, 1500);
-  window.OK.UserClick();  // nothing changed: still twelve writes
+  window.ok.UserClick();  // nothing changed: still twelve writes
   EXPECT_EQ(store.writes, Writes({"1.3", "1", "1"}, k13, k13));
   EXPECT_TRUE(main.Visible());
   EXPECT_FALSE(window.Visible());
@@ -154,7 +154,7 @@ TEST_F(GammaTest, OkWritesTwelveValuesAsShownAndReturns) {
   forms::OpenAt(window, main);
   window.desktop.green.UserScroll(85);
   window.glide.red.UserScroll(112);
-  window.OK.UserClick();
+  window.ok.UserClick();
   EXPECT_EQ(store.writes, Writes({"1.3", "0.85", "1"}, {"1.12", "1.12", "1.12"}, k13));
 }
 
@@ -162,7 +162,7 @@ TEST_F(GammaTest, WithoutAnAdapterNothingIsWritten) {
   store.DeleteKey(kLocalMachine, kDriver);
   Open();
   window.desktop.red.UserScroll(200);
-  window.OK.UserClick();
+  window.ok.UserClick();
   forms::OpenAt(window, main);
   window.cancel.UserClick();
   EXPECT_TRUE(store.writes.empty());
@@ -176,7 +176,7 @@ TEST_F(GammaTest, WithoutAnAdapterNothingIsWritten) {
   EXPECT_TRUE(Shows("d", {"1", "1", "1"}));  // still nothing stored there
   store.writes.clear();
   forms::OpenAt(window, main);
-  window.OK.UserClick();
+  window.ok.UserClick();
   EXPECT_EQ(store.writes.size(), 12u);
 }
 
@@ -199,7 +199,7 @@ TEST_F(GammaTest, CancelShowsWhatIsStoredAndWritesNothing) {
 TEST_F(GammaTest, HiddenWindowKeepsItsPositionsUntilCancel) {
   Store(kGlide, "1.3", "1.3", "1.3");
   Open();
-  window.OK.UserClick();
+  window.ok.UserClick();
   Store(kGlide, "1.2", "1.3", "1.4");
   forms::OpenAt(window, main);
   EXPECT_TRUE(Shows("g", k13));
@@ -210,7 +210,7 @@ TEST_F(GammaTest, HiddenWindowKeepsItsPositionsUntilCancel) {
   EXPECT_TRUE(Shows("g", {"1.2", "1.3", "1.4"}, Link::kApart));
   store.writes.clear();
   forms::OpenAt(window, main);
-  window.OK.UserClick();
+  window.ok.UserClick();
   EXPECT_EQ(store.writes, Writes({"1", "1", "1"}, {"1.2", "1.3", "1.4"}, k13));
 }
 
@@ -231,7 +231,7 @@ TEST_F(GammaTest, DutchTexts) {
     EXPECT_EQ(label->Font().name, "Small Fonts");
     EXPECT_EQ(label->Font().size, 7);
   }
-  EXPECT_EQ(window.OK.Caption(), "&OK");
+  EXPECT_EQ(window.ok.Caption(), "&OK");
   EXPECT_EQ(window.Caption(), "Tarnolux Gamma Settings");
 }
 
