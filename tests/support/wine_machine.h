@@ -15,7 +15,6 @@
 #include "registry/registry.h"
 #include "registry/win32_store.h"
 #include "tests/support/card_keys.h"
-#include "tests/support/wine_files.h"
 #include "tests/support/wine_registry.h"
 
 namespace test_support {
@@ -44,34 +43,5 @@ struct WineMachine {
   registry::Win32Store store;
   registry::Registry reg{store};
 };
-
-// The first visible top-level window of `process` with this class
-// ("#32770": a message box), waiting up to `ms` for it; null if none came.
-inline HWND WaitForProcessWindow(DWORD process, const char* window_class, DWORD ms = 10000) {
-  struct Search {
-    DWORD process;
-    const char* window_class;
-    HWND found;
-  } search{process, window_class, nullptr};
-  const DWORD start = GetTickCount();
-  for (;;) {
-    EnumWindows(
-        [](HWND hwnd, LPARAM lparam) CALLBACK -> BOOL {
-          auto* s = reinterpret_cast<Search*>(lparam);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(hwnd, &owner);
-          char name[64] = "";
-          GetClassNameA(hwnd, name, sizeof name);
-          if (owner != s->process || !IsWindowVisible(hwnd) || lstrcmpA(name, s->window_class)) {
-            return TRUE;
-          }
-          s->found = hwnd;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found || GetTickCount() - start >= ms) return search.found;
-    Sleep(50);
-  }
-}
 
 }  // namespace test_support
