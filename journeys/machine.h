@@ -6,12 +6,13 @@
 
 #include <windows.h>
 
-#include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "tests/support/wine_machine.h"
+#include "tests/support/wine_files.h"
+#include "tests/support/wine_registry.h"
 
 namespace journeys {
 
@@ -31,19 +32,6 @@ constexpr const char* kLeftover = "C:\\windows\\system\\mnstr.dll";
 constexpr const char* kVoodoo3Machine = "voodoo3-3000.reg";
 constexpr const char* kNoVoodoo3Machine = "no-voodoo3.reg";
 
-// Values as "name" -> "text", or "dword:N" for a DWORD; under a tree as
-// "sub\key|name".
-using Values = std::map<std::string, std::string>;
-
-// A value as advapi32 has it: text, "dword:N", or "<absent>".
-std::string Value(HKEY root, const std::string& key, const std::string& name);
-// The values of one key, or of a key and everything under it.
-Values ValuesOf(HKEY root, const std::string& key);
-Values TreeOf(HKEY root, const std::string& key);
-// The Windows path of a path of the build machine (Wine's Z: drive).
-std::string WinePath(std::string path);
-// The names of the files in a folder.
-using test_support::FilesIn;
 // The files of the program folder, the backup aside.
 std::set<std::string> ProgramFiles();
 // The backup in the program folder, or "" when there is none.
@@ -62,18 +50,12 @@ class Machine {
   void ChooseEnglish();
 
  private:
-  struct Saved {
-    HKEY root;
-    std::string key, name;
-    bool existed;
-    DWORD type;
-    std::vector<BYTE> data;
-  };
   void Clean();
-  bool Import(const char* demo);
   bool MakeFolder();
 
-  std::vector<Saved> saved_;
+  // The values outside the display keys that the demo files set, put
+  // back after the journey.
+  std::vector<std::unique_ptr<test_support::SavedValue>> saved_;
   bool ready_ = false;
 };
 

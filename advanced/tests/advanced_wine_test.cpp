@@ -5,26 +5,14 @@
 #include <string>
 
 #include "advanced/advanced_window.h"
-#include "forms/handoff.h"
-#include "forms/win32/automation.h"
-#include "forms/win32/files.h"
-#include "forms/win32/win32_host.h"
-#include "registry/registry.h"
-#include "registry/win32_store.h"
 #include "tests/support/wine_machine.h"
+#include "tests/support/wine_window.h"
 
 namespace {
 
-using forms::automation::CheckState;
-using forms::automation::FindControl;
-using forms::automation::FindForm;
-using forms::automation::ScreenRect;
-using forms::automation::Shown;
-using registry::kLocalMachine;
+using namespace test_support::window_test;
 
-const std::string kDriver = test_support::DisplayKey(9);
-const std::string kGlide = kDriver + "\\Glide";
-const std::string kD3D = kDriver + "\\D3D";
+const test_support::CardKeys kCard;  // display key 9, the scan's first
 constexpr const char* kAlpha = "SSTH3_ALPHADITHERMODE";
 constexpr const char* kDetail = "SSTH3_OVERLAYMODE";
 
@@ -32,43 +20,23 @@ constexpr const char* kDetail = "SSTH3_OVERLAYMODE";
 // Direct3D automatic and an unusable detail code.
 struct Machine : test_support::WineMachine {
   Machine() {
-    reg.SaveString(kLocalMachine, kGlide, kAlpha, "2");
-    reg.SaveString(kLocalMachine, kGlide, kDetail, "3");
-    reg.SaveString(kLocalMachine, kD3D, kAlpha, "1");
-    reg.SaveString(kLocalMachine, kD3D, kDetail, "0");
+    reg.SaveString(kLocalMachine, kCard.glide, kAlpha, "2");
+    reg.SaveString(kLocalMachine, kCard.glide, kDetail, "3");
+    reg.SaveString(kLocalMachine, kCard.d3d, kAlpha, "1");
+    reg.SaveString(kLocalMachine, kCard.d3d, kDetail, "0");
   }
 };
 
-// The main window's stand-in and the advanced window opened from it.
-struct Run {
-  forms::win32::Win32Host host;
-  forms::win32::Win32Files files;
-  forms::Program program{host, files};
-  forms::Form main{program, "frmv3"};
-  advanced::AdvancedWindow window;
-  forms::automation::Robot robot{host};
-  HWND form = nullptr;
-
-  explicit Run(Machine& machine) : window(program, machine.reg) {
-    host.on_end = [] {};
-    main.SetCaption("Main");
-    main.SetClientSize(7200, 5400);
-    main.SetPosition(1500, 1200);
-    main.Show();
-    Open();
-  }
-  void Open() {
-    forms::OpenAt(window, main);
-    robot.Pump();
-    form = FindForm("frmnew");
-  }
-  int Checked(const char* option) { return CheckState(FindControl(form, option)); }
+// The advanced window opened from the main window's stand-in.
+struct Run : test_support::WindowRun<advanced::AdvancedWindow> {
+  explicit Run(Machine& machine, test_support::Caller at = {})
+      : WindowRun(machine.reg, forms::OpenAt, at) {}
+  int Checked(const char* option) { return CheckState(Control(option)); }
 };
 
 TEST_CASE("OK writes the selected codes and hands back where the window was moved to") {
   Machine machine;
   Run run(machine);
-  REQUIRE(run.form);
   CHECK(Shown(run.form));
   CHECK(run.Checked("glidesharpeR") == 1);
   CHECK(run.Checked("glidehigH") == 1);
@@ -77,7 +45,7 @@ TEST_CASE("OK writes the selected codes and hands back where the window was move
   CHECK(run.Checked("directnormaL") == 0);
   CHECK(run.Checked("directhigH") == 0);
 
-  run.robot.MouseClick(FindControl(run.form, "directsmootheR"));
+  run.robot.MouseClick(run.Control("directsmootheR"));
   CHECK(run.Checked("directsmootheR") == 1);
   CHECK(run.Checked("directautO") == 0);
   CHECK(run.Checked("glidesharpeR") == 1);
@@ -85,11 +53,11 @@ TEST_CASE("OK writes the selected codes and hands back where the window was move
   const RECT at = ScreenRect(run.form);
   SetWindowPos(run.form, nullptr, at.left + 45, at.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   run.robot.Pump();
-  run.robot.Click(FindControl(run.form, "ok"));
-  CHECK(machine.Get(kGlide, kAlpha) == "2");
-  CHECK(machine.Get(kGlide, kDetail) == "3");
-  CHECK(machine.Get(kD3D, kAlpha) == "3");
-  CHECK(machine.Get(kD3D, kDetail) == "0");
+  run.robot.Click(run.Control("ok"));
+  CHECK(machine.Get(kCard.glide, kAlpha) == "2");
+  CHECK(machine.Get(kCard.glide, kDetail) == "3");
+  CHECK(machine.Get(kCard.d3d, kAlpha) == "3");
+  CHECK(machine.Get(kCard.d3d, kDetail) == "0");
   HWND main = FindForm("frmv3");
   CHECK(Shown(main));
   CHECK(!Shown(run.form));
@@ -100,20 +68,19 @@ TEST_CASE("OK writes the selected codes and hands back where the window was move
 TEST_CASE("Cancel puts the stored choices back on screen, and a later OK keeps them") {
   Machine machine;
   Run run(machine);
-  REQUIRE(run.form);
-  run.robot.MouseClick(FindControl(run.form, "glideautO"));
-  run.robot.MouseClick(FindControl(run.form, "directnormaL"));
+  run.robot.MouseClick(run.Control("glideautO"));
+  run.robot.MouseClick(run.Control("directnormaL"));
   CHECK(run.Checked("glideautO") == 1);
-  run.robot.Click(FindControl(run.form, "cancel"));
+  run.robot.Click(run.Control("cancel"));
   CHECK(!Shown(run.form));
 
   run.Open();
   CHECK(run.Checked("glideautO") == 0);
   CHECK(run.Checked("glidesharpeR") == 1);
   CHECK(run.Checked("directnormaL") == 0);
-  run.robot.Click(FindControl(run.form, "ok"));
-  CHECK(machine.Get(kGlide, kAlpha) == "2");
-  CHECK(machine.Get(kD3D, kDetail) == "0");
+  run.robot.Click(run.Control("ok"));
+  CHECK(machine.Get(kCard.glide, kAlpha) == "2");
+  CHECK(machine.Get(kCard.d3d, kDetail) == "0");
 }
 
 }  // namespace

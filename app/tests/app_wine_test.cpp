@@ -2,30 +2,19 @@
 #include <doctest.h>
 #include <windows.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "app/tarnolux.h"
 #include "forms/handoff.h"
-#include "forms/win32/automation.h"
-#include "forms/win32/files.h"
-#include "forms/win32/win32_host.h"
-#include "registry/registry.h"
-#include "registry/win32_store.h"
 #include "tests/support/wine_machine.h"
+#include "tests/support/wine_process.h"
+#include "tests/support/wine_window.h"
 
 namespace {
 
-using forms::automation::FindControl;
-using forms::automation::FindForm;
-using forms::automation::Shown;
-using forms::automation::Text;
-using registry::kLocalMachine;
+using namespace test_support::window_test;
 
-const std::string kDriver = test_support::DisplayKey(9);
-const std::string kShellex = kDriver + "\\shellex";
-const std::string kInfo = kShellex + "\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+const test_support::CardKeys kCard;  // display key 9, the scan's first
 constexpr const char* kProgramKey = test_support::kProgramKey;
 constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
@@ -33,50 +22,25 @@ constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\R
 // everything seeded here goes again at the end.
 struct Machine : test_support::WineMachine {
   Machine() {
-    reg.SaveString(kLocalMachine, kInfo, "LCD", "Not Supported");
-    reg.SaveString(kLocalMachine, kInfo, "TV Out", "Supported");
+    reg.SaveString(kLocalMachine, kCard.info, "LCD", "Not Supported");
+    reg.SaveString(kLocalMachine, kCard.info, "TV Out", "Supported");
   }
 };
 
 // One program run in this process: ending it hides its windows and
 // returns here instead of ending the test.
-struct Run {
-  forms::win32::Win32Host host;
-  forms::win32::Win32Files files;
+struct Run : test_support::WineHost {
   app::Tarnolux tarnolux;
-  forms::automation::Robot robot{host};
-  bool ended = false;
 
   explicit Run(Machine& machine) : tarnolux(host, files, machine.store) {
-    host.on_end = [this] { ended = true; };
     tarnolux.Start();
     robot.Pump();
   }
 };
 
-// Tarnolux.exe itself, started as the user starts it; the caller checks
-// `started`, so that a failure names the test's line.
-struct Process {
-  PROCESS_INFORMATION info = {};
-  bool started = false;
-
-  Process() {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    std::string command = "\"" TARNOLUX_EXE "\"";
-    started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &info);
-  }
-  ~Process() {
-    if (WaitForSingleObject(info.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-  }
-  // A visible top-level window of the process with this class, within 10 s.
-  HWND WaitForWindow(const char* window_class) {
-    return test_support::WaitForProcessWindow(info.dwProcessId, window_class);
-  }
-  bool Ended() { return WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0; }
+// Tarnolux.exe itself, started as the user starts it.
+struct Process : test_support::Process {
+  Process() : test_support::Process("\"" TARNOLUX_EXE "\"") {}
 };
 
 // Another window to hand off to: its OK returns to the opener.
@@ -120,41 +84,36 @@ TEST_CASE("the first start asks for the language, and Dutch shows from the next 
 TEST_CASE("the clock follows the slider, Apply writes it, and the frames light up") {
   Machine machine;
   machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
-  machine.reg.SaveString(kLocalMachine, kDriver + "\\Glide", "SSTH3_RGAMMA", "1.5");
+  machine.reg.SaveString(kLocalMachine, kCard.glide, "SSTH3_RGAMMA", "1.5");
   Run run(machine);
   HWND main = FindForm("frmv3");
   REQUIRE(main);
   HWND bar = FindControl(main, "scrspeed");
   HWND label = FindControl(main, "lblspeed");
-  CHECK(forms::automation::ScrollPos(bar) == 166);  // the factory clock of a 3000
+  CHECK(ScrollPos(bar) == 166);  // the factory clock of a 3000
   CHECK(Text(label) == "166");
 
   run.robot.Track(bar, 150);
   run.robot.Track(bar, 190);
   run.robot.Release(bar, 183);
-  CHECK(forms::automation::ScrollPos(bar) == 183);
+  CHECK(ScrollPos(bar) == 183);
   CHECK(Text(label) == "183");
   run.robot.Scroll(bar, SB_PAGEDOWN);
   run.robot.Scroll(bar, SB_LINEUP);
   CHECK(Text(label) == "187");
 
-  {
-    forms::automation::MessageBoxes boxes;
-    run.robot.Click(FindControl(main, "apply"));
-    REQUIRE(boxes.seen().size() == 1);
-    CHECK(boxes.seen()[0].text == "You must reboot for some settings to take effect.");
-    CHECK(boxes.seen()[0].title == "Tarnolux");
-    CHECK(!boxes.seen()[0].icon);
-  }
-  CHECK(machine.Get(kDriver + "\\DEFAULT", "Grxclock") == "187");
+  const auto message = test_support::ClickForMessage(run.robot, FindControl(main, "apply"));
+  CHECK(message.text == "You must reboot for some settings to take effect.");
+  CHECK(message.title == "Tarnolux");
+  CHECK(!message.icon);
+  CHECK(machine.Get(kCard.defaults, "Grxclock") == "187");
   for (const char* name : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
-    CHECK(machine.Get(kInfo, name) == "187");
+    CHECK(machine.Get(kCard.info, name) == "187");
   }
-  CHECK(machine.Get(kDriver + "\\Glide", "SSTH3_RGAMMA") == "1.5");
-  CHECK(machine.Get(kDriver + "\\Glide", "SSTH3_GGAMMA") == "<absent>");
+  CHECK(machine.Get(kCard.glide, "SSTH3_RGAMMA") == "1.5");
+  CHECK(machine.Get(kCard.glide, "SSTH3_GGAMMA") == "<absent>");
   CHECK(Shown(main));
 
-  using forms::automation::ForeColor;
   run.robot.MouseOver(FindControl(main, "chkvg"));
   CHECK(ForeColor(FindControl(main, "framVsync")) == forms::kRed);
   CHECK(ForeColor(FindControl(main, "framclk")) == forms::kLightYellow);
@@ -173,24 +132,15 @@ TEST_CASE("a button hands off to its window, which hands back where it was moved
   targets.gamma = &other;
   run.tarnolux.main_window().SetTargets(targets);
   HWND main = FindForm("frmv3");
-  REQUIRE(main);
-  const RECT start = forms::automation::ScreenRect(main);
-
-  run.robot.Click(FindControl(main, "gamma"));
-  HWND window = FindForm("frmgamma");
-  REQUIRE(window);
-  CHECK(Shown(window));
-  CHECK(!Shown(main));
-  RECT at = forms::automation::ScreenRect(window);
-  CHECK(at.left == start.left);
-  CHECK(at.top == start.top);
+  HWND window = test_support::OpenInPlace(run.robot, main, "gamma", "frmgamma");
+  const RECT at = ScreenRect(window);
 
   SetWindowPos(window, nullptr, at.left + 45, at.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   run.robot.Pump();
   run.robot.Click(FindControl(window, "ok"));
   CHECK(Shown(main));
   CHECK(!Shown(window));
-  const RECT back = forms::automation::ScreenRect(main);
+  const RECT back = ScreenRect(main);
   CHECK(back.left == at.left + 45);
   CHECK(back.top == at.top + 30);
 }
@@ -203,18 +153,14 @@ TEST_CASE("Alt+A moves between Advanced and Apply without pressing either") {
   REQUIRE(main);
   forms::automation::MessageBoxes boxes;
   run.robot.AltKey('a');
-  CHECK(forms::automation::FocusedControl() == FindControl(main, "adv"));
+  CHECK(FocusedControl() == FindControl(main, "adv"));
   run.robot.AltKey('a');
-  CHECK(forms::automation::FocusedControl() == FindControl(main, "apply"));
+  CHECK(FocusedControl() == FindControl(main, "apply"));
   run.robot.AltKey('a');
-  CHECK(forms::automation::FocusedControl() == FindControl(main, "adv"));
+  CHECK(FocusedControl() == FindControl(main, "adv"));
   CHECK(boxes.seen().empty());
-  CHECK(machine.Get(kDriver + "\\DEFAULT", "Grxclock") == "<absent>");
+  CHECK(machine.Get(kCard.defaults, "Grxclock") == "<absent>");
 }
-
-}  // namespace
-
-namespace {
 
 TEST_CASE("Tarnolux.exe without a Voodoo3 says so, writes nothing and ends") {
   Machine machine;
@@ -222,12 +168,12 @@ TEST_CASE("Tarnolux.exe without a Voodoo3 says so, writes nothing and ends") {
   machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
   machine.reg.SaveString(kLocalMachine, kRunKey, "3dfx Tools", "C:\\3dfx\\3dfxman.exe");
   Process program;
-  REQUIRE(program.started);
-  HWND box = program.WaitForWindow("#32770");
+  REQUIRE(program.started());
+  HWND box = program.WaitForMessage();
   REQUIRE(box);
-  CHECK(Text(box) == "Tarnolux");
-  CHECK(Text(GetDlgItem(box, 0xFFFF)) == "No 3dfx Voodoo3 display driver was found.");
-  forms::automation::Robot().Click(GetDlgItem(box, IDOK));
+  const test_support::Message message = program.Answer(box);
+  CHECK(message.title == "Tarnolux");
+  CHECK(message.text == "No 3dfx Voodoo3 display driver was found.");
   CHECK(program.Ended());
   CHECK(machine.Get(kRunKey, "3dfx Tools") == "C:\\3dfx\\3dfxman.exe");
   machine.reg.SaveString(kLocalMachine, kRunKey, "3dfx Tools", "");
@@ -237,12 +183,8 @@ TEST_CASE("Tarnolux.exe shows the main window, and its close box ends the progra
   Machine machine;
   machine.reg.SaveString(kLocalMachine, kProgramKey, "Language", "1");
   Process program;
-  REQUIRE(program.started);
-  HWND main = nullptr;
-  for (int tries = 0; tries < 200 && !(main && Shown(main)); ++tries) {
-    Sleep(50);
-    main = FindForm("frmv3");
-  }
+  REQUIRE(program.started());
+  HWND main = program.WaitForForm("frmv3");
   REQUIRE(main);
   CHECK(Shown(main));
   CHECK(Text(main) == "Tarnolux 1.7 (Voodoo3 3000)");

@@ -4,54 +4,19 @@
 #include <doctest.h>
 
 #include <string>
-#include <vector>
 
 #include "desktop/desktop_window.h"
-#include "forms/handoff.h"
-#include "forms/win32/automation.h"
-#include "forms/win32/files.h"
-#include "forms/win32/win32_host.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_registry.h"
+#include "tests/support/wine_window.h"
 
 namespace {
 
-namespace robot = forms::automation;
+using namespace test_support::window_test;
+using test_support::SavedValue;
 
 constexpr const char* kSettings = "Display\\Settings";
 constexpr const char* kDesktop = "Control Panel\\Desktop";
-
-// One value as advapi32 has it, put back as it was when the test ends.
-class SavedValue {
- public:
-  SavedValue(HKEY root, const char* key, const char* name) : root_(root), key_(key), name_(name) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyA(root_, key_, &handle) != ERROR_SUCCESS) return;
-    DWORD size = sizeof(data_);
-    existed_ = RegQueryValueExA(handle, name_, nullptr, &type_, data_, &size) == ERROR_SUCCESS;
-    size_ = size;
-    RegCloseKey(handle);
-  }
-  ~SavedValue() {
-    HKEY handle = nullptr;
-    if (RegCreateKeyA(root_, key_, &handle) != ERROR_SUCCESS) return;
-    if (existed_) {
-      RegSetValueExA(handle, name_, 0, type_, data_, size_);
-    } else {
-      RegDeleteValueA(handle, name_);
-    }
-    RegCloseKey(handle);
-  }
-  SavedValue(const SavedValue&) = delete;
-  SavedValue& operator=(const SavedValue&) = delete;
-
- private:
-  HKEY root_;
-  const char* key_;
-  const char* name_;
-  bool existed_ = false;
-  DWORD type_ = 0, size_ = 0;
-  BYTE data_[256] = {};
-};
 
 // "Advanced" straight from advapi32: its type and its 4 bytes.
 struct Dword {
@@ -92,17 +57,17 @@ struct SavedSettings {
   };
 };
 
-// The program with its main window and the desktop window on screen.
-struct Screen {
-  explicit Screen(void (*seed)(registry::Registry&)) {
-    seed(reg);
-    host.on_end = [] {};
-    main.Show();
-    forms::OpenAt(window, main);
-    robot.Pump();
-    form = robot::FindForm("frmwondowz");
+// The settings the window shows, seeded over the prefix's own, which
+// come back at the end.
+struct Machine {
+  Machine() {
+    reg.SaveString(registry::kCurrentConfig, kSettings, "Resolution", "1024,768");
+    reg.SaveString(registry::kCurrentConfig, kSettings, "BitsPerPixel", "16");
+    reg.SaveString(registry::kCurrentConfig, kSettings, "DPIPhysicalY", "120");
+    reg.SaveString(registry::kCurrentUser, kDesktop, "FontSmoothing", "2");
+    reg.SaveString(registry::kCurrentUser, kDesktop, "WallpaperStyle", "2");
+    DeleteAdvanced();
   }
-  HWND Control(const char* name) { return robot::FindControl(form, name); }
   std::string Setting(const char* name) {
     return reg.GetString(registry::kCurrentConfig, kSettings, name, "<none>");
   }
@@ -110,72 +75,55 @@ struct Screen {
   SavedSettings saved;
   registry::Win32Store store;
   registry::Registry reg{store};
-  forms::win32::Win32Host host;
-  forms::win32::Win32Files files;
-  forms::Program program{host, files};
-  forms::Form main{program, "frmv3"};
-  desktop::DesktopWindow window{program, reg};
-  robot::Robot robot{host};
-  HWND form = nullptr;
 };
 
-void SeedSettings(registry::Registry& reg) {
-  reg.SaveString(registry::kCurrentConfig, kSettings, "Resolution", "1024,768");
-  reg.SaveString(registry::kCurrentConfig, kSettings, "BitsPerPixel", "16");
-  reg.SaveString(registry::kCurrentConfig, kSettings, "DPIPhysicalY", "120");
-  reg.SaveString(registry::kCurrentUser, kDesktop, "FontSmoothing", "2");
-  reg.SaveString(registry::kCurrentUser, kDesktop, "WallpaperStyle", "2");
-  DeleteAdvanced();
-}
+// The desktop window opened from the main window's stand-in.
+using Run = test_support::WindowRun<desktop::DesktopWindow>;
 
 TEST_CASE("OK writes what the real controls show, Advanced as a DWORD") {
-  Screen screen(SeedSettings);
-  REQUIRE(screen.form != nullptr);
-  CHECK(robot::Text(screen.Control("Combo1")) == "1024,768");
-  CHECK(robot::CheckState(screen.Control("Option2")) == 1);
-  CHECK(robot::ScrollPos(screen.Control("HScroll1")) == 5);
-  CHECK(robot::Text(screen.Control("Label6")) == "120");
-  CHECK(robot::CheckState(screen.Control("smooth")) == 2);
-  CHECK(robot::CheckState(screen.Control("strech")) == 1);
-  CHECK(robot::CheckState(screen.Control("gdi")) == 0);
+  Machine machine;
+  Run run(machine.reg);
+  CHECK(Text(run.Control("Combo1")) == "1024,768");
+  CHECK(CheckState(run.Control("Option2")) == 1);
+  CHECK(ScrollPos(run.Control("HScroll1")) == 5);
+  CHECK(Text(run.Control("Label6")) == "120");
+  CHECK(CheckState(run.Control("smooth")) == 2);
+  CHECK(CheckState(run.Control("strech")) == 1);
+  CHECK(CheckState(run.Control("gdi")) == 0);
 
-  screen.robot.Scroll(screen.Control("HScroll1"), SB_LINEDOWN);
-  screen.robot.Pump();
-  CHECK(robot::Text(screen.Control("Label6")) == "144");
-  screen.robot.MouseClick(screen.Control("gdi"));
-  screen.robot.Click(screen.Control("ok"));
-  screen.robot.Pump();
+  run.robot.Scroll(run.Control("HScroll1"), SB_LINEDOWN);
+  run.robot.Pump();
+  CHECK(Text(run.Control("Label6")) == "144");
+  run.robot.MouseClick(run.Control("gdi"));
+  run.robot.Click(run.Control("ok"));
+  run.robot.Pump();
 
-  CHECK_FALSE(robot::Shown(screen.form));
+  CHECK_FALSE(Shown(run.form));
   const Dword advanced = ReadAdvanced();
   CHECK(advanced.type == REG_DWORD);
   CHECK(advanced.value == 1);
-  CHECK(screen.Setting("Resolution") == "1024,768");
-  CHECK(screen.Setting("BitsPerPixel") == "16");
-  CHECK(screen.Setting("DPILogicalX") == "144");
-  CHECK(screen.reg.GetString(registry::kCurrentUser, kDesktop, "FontSmoothing") == "2");
+  CHECK(machine.Setting("Resolution") == "1024,768");
+  CHECK(machine.Setting("BitsPerPixel") == "16");
+  CHECK(machine.Setting("DPILogicalX") == "144");
+  CHECK(machine.reg.GetString(registry::kCurrentUser, kDesktop, "FontSmoothing") == "2");
 }
 
 TEST_CASE("a resolution that is none gets a message box and writes nothing") {
-  Screen screen(SeedSettings);
-  screen.robot.Type(screen.Control("Combo1"), "800x600");
-  {
-    robot::MessageBoxes boxes;
-    screen.robot.Click(screen.Control("ok"));
-    screen.robot.Pump();
-    REQUIRE(boxes.seen().size() == 1);
-    CHECK(boxes.seen()[0].title == "Tarnolux");
-    CHECK(boxes.seen()[0].text == "Type the resolution as width,height, for example 800,600.");
-  }
-  screen.robot.Pump();
-  CHECK(robot::Shown(screen.form));
-  CHECK(screen.Setting("Resolution") == "1024,768");
+  Machine machine;
+  Run run(machine.reg);
+  run.robot.Type(run.Control("Combo1"), "800x600");
+  const auto message = test_support::ClickForMessage(run.robot, run.Control("ok"));
+  CHECK(message.title == "Tarnolux");
+  CHECK(message.text == "Type the resolution as width,height, for example 800,600.");
+  run.robot.Pump();
+  CHECK(Shown(run.form));
+  CHECK(machine.Setting("Resolution") == "1024,768");
   CHECK(ReadAdvanced().type == 0);
 
   // Cancel shows the stored resolution again.
-  screen.robot.Click(screen.Control("cancel"));
-  screen.robot.Pump();
-  CHECK(robot::Text(screen.Control("Combo1")) == "1024,768");
+  run.robot.Click(run.Control("cancel"));
+  run.robot.Pump();
+  CHECK(Text(run.Control("Combo1")) == "1024,768");
 }
 
 }  // namespace

@@ -7,37 +7,24 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "forms/win32/automation.h"
-#include "forms/win32/files.h"
-#include "forms/win32/win32_host.h"
 #include "gamma/gamma_window.h"
-#include "registry/registry.h"
-#include "registry/win32_store.h"
 #include "tests/support/wine_machine.h"
+#include "tests/support/wine_window.h"
 
 namespace {
 
-using forms::automation::CheckState;
-using forms::automation::FindControl;
-using forms::automation::FindForm;
-using forms::automation::ScrollPos;
-using forms::automation::Shown;
-using forms::automation::Text;
-using registry::kLocalMachine;
+using namespace test_support::window_test;
 
-const std::string kDriver = test_support::DisplayKey(9);
-const std::string kDesk = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA";
-const std::string kGlide = kDriver + "\\Glide";
-const std::string kD3D = kDriver + "\\D3D";
+const test_support::CardKeys kCard;  // display key 9, the scan's first
 const char* const kNames[] = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"};
 
 // A Voodoo3 at display key 9 with desktop gamma 1, Glide 1.2/1.3/1.4 and
 // no Direct3D gamma; everything seeded here goes again at the end.
 struct Machine : test_support::WineMachine {
   Machine() {
-    reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
-    Store(kDesk, {"1", "1", "1"});
-    Store(kGlide, {"1.2", "1.3", "1.4"});
+    reg.SaveString(kLocalMachine, test_support::kProgramKey, "Language", "1");
+    Store(kCard.gamma, {"1", "1", "1"});
+    Store(kCard.glide, {"1.2", "1.3", "1.4"});
   }
 
   void Store(const std::string& key, std::array<const char*, 3> texts) {
@@ -52,17 +39,13 @@ struct Machine : test_support::WineMachine {
 
 // The main window and the gamma window on the real host; the gamma
 // window opened with the main window's Gamma button.
-struct Run {
-  forms::win32::Win32Host host;
-  forms::win32::Win32Files files;
+struct Run : test_support::WineHost {
   forms::Program program{host, files};
   app::MainWindow main;
   gamma_settings::GammaWindow window;
-  forms::automation::Robot robot{host};
   HWND form = nullptr;
 
   explicit Run(Machine& machine) : main(program, machine.reg), window(program, machine.reg) {
-    host.on_end = [] {};
     app::MainTargets targets;
     targets.gamma = &window;
     main.SetTargets(targets);
@@ -103,16 +86,16 @@ TEST_CASE("open from the main window, move sliders with real input, OK stores th
   CHECK(Text(run.Find("lblddr")) == "2.5");
 
   run.robot.MouseOver(run.Find("Label1"));
-  CHECK(forms::automation::ForeColor(run.Find("glide")) == forms::kRed);
-  CHECK(forms::automation::ForeColor(run.Find("desktop")) == forms::kLightYellow);
+  CHECK(ForeColor(run.Find("glide")) == forms::kRed);
+  CHECK(ForeColor(run.Find("desktop")) == forms::kLightYellow);
 
   run.robot.Click(run.Find("OK"));
   CHECK(Shown(FindForm("frmv3")));
   CHECK(!Shown(run.form));
-  CHECK(machine.Stored(kDesk) == "1.05 1.05 1.05 ");
-  CHECK(machine.Stored(kDriver) == "1.05 1.05 1.05 ");
-  CHECK(machine.Stored(kGlide) == "1.25 1.3 1.39 ");
-  CHECK(machine.Stored(kD3D) == "2.5 2.5 2.5 ");
+  CHECK(machine.Stored(kCard.gamma) == "1.05 1.05 1.05 ");
+  CHECK(machine.Stored(kCard.driver) == "1.05 1.05 1.05 ");
+  CHECK(machine.Stored(kCard.glide) == "1.25 1.3 1.39 ");
+  CHECK(machine.Stored(kCard.d3d) == "2.5 2.5 2.5 ");
 }
 
 TEST_CASE("Esc cancels: nothing is written and the stored values come back") {
@@ -123,8 +106,8 @@ TEST_CASE("Esc cancels: nothing is written and the stored values come back") {
   CHECK(Text(run.Find("lblgb")) == "1.2");
   run.robot.Key(VK_ESCAPE);
   CHECK(Shown(FindForm("frmv3")));
-  CHECK(machine.Stored(kGlide) == "1.2 1.3 1.4 ");
-  CHECK(machine.Stored(kD3D) == "- - - ");
+  CHECK(machine.Stored(kCard.glide) == "1.2 1.3 1.4 ");
+  CHECK(machine.Stored(kCard.d3d) == "- - - ");
 
   run.robot.Click(FindControl(FindForm("frmv3"), "gamma"));
   CHECK(Shown(run.form));

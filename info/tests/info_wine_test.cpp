@@ -7,27 +7,16 @@
 #include <string>
 
 #include "app/tarnolux.h"
-#include "forms/win32/automation.h"
-#include "forms/win32/files.h"
-#include "forms/win32/win32_host.h"
 #include "info/info_window.h"
-#include "registry/registry.h"
-#include "registry/win32_store.h"
 #include "tests/dpi/text_fit.h"
 #include "tests/support/wine_machine.h"
+#include "tests/support/wine_window.h"
 
 namespace {
 
-using forms::automation::FindControl;
-using forms::automation::FindForm;
-using forms::automation::ForeColor;
-using forms::automation::Shown;
-using forms::automation::Text;
-using registry::kLocalMachine;
+using namespace test_support::window_test;
 
-const std::string kDriver = test_support::DisplayKey(9);
-const std::string kInfo =
-    kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+const test_support::CardKeys kCard;  // display key 9, the scan's first
 
 // Names are global atoms, which ignore letter case: once the main
 // window's "Label2" is named, this window's "label2" reads back as that.
@@ -52,46 +41,28 @@ HWND FindIgnoringCase(HWND form, const char* name) {
 // the end.
 struct Machine : test_support::WineMachine {
   explicit Machine(const char* language) {
-    reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", language);
-    reg.SaveString(kLocalMachine, kDriver, "Ver", "4.12.01.1222");
-    reg.SaveString(kLocalMachine, kInfo, "LCD", "Supported");
-    reg.SaveString(kLocalMachine, kInfo, "TV Out", "Supported");
-    reg.SaveString(kLocalMachine, kInfo, "GFX Clock Speed", "183");
-    reg.SaveString(kLocalMachine, kInfo, "Total Video Memory", "16 MB");
-  }
-
-  // Every value under a key and its subkeys, by full name.
-  std::map<std::string, std::string> Tree(const std::string& path) {
-    std::map<std::string, std::string> tree;
-    registry::Hkey key;
-    if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return tree;
-    std::string name, data;
-    std::uint32_t type;
-    for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-      tree[path + "\\" + name] = data;
-    }
-    for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
-      tree.merge(Tree(path + "\\" + name));
-      tree[path + "\\" + name + "\\"] = "";
-    }
-    store.CloseKey(key);
-    return tree;
+    reg.SaveString(kLocalMachine, test_support::kProgramKey, "Language", language);
+    reg.SaveString(kLocalMachine, kCard.driver, "Ver", "4.12.01.1222");
+    reg.SaveString(kLocalMachine, kCard.info, "LCD", "Supported");
+    reg.SaveString(kLocalMachine, kCard.info, "TV Out", "Supported");
+    reg.SaveString(kLocalMachine, kCard.info, "GFX Clock Speed", "183");
+    reg.SaveString(kLocalMachine, kCard.info, "Total Video Memory", "16 MB");
   }
 };
 
+// Every value and key under a key: what a write anywhere below would change.
+test_support::RawValues Tree(const std::string& key) {
+  return test_support::RawTreeOf(HKEY_LOCAL_MACHINE, key, true);
+}
+
 // One program run in this process, the information window wired to the
 // main window's "&Info"; ending it returns here.
-struct Run {
-  forms::win32::Win32Host host;
-  forms::win32::Win32Files files;
+struct Run : test_support::WineHost {
   app::Tarnolux tarnolux;
   info::InfoWindow info;
-  forms::automation::Robot robot{host};
-  bool ended = false;
 
   explicit Run(Machine& machine)
       : tarnolux(host, files, machine.store), info(tarnolux.program(), tarnolux.reg()) {
-    host.on_end = [this] { ended = true; };
     app::MainTargets targets;
     targets.info = &info;
     tarnolux.main_window().SetTargets(targets);
@@ -104,16 +75,7 @@ TEST_CASE("Info opens at the main window's place, shows the card and goes back")
   Machine machine("1");
   Run run(machine);
   HWND main = FindForm("frmv3");
-  REQUIRE(main);
-  const RECT start = forms::automation::ScreenRect(main);
-  run.robot.Click(FindControl(main, "cmdinfo"));
-  HWND window = FindForm("frminfo");
-  REQUIRE(window);
-  CHECK(Shown(window));
-  CHECK(!Shown(main));
-  CHECK(forms::automation::ScreenRect(window).left == start.left);
-  CHECK(forms::automation::ScreenRect(window).top == start.top);
-
+  HWND window = test_support::OpenInPlace(run.robot, main, "cmdinfo", "frminfo");
   CHECK(Text(window) == "Tarnolux Adapter Information");
   CHECK(Text(FindControl(window, "framinfo")) == " Voodoo3 3500 Information");
   CHECK(Text(FindControl(window, "Label3")) == "3dfx Voodoo3");
@@ -153,17 +115,17 @@ struct LongValue {
   const char* label;
   const char* text;
 };
-const LongValue kLongValues[] = {{kInfo, "Bus Type", "Label6", "AGP 2x"},
-                                 {kInfo, "Memory Type", "Label7", "SGRAM"},
-                                 {kInfo, "Total Video Memory", "Label8", "16 MB"},
-                                 {kInfo, "Memory Clock Speed", "Label9", "183"},
-                                 {kInfo, "Graphics Clock Speed", "Label10", "183"},
-                                 {kInfo, "GFX Clock Speed", "Label11", "183"},
-                                 {kInfo, "BIOS Version", "Label12", "V3.1.07 (build 1.07.00)"},
-                                 {kInfo, "TV Out", "Label13", "Not Supported"},
-                                 {kInfo, "LCD", "Label14", "Not Supported"},
-                                 {kDriver, "ProviderName", "Label1", "3dfx Interactive, Inc."},
-                                 {kDriver, "Ver", "label2", "4.12.01.1222"}};
+const LongValue kLongValues[] = {{kCard.info, "Bus Type", "Label6", "AGP 2x"},
+                                 {kCard.info, "Memory Type", "Label7", "SGRAM"},
+                                 {kCard.info, "Total Video Memory", "Label8", "16 MB"},
+                                 {kCard.info, "Memory Clock Speed", "Label9", "183"},
+                                 {kCard.info, "Graphics Clock Speed", "Label10", "183"},
+                                 {kCard.info, "GFX Clock Speed", "Label11", "183"},
+                                 {kCard.info, "BIOS Version", "Label12", "V3.1.07 (build 1.07.00)"},
+                                 {kCard.info, "TV Out", "Label13", "Not Supported"},
+                                 {kCard.info, "LCD", "Label14", "Not Supported"},
+                                 {kCard.driver, "ProviderName", "Label1", "3dfx Interactive, Inc."},
+                                 {kCard.driver, "Ver", "label2", "4.12.01.1222"}};
 
 // Each value label, measured in its own font against its own size and
 // the controls that paint after it, shows the whole stored text.
@@ -195,8 +157,8 @@ TEST_CASE("every value label shows its whole stored text, English and Dutch") {
 // goes back: Enter through the dialog keys, Space through the button.
 TEST_CASE("Enter or Space pressed at once goes back and writes nothing; Alt+E still ends") {
   Machine machine("1");
-  const auto before = machine.Tree(kDriver);
-  const auto language = machine.Tree("Software\\Tarno");
+  const auto before = Tree(kCard.driver);
+  const auto language = Tree(test_support::kProgramKey);
   REQUIRE(before.size() >= 4);
   Run run(machine);
   HWND main = FindForm("frmv3");
@@ -206,14 +168,14 @@ TEST_CASE("Enter or Space pressed at once goes back and writes nothing; Alt+E st
     run.robot.Click(FindControl(main, "cmdinfo"));
     HWND window = FindForm("frminfo");
     REQUIRE(window);
-    CHECK(forms::automation::FocusedControl() == FindControl(window, "back"));
+    CHECK(FocusedControl() == FindControl(window, "back"));
     run.robot.Key(key);
     CHECK(!run.ended);
     CHECK(Shown(main));
     CHECK(!Shown(window));
   }
-  CHECK(machine.Tree(kDriver) == before);
-  CHECK(machine.Tree("Software\\Tarno") == language);
+  CHECK(Tree(kCard.driver) == before);
+  CHECK(Tree(test_support::kProgramKey) == language);
 
   run.robot.Click(FindControl(main, "cmdinfo"));
   run.robot.AltKey('e');

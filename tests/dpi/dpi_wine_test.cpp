@@ -24,9 +24,7 @@ namespace {
 
 using registry::kLocalMachine;
 
-const std::string kDriver = test_support::DisplayKey(9);
-const std::string kInfo =
-    kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+const test_support::CardKeys kCard;  // display key 9, the scan's first
 
 int ExpectedDpi() {
   const char* dpi = std::getenv("TARNOLUX_DPI");
@@ -37,10 +35,10 @@ int ExpectedDpi() {
 // writes; everything seeded here goes again at the end.
 struct Machine : test_support::WineMachine {
   Machine() {
-    reg.SaveString(kLocalMachine, kDriver, "Ver", "4.12.01.1222");
-    reg.SaveString(kLocalMachine, kDriver, "ProviderName", "3dfx Interactive, Inc.");
-    reg.SaveString(kLocalMachine, kDriver + "\\DEFAULT", "Grxclock", "183");
-    reg.SaveString(kLocalMachine, kDriver + "\\Glide", "SSTH3_RGAMMA", "0.85");
+    reg.SaveString(kLocalMachine, kCard.driver, "Ver", "4.12.01.1222");
+    reg.SaveString(kLocalMachine, kCard.driver, "ProviderName", "3dfx Interactive, Inc.");
+    reg.SaveString(kLocalMachine, kCard.defaults, "Grxclock", "183");
+    reg.SaveString(kLocalMachine, kCard.glide, "SSTH3_RGAMMA", "0.85");
     const std::pair<const char*, const char*> data[] = {{"Bus Type", "AGP 2x"},
                                                         {"Memory Type", "SGRAM"},
                                                         {"Total Video Memory", "16 MB"},
@@ -50,7 +48,7 @@ struct Machine : test_support::WineMachine {
                                                         {"BIOS Version", "V3.1.07 (build 1.07.00)"},
                                                         {"TV Out", "Not Supported"},
                                                         {"LCD", "Not Supported"}};
-    for (const auto& [name, value] : data) reg.SaveString(kLocalMachine, kInfo, name, value);
+    for (const auto& [name, value] : data) reg.SaveString(kLocalMachine, kCard.info, name, value);
   }
 
   void SetLanguage(const char* language) {

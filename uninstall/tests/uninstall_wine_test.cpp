@@ -8,76 +8,32 @@
 
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <set>
 #include <string>
 
 #include "forms/win32/automation.h"
 #include "registry/registry.h"
 #include "registry/win32_store.h"
+#include "tests/support/wine_files.h"
 #include "tests/support/wine_machine.h"
+#include "tests/support/wine_process.h"
+#include "tests/support/wine_registry.h"
 
 namespace {
 
 using registry::kLocalMachine;
+using test_support::FilesIn;
+using test_support::Values;
 
 const std::string kDisplay = "System\\CurrentControlSet\\Services\\Class\\Display";
-const std::string kVoodoo = kDisplay + "\\0001";  // the demo's card
-const std::string kInfo = "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+const test_support::CardKeys kVoodoo(1);  // the demo's card
 const std::string kFolder = "C:\\Tarnolux Uninstall Test";
 constexpr const char* kProgramFiles[] = {"Tarnolux.exe", "VBRun60.exe", "pic1.jpg", "pic2.jpg",
                                          "readme.txt"};
 
-// A Linux path of the build as Wine sees it.
-std::string WinePath(std::string path) {
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
-
-// Values under a key, as "sub\key|name" -> "text" or "dword:N".
-using Values = std::map<std::string, std::string>;
-
-void Collect(registry::Store& store, registry::Hkey key, const std::string& prefix, Values* out) {
-  std::string name, data;
-  std::uint32_t type = 0;
-  for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-    if (type == registry::kDword) {
-      std::uint32_t number = 0;
-      data.copy(reinterpret_cast<char*>(&number), sizeof number);
-      (*out)[prefix + "|" + name] = "dword:" + std::to_string(number);
-    } else {
-      (*out)[prefix + "|" + name] = data.substr(0, data.find('\0'));
-    }
-  }
-  for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
-    registry::Hkey sub;
-    if (store.OpenKey(key, name, &sub) != registry::kOk) continue;
-    Collect(store, sub, prefix + "\\" + name, out);
-    store.CloseKey(sub);
-  }
-}
-
-Values ValuesUnder(registry::Store& store, const std::string& path) {
-  Values out;
-  registry::Hkey key;
-  if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return out;
-  Collect(store, key, "", &out);
-  store.CloseKey(key);
-  return out;
-}
-
-// Keys with subkeys cannot be deleted: leaves first.
-void DeleteTree(registry::Store& store, const std::string& path) {
-  registry::Hkey key;
-  if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return;
-  std::string name;
-  std::set<std::string> subkeys;
-  for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
-    subkeys.insert(name);
-  }
-  store.CloseKey(key);
-  for (const std::string& sub : subkeys) DeleteTree(store, path + "\\" + sub);
-  store.DeleteKey(kLocalMachine, path);
+// Values under a key, as "\sub\key|name" -> "text" or "dword:N".
+Values ValuesUnder(const std::string& path) {
+  return test_support::TreeOf(HKEY_LOCAL_MACHINE, path);
 }
 
 // The HKEY_LOCAL_MACHINE display keys of a REGEDIT4 file.
@@ -115,42 +71,6 @@ void WriteFile(const std::string& path) {
   CloseHandle(file);
 }
 
-using test_support::FilesIn;
-
-void RemoveFolder(const std::string& folder) {
-  for (const std::string& file : FilesIn(folder)) {
-    SetFileAttributesA((folder + "\\" + file).c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA((folder + "\\" + file).c_str());
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
-// The visible top-level windows of a process.
-struct ProcessWindows {
-  DWORD process;
-  std::set<HWND> windows;
-};
-
-BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lparam) {
-  auto* search = reinterpret_cast<ProcessWindows*>(lparam);
-  DWORD process = 0;
-  GetWindowThreadProcessId(hwnd, &process);
-  if (process == search->process && IsWindowVisible(hwnd)) search->windows.insert(hwnd);
-  return TRUE;
-}
-
-std::set<HWND> WindowsOf(DWORD process) {
-  ProcessWindows search{process, {}};
-  EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.windows;
-}
-
-bool IsDialog(HWND hwnd) {
-  char name[16] = {};
-  GetClassNameA(hwnd, name, sizeof(name));
-  return lstrcmpA(name, "#32770") == 0;
-}
-
 BOOL CALLBACK FindIcon(HWND hwnd, LPARAM lparam) {
   if ((GetWindowLongA(hwnd, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(hwnd) &&
       SendMessageA(hwnd, STM_GETICON, 0, 0) != 0) {
@@ -167,19 +87,19 @@ struct Machine {
 
   Machine() {
     Clean();
-    ImportDisplayKeys(reg, WinePath(TARNOLUX_DEMO_MACHINE));
+    ImportDisplayKeys(reg, test_support::WinePath(TARNOLUX_DEMO_MACHINE));
     // The user chose Dutch, overclocked and forced triple buffering.
-    reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
-    reg.SaveString(kLocalMachine, kVoodoo + "\\DEFAULT", "Grxclock", "200");
+    reg.SaveString(kLocalMachine, test_support::kProgramKey, "Language", "2");
+    reg.SaveString(kLocalMachine, kVoodoo.defaults, "Grxclock", "200");
     for (const char* clock : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
-      reg.SaveString(kLocalMachine, kVoodoo + kInfo, clock, "200");
+      reg.SaveString(kLocalMachine, kVoodoo.info, clock, "200");
     }
-    reg.SaveString(kLocalMachine, kVoodoo + "\\Glide", "FX_GLIDE_ALLOC_COLOR", "3");
-    reg.SaveString(kLocalMachine, kVoodoo + "\\D3D", "SSTH3_ANTIALIAS", "1");
+    reg.SaveString(kLocalMachine, kVoodoo.glide, "FX_GLIDE_ALLOC_COLOR", "3");
+    reg.SaveString(kLocalMachine, kVoodoo.d3d, "SSTH3_ANTIALIAS", "1");
 
     CreateDirectoryA(kFolder.c_str(), nullptr);
-    REQUIRE(
-        CopyFileA(WinePath(UNINSTALL_EXE).c_str(), (kFolder + "\\Uninstall.exe").c_str(), FALSE));
+    REQUIRE(CopyFileA(test_support::WinePath(UNINSTALL_EXE).c_str(),
+                      (kFolder + "\\Uninstall.exe").c_str(), FALSE));
     for (const char* file : kProgramFiles) WriteFile(kFolder + "\\" + file);
     WriteFile(kFolder + "\\my notes.txt");
   }
@@ -188,11 +108,11 @@ struct Machine {
   // The demo's two display keys; the display-class key itself only when
   // nothing else is left under it.
   void Clean() {
-    DeleteTree(store, kDisplay + "\\0000");
-    DeleteTree(store, kVoodoo);
+    test_support::DeleteTree(HKEY_LOCAL_MACHINE, test_support::DisplayKey(0));
+    test_support::DeleteTree(HKEY_LOCAL_MACHINE, kVoodoo.driver);
     store.DeleteKey(kLocalMachine, kDisplay);
-    store.DeleteKey(kLocalMachine, "Software\\Tarno");
-    RemoveFolder(kFolder);
+    store.DeleteKey(kLocalMachine, test_support::kProgramKey);
+    test_support::RemoveFolder(kFolder);
   }
 };
 
@@ -207,35 +127,19 @@ struct Closing {
 // Starts Uninstall.exe from another working folder, answers its message
 // with OK and waits for the process to end; false when it never asked.
 bool RunUninstaller(Closing* closing, DWORD* exit_code) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  std::string command = "\"" + kFolder + "\\Uninstall.exe\"";
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &startup,
-                      &process)) {
-    return false;
-  }
-  HWND box = nullptr;
-  for (int tries = 0; tries < 300 && !box; ++tries) {
-    for (HWND hwnd : WindowsOf(process.dwProcessId)) {
-      if (IsDialog(hwnd)) box = hwnd;
-    }
-    if (!box) Sleep(50);
-  }
+  test_support::Process uninstaller("\"" + kFolder + "\\Uninstall.exe\"", "C:\\");
+  HWND box = uninstaller.WaitForMessage();
   if (box) {
     Sleep(100);  // let the box finish drawing
-    closing->title = forms::automation::Text(box);
-    closing->text = forms::automation::Text(GetDlgItem(box, 0xFFFF));
     EnumChildWindows(box, &FindIcon, reinterpret_cast<LPARAM>(&closing->icon));
     closing->cancel = GetDlgItem(box, IDCANCEL) != nullptr;
-    closing->other_windows = static_cast<int>(WindowsOf(process.dwProcessId).size()) - 1;
-    forms::automation::Robot().Click(GetDlgItem(box, IDOK));
+    closing->other_windows = static_cast<int>(uninstaller.Windows().size()) - 1;
+    const test_support::Message message = uninstaller.Answer(box);
+    closing->title = message.title;
+    closing->text = message.text;
   }
-  const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
-  if (!ended) TerminateProcess(process.hProcess, 1);
-  GetExitCodeProcess(process.hProcess, exit_code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const bool ended = uninstaller.Finished();
+  *exit_code = uninstaller.ExitCode();
   return box && ended;
 }
 
@@ -255,7 +159,7 @@ Values FactoryState(Values values) {
     values[api + std::string("SSTH3_ALPHADITHERMODE")] = "1";
     values[api + std::string("SSTH3_OVERLAYMODE")] = "1";
   }
-  const std::string tweaks = "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA|";
+  const std::string tweaks = test_support::kGammaBelow + std::string("|");
   for (const char* gamma : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}) {
     values[tweaks + gamma] = "1";
     values[std::string("|") + gamma] = "1";
@@ -269,15 +173,15 @@ Values FactoryState(Values values) {
   }
   values["\\DEFAULT|Grxclock"] = "166";
   for (const char* clock : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
-    values[kInfo + "|" + clock] = "166";
+    values[test_support::kInfoBelow + std::string("|") + clock] = "166";
   }
   return values;
 }
 
 TEST_CASE("Uninstall.exe puts the demo machine's Voodoo3 3000 back to factory values") {
   Machine machine;
-  const Values vga_before = ValuesUnder(machine.store, kDisplay + "\\0000");
-  const Values expected = FactoryState(ValuesUnder(machine.store, kVoodoo));
+  const Values vga_before = ValuesUnder(test_support::DisplayKey(0));
+  const Values expected = FactoryState(ValuesUnder(kVoodoo.driver));
   REQUIRE(expected.at("|DriverDesc") == "3dfx Voodoo3");
 
   Closing closing;
@@ -291,14 +195,15 @@ TEST_CASE("Uninstall.exe puts the demo machine's Voodoo3 3000 back to factory va
   CHECK(exit_code == 0);
 
   // The registry: the card's keys in factory state, nothing else changed.
-  const Values after = ValuesUnder(machine.store, kVoodoo);
+  const Values after = ValuesUnder(kVoodoo.driver);
   for (const auto& [where, value] : expected) {
     CHECK_MESSAGE(after.count(where) == 1, where);
     if (after.count(where)) CHECK_MESSAGE(after.at(where) == value, where);
   }
   for (const auto& [where, value] : after) CHECK_MESSAGE(expected.count(where) == 1, where);
-  CHECK(ValuesUnder(machine.store, kDisplay + "\\0000") == vga_before);
-  CHECK(machine.reg.GetString(kLocalMachine, "Software\\Tarno", "Language", "<absent>") == "");
+  CHECK(ValuesUnder(test_support::DisplayKey(0)) == vga_before);
+  CHECK(machine.reg.GetString(kLocalMachine, test_support::kProgramKey, "Language", "<absent>") ==
+        "");
 
   // The folder: the program's files are gone; the uninstaller, the user's
   // own file and the backup of the settings from before the run stay.
@@ -309,7 +214,7 @@ TEST_CASE("Uninstall.exe puts the demo machine's Voodoo3 3000 back to factory va
     Closing again;
     REQUIRE(RunUninstaller(&again, &exit_code));
     CHECK(again.text == "Now delete this file.");
-    CHECK(ValuesUnder(machine.store, kVoodoo) == after);
+    CHECK(ValuesUnder(kVoodoo.driver) == after);
     CHECK(FilesIn(kFolder) == kept);
   }
 }

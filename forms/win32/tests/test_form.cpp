@@ -34,79 +34,56 @@ TestForm::TestForm(Program& program, registry::Registry& reg)
   cboRate.Change = [this] { log.push_back("cboRate " + cboRate.Text()); };
 }
 
+std::array<TestForm::Drawn, TestForm::kDrawn> TestForm::Drawing() {
+  return {{
+      {&imgBanner, 120, 120, 960, 480, nullptr, nullptr},
+      {&lblTitle, 1200, 120, 5880, 480, "Every kind of control, in the dark scheme.",
+       "Elk soort knop, in het donkere schema."},
+      {&framOptions, 120, 720, 3360, 1680, "Options", "Opties"},
+      {&chkGrey, 120, 240, 3000, 255, "&Grey box", "&Grijs vakje"},
+      {&chkSet, 120, 540, 3000, 255, "&Set box", "&Vinkje"},
+      {&optX, 120, 900, 3000, 255, "Option &X", "Keuze &X"},
+      {&optY, 120, 1200, 3000, 255, "Option &Y", "Keuze &Y"},
+      {&framSpeed, 3600, 720, 1800, 2640, "Speed", "Snelheid"},
+      {&scrSpeed, 240, 240, 255, 2160, nullptr, nullptr},
+      {&lblSpeed, 720, 1080, 900, 255, nullptr, nullptr},
+      {&lblClock, 5520, 720, 1560, 255, "Clock/Memory", "Klok/Geheugen"},
+      {&cmdAdvanced, 5520, 1080, 1560, 375, "&Advanced", "&Geavanceerd"},
+      {&cmdApply, 5520, 1560, 1560, 375, "&Apply", "&Toepassen"},
+      {&cmdMessage, 5520, 2040, 1560, 375, "&Message", "&Bericht"},
+      {&optLow, 120, 2520, 1560, 255, "&Low", "&Laag"},
+      {&optHigh, 1800, 2520, 1560, 255, "&High", "&Hoog"},
+      {&scrGamma, 120, 2880, 3360, 255, nullptr, nullptr},
+      {&lblGamma, 120, 3240, 1560, 255, nullptr, nullptr},
+      {&cboRate, 3600, 3600, 1800, 315, nullptr, nullptr},
+      {&lblNote, 120, 3600, 3360, 735, "Most changes take effect when Windows starts again.",
+       "Geïnstalleerd: ¼ van de wijzigingen werkt pas na één herstart."},
+      {&cmdOK, 5520, 4440, 1560, 375, "&OK", nullptr},
+      {&cmdCancel, 5520, 4920, 1560, 375, "&Cancel", "&Annuleren"},
+  }};
+}
+
 void TestForm::Layout() {
   SetCaption("Forms test window");
   SetClientSize(7200, 5520);
-  imgBanner.Move(120, 120, 960, 480);
-  lblTitle.Move(1200, 120, 5880, 480);
-  lblTitle.SetCaption("Every kind of control, in the dark scheme.");
+  for (const Drawn& drawn : Drawing()) {
+    drawn.control->Move(drawn.left, drawn.top, drawn.width, drawn.height);
+    if (drawn.english) drawn.control->SetCaption(drawn.english);
+  }
   lblTitle.SetFontBold(true);
-
-  framOptions.Move(120, 720, 3360, 1680);
-  framOptions.SetCaption("Options");
-  chkGrey.Move(120, 240, 3000, 255);
-  chkGrey.SetCaption("&Grey box");
-  chkSet.Move(120, 540, 3000, 255);
-  chkSet.SetCaption("&Set box");
-  optX.Move(120, 900, 3000, 255);
-  optX.SetCaption("Option &X");
-  optY.Move(120, 1200, 3000, 255);
-  optY.SetCaption("Option &Y");
-
-  framSpeed.Move(3600, 720, 1800, 2640);
-  framSpeed.SetCaption("Speed");
-  scrSpeed.Move(240, 240, 255, 2160);
   scrSpeed.SetRange(120, 240, 1, 5);
-  lblSpeed.Move(720, 1080, 900, 255);
-  lblClock.Move(5520, 720, 1560, 255);
-  lblClock.SetCaption("Clock/Memory");
-
-  cmdAdvanced.Move(5520, 1080, 1560, 375);
-  cmdAdvanced.SetCaption("&Advanced");
-  cmdApply.Move(5520, 1560, 1560, 375);
-  cmdApply.SetCaption("&Apply");
-  cmdMessage.Move(5520, 2040, 1560, 375);
-  cmdMessage.SetCaption("&Message");
-
-  optLow.Move(120, 2520, 1560, 255);
-  optLow.SetCaption("&Low");
-  optHigh.Move(1800, 2520, 1560, 255);
-  optHigh.SetCaption("&High");
-  scrGamma.Move(120, 2880, 3360, 255);
   scrGamma.SetRange(10, 400, 1, 10);
-  lblGamma.Move(120, 3240, 1560, 255);
-
-  cboRate.Move(3600, 3600, 1800, 315);
   cboRate.AddItem("Best");
   cboRate.AddItem("60");
   cboRate.AddItem("75");
-  lblNote.Move(120, 3600, 3360, 735);
-  lblNote.SetCaption("Most changes take effect when Windows starts again.");
   lblNote.SetFont({"Small Fonts", 7, false});
-
-  cmdOK.Move(5520, 4440, 1560, 375);
-  cmdOK.SetCaption("&OK");
-  cmdCancel.Move(5520, 4920, 1560, 375);
-  cmdCancel.SetCaption("&Cancel");
 }
 
 void TestForm::UseDutchTexts() {
   SetCaption("Testvenster");
-  lblTitle.SetCaption("Elk soort knop, in het donkere schema.");
-  framOptions.SetCaption("Opties");
-  chkGrey.SetCaption("&Grijs vakje");
-  chkSet.SetCaption("&Vinkje");
-  optX.SetCaption("Keuze &X");
-  optY.SetCaption("Keuze &Y");
-  framSpeed.SetCaption("Snelheid");
-  lblClock.SetCaption("Klok/Geheugen");
-  cmdAdvanced.SetCaption("&Geavanceerd");
-  cmdApply.SetCaption("&Toepassen");
-  cmdMessage.SetCaption("&Bericht");
-  optLow.SetCaption("&Laag");
-  optHigh.SetCaption("&Hoog");
-  lblNote.SetCaption("Geïnstalleerd: ¼ van de wijzigingen werkt pas na één herstart.");
-  cmdCancel.SetCaption("&Annuleren");
+  for (const Drawn& drawn : Drawing()) {
+    if (drawn.dutch) drawn.control->SetCaption(drawn.dutch);
+  }
 }
 
 void TestForm::OnLoad() {

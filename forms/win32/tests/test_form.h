@@ -3,6 +3,7 @@
 // when the registry's language choice says so.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,17 @@ class TestForm : public Form {
   void OnLoad() override;
 
  private:
+  // A control as drawn: its place in its container, in twips, and its
+  // caption in English and in Dutch (null: none, or the English stays).
+  struct Drawn {
+    Control* control;
+    int left, top, width, height;
+    const char* english;
+    const char* dutch;
+  };
+  static constexpr int kDrawn = 22;
+  std::array<Drawn, kDrawn> Drawing();
+
   void Layout();
   void UseDutchTexts();
   void OnSpeedChange();
