@@ -37,8 +37,6 @@ class GammaWindow : public look::SettingsWindow {
  public:
   GammaWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order after the top row: the three frames.
-
   // One frame of three channel sliders and a lock box, its controls in
   // tab order: per channel the letter, the value label and the slider,
   // the note after the red channel, the lock box last. Its values are
@@ -73,6 +71,8 @@ class GammaWindow : public look::SettingsWindow {
     std::vector<KeyOf> written_to;
     int factory;
   };
+
+  // Controls in tab order after the top row: the three frames.
   Group desktop;
   Group glide;
   Group direct3d;
