@@ -105,12 +105,23 @@ struct Machine {
   }
   ~Machine() { Clean(); }
 
+  // Windows 98 deletes a key with all its subkeys, so the class key goes
+  // only when it is checked to be empty.
+  bool HasSubkeys(const std::string& path) {
+    registry::Hkey key;
+    if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return false;
+    std::string name;
+    const bool has = store.EnumKey(key, 0, &name) == registry::kOk;
+    store.CloseKey(key);
+    return has;
+  }
+
   // The demo's two display keys; the display-class key itself only when
   // nothing else is left under it.
   void Clean() {
     test_support::DeleteTree(HKEY_LOCAL_MACHINE, test_support::DisplayKey(0));
     test_support::DeleteTree(HKEY_LOCAL_MACHINE, kVoodoo.driver);
-    store.DeleteKey(kLocalMachine, kDisplay);
+    if (!HasSubkeys(kDisplay)) store.DeleteKey(kLocalMachine, kDisplay);
     store.DeleteKey(kLocalMachine, test_support::kProgramKey);
     test_support::RemoveFolder(kFolder);
   }
