@@ -25,6 +25,9 @@ struct Context {
   // Above zero while the host writes the model's state into native
   // controls: notifications raised then are echoes, not user input.
   int applying = 0;
+  // True while the dialog manager handles an arrow key: the option it
+  // moves the focus to is the user's choice (forms/win32/control_window.cpp).
+  bool arrow_key = false;
 };
 
 // Marks the model->native direction for as long as it lives.

@@ -19,6 +19,10 @@ int FrameDepth(const Control& control) {
   return depth;
 }
 
+bool IsArrowKey(WPARAM key) {
+  return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+}
+
 }  // namespace
 
 void RegisterClasses(HINSTANCE instance, const char* form_class, const char* image_class) {
@@ -360,7 +364,10 @@ bool FormWindow::TranslateKey(MSG& message) {
     }
     if (mnemonic && OnMnemonic(static_cast<char>(message.wParam))) return true;
   }
-  return IsDialogMessageA(hwnd_, &message) != 0;
+  context_.arrow_key = message.message == WM_KEYDOWN && IsArrowKey(message.wParam);
+  const bool handled = IsDialogMessageA(hwnd_, &message) != 0;
+  context_.arrow_key = false;
+  return handled;
 }
 
 ControlWindow* FormWindow::TabStopFrom(std::size_t index) {

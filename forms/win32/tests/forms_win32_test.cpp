@@ -443,6 +443,16 @@ TEST_CASE("keyboard as in a dialog: tab order, Enter, Esc and shared mnemonics")
   CHECK(automation::HasName(automation::FocusedControl(), "cmdAdvanced"));
   robot.AltKey('d');
   CHECK(automation::HasName(automation::FocusedControl(), "scrSpeed"));
+
+  // The focus the program gives (as at a form's first activation) chooses
+  // nothing; an arrow key in the group chooses where it lands.
+  shown.host.SetFocus(shown.form.optY);
+  CHECK_FALSE(shown.form.optY.Value());
+  robot.Key(VK_UP);
+  CHECK(shown.form.optX.Value());
+  robot.Key(VK_DOWN);
+  CHECK(shown.form.optY.Value());
+  CHECK_FALSE(shown.form.optX.Value());
 }
 
 TEST_CASE("message boxes: the text and title asked for, OK only, no icon") {
