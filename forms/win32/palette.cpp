@@ -17,12 +17,13 @@ Palette::~Palette() {
 }
 
 void Palette::Offer(HPALETTE own) {
+  wanted_ = true;
   if (!own_) own_ = own;
 }
 
 HPALETTE Palette::For(HDC dc) {
   // Asked each time: Windows 98 changes the colour depth without a restart.
-  if (!gdi_.IsPaletteDevice(dc)) return nullptr;
+  if (!wanted_ || !gdi_.IsPaletteDevice(dc)) return nullptr;
   if (own_) return own_;
   if (!halftone_) halftone_ = CreateHalftonePalette(dc);
   return halftone_;

@@ -3,13 +3,14 @@
 // holds only the 20 static colours until some program realizes a palette
 // of its own: without one, a photograph comes out in those 20.
 //
-// One palette serves every window of the program: the own palette of the
-// first picture that brings one, else a halftone palette, made on first
-// need. An image selects and realizes it before it draws its picture;
-// a form realizes it again when it comes to the front
-// (WM_QUERYNEWPALETTE) and, in the background, when another program has
-// changed the system palette (WM_PALETTECHANGED), then draws itself
-// again. On a screen without palettes none of this happens.
+// One palette serves every window of the program once it has loaded a
+// picture: the own palette of the first picture that brings one, else a
+// halftone palette, made on first need; a program without pictures
+// leaves the system palette to the others. An image selects and realizes
+// it before it draws its picture; a form realizes it again when it comes
+// to the front (WM_QUERYNEWPALETTE) and, in the background, when another
+// program has changed the system palette (WM_PALETTECHANGED), then draws
+// itself again. On a screen without palettes none of this happens.
 #pragma once
 
 #include <windows.h>
@@ -56,8 +57,8 @@ class Palette {
     Realized realized_ = Realized::kNone;
   };
 
-  // A picture's own palette, alive as long as this is: the first one
-  // offered is the program's palette.
+  // A picture was loaded, with its own palette (null: none), alive as
+  // long as this is: the first one offered is the program's palette.
   void Offer(HPALETTE own);
   // Realizes the palette in a DC of `window` and lets the DC go.
   Realized RealizeIn(HWND window, bool background);
@@ -68,6 +69,7 @@ class Palette {
 
   PaletteGdi own_gdi_;
   PaletteGdi& gdi_;
+  bool wanted_ = false;  // a picture was loaded
   HPALETTE own_ = nullptr;
   HPALETTE halftone_ = nullptr;
 };

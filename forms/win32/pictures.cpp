@@ -7,6 +7,16 @@
 
 namespace forms::win32 {
 
+namespace {
+
+HPALETTE OwnPalette(IPicture* picture) {
+  OLE_HANDLE own = 0;
+  if (FAILED(picture->get_hPal(&own))) return nullptr;
+  return reinterpret_cast<HPALETTE>(static_cast<UINT_PTR>(own));
+}
+
+}  // namespace
+
 Pictures::Pictures(const char* loader, PaletteGdi* palette_gdi) : palette_(palette_gdi) {
   oleaut32_ = LoadLibraryA("oleaut32.dll");
   if (oleaut32_) {
@@ -34,12 +44,12 @@ bool Pictures::Load(const std::string& path) {
   IPicture* picture = nullptr;
   HRESULT result = load_(&wide[0], nullptr, 0, 0, IID_IPicture, reinterpret_cast<void**>(&picture));
   if (FAILED(result) || !picture) return false;
-  OLE_HANDLE own = 0;
-  if (!palette_owner_ && SUCCEEDED(picture->get_hPal(&own)) && own) {
+  HPALETTE own = palette_owner_ ? nullptr : OwnPalette(picture);
+  if (own) {
     palette_owner_ = picture;
     picture->AddRef();
-    palette_.Offer(reinterpret_cast<HPALETTE>(static_cast<UINT_PTR>(own)));
   }
+  palette_.Offer(own);
   IPicture*& kept = loaded_[path];
   if (kept) kept->Release();
   kept = picture;

@@ -545,6 +545,13 @@ void CheckOneUse(const std::vector<PaletteRecorder::Call>& calls, HPALETTE palet
 bool Invalid(HWND window) { return GetUpdateRect(window, nullptr, FALSE) != 0; }
 
 TEST_CASE("256 colours: pictures drawn through a realized palette; the form answers palette news") {
+  {
+    // A program without pictures leaves the system palette alone.
+    PaletteRecorder gdi;
+    Shown bare(false, "NoSuchPictureLoader", &gdi);
+    CHECK(SendMessageA(bare.window, WM_QUERYNEWPALETTE, 0, 0) == FALSE);
+    CHECK(gdi.calls.empty());
+  }
   PaletteRecorder gdi;
   Shown shown(false, Pictures::kLoaderName, &gdi);
   HWND image = shown.Control("imgBanner");
