@@ -229,6 +229,11 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
+    case WM_QUERYNEWPALETTE:
+      return OnQueryNewPalette() ? TRUE : FALSE;
+    case WM_PALETTECHANGED:
+      OnPaletteChanged(reinterpret_cast<HWND>(wparam));
+      return 0;
     case DM_GETDEFID: {
       ControlWindow* button = forgotten_ ? nullptr : EnterButton();
       return button ? MAKELRESULT(button->id(), DC_HASDEFID) : 0;
@@ -330,6 +335,26 @@ void FormWindow::OnActivate(bool active) {
   // First activation: the first tab stop, as a dialog does.
   ControlWindow* first = TabStopFrom(0);
   SetFocus(first ? first->hwnd() : hwnd_);
+}
+
+bool FormWindow::OnQueryNewPalette() {
+  // Coming to the front: the pictures' palette takes the system palette.
+  const Palette::Realized realized = context_.pictures.palette().RealizeIn(hwnd_, false);
+  if (realized == Palette::Realized::kChanged) RedrawPictures();
+  return realized != Palette::Realized::kNone;
+}
+
+void FormWindow::OnPaletteChanged(HWND changer) {
+  // Our own realizing (the form's or an image's) needs no answer.
+  if (changer == hwnd_ || IsChild(hwnd_, changer)) return;
+  // Another window took the system palette: ours again in what it left.
+  if (context_.pictures.palette().RealizeIn(hwnd_, true) != Palette::Realized::kNone) {
+    RedrawPictures();
+  }
+}
+
+void FormWindow::RedrawPictures() {
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 ControlWindow* FormWindow::EnterButton() {
