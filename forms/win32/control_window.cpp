@@ -110,9 +110,12 @@ LRESULT ControlWindow::OnFocus(WNDPROC original, HWND hwnd, WPARAM wparam, LPARA
   // dialog manager's arrow keys, which move within an option group,
   // choose what they land on.
   const bool by_arrow_key = context_.arrow_key;
+  // A combo box hands its focus on to its edit field: nested, so the
+  // outer call's mark is put back, not cleared.
+  const bool outer = gaining_focus_;
   gaining_focus_ = true;
   const LRESULT result = CallWindowProcA(original, hwnd, WM_SETFOCUS, wparam, lparam);
-  gaining_focus_ = false;
+  gaining_focus_ = outer;
   if (by_arrow_key && !forgotten_) OnArrowKeyFocus();
   return result;
 }
