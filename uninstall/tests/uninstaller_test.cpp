@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <set>
-#include <utility>
 #include <vector>
 
 #include "forms/headless.h"
@@ -100,7 +99,6 @@ TEST(UninstallerTest, PutsAVoodoo3000BackToFactoryValuesAndChangesNothingElse) {
   const std::vector<std::string> changes =
       test_support::Changes(before, DumpOf(m.store, kLocalMachine, ""));
   EXPECT_EQ(std::set<std::string>(changes.begin(), changes.end()), expected);
-  EXPECT_EQ(changes.size(), expected.size());
 
   ASSERT_EQ(m.host.messages.size(), 1u);
   EXPECT_EQ(m.host.messages[0].text, "Now delete this file.");
