@@ -12,8 +12,7 @@ namespace {
 [[maybe_unused]] double BothNamesInOneFunction() {
   std::mt19937 generator(7);
   std::gamma_distribution<double> spread(2.0, 1.0);
-  return spread(generator) + std::tgamma(4.0) +
-         gamma_settings::UsablePosition("1.3").value_or(0);
+  return spread(generator) + std::tgamma(4.0) + gamma_settings::UsablePosition("1.3").value_or(0);
 }
 
 }  // namespace
