@@ -8,6 +8,7 @@
 #include "forms/handoff.h"
 #include "presets/presets_window.h"
 #include "tests/support/headless_window.h"
+#include "tests/support/registry_dump.h"
 
 namespace presets {
 namespace {
@@ -53,19 +54,9 @@ struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow
     preset.UserClick();
   }
 
-  // Every value of a key; a value that is not a string shows its type.
+  // Every value of a key, as test_support::ValueText shows it.
   Values ValuesOf(const std::string& path) {
-    Values values;
-    registry::Hkey key;
-    if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return values;
-    std::string name, data;
-    std::uint32_t type;
-    for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-      values[name] = type == registry::kString ? reg.GetString(kLocalMachine, path, name)
-                                               : "<type " + std::to_string(type) + ">";
-    }
-    store.CloseKey(key);
-    return values;
+    return test_support::ValuesOf(store, kLocalMachine, path);
   }
 
   std::string Get(const std::string& path, const std::string& name) {

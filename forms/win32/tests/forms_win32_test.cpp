@@ -270,6 +270,34 @@ TEST_CASE("check boxes and options show the model's state; clicks go through the
   CHECK(automation::CheckState(shown.Control("chkSet")) == BST_CHECKED);
 }
 
+// A control that answers BM_SETCHECK with the BN_CLICKED a user's click
+// sends: the echo some native controls give of a change made to them.
+LRESULT CALLBACK EchoingCheck(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto next = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "EchoNext"));
+  const LRESULT result = CallWindowProcA(next, hwnd, message, wparam, lparam);
+  if (message == BM_SETCHECK) {
+    SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(hwnd));
+  }
+  return result;
+}
+
+TEST_CASE("a notification sent while the host writes the model into a control is dropped") {
+  Shown shown;
+  HWND low = shown.Control("optLow");
+  REQUIRE(shown.form.optLow.Value());
+  SetPropA(low, "EchoNext",
+           reinterpret_cast<HANDLE>(
+               SetWindowLongPtrA(low, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EchoingCheck))));
+  shown.form.optHigh.SetValue(true);  // unchecks optLow, which echoes a click
+  SetWindowLongPtrA(low, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(low, "EchoNext")));
+  RemovePropA(low, "EchoNext");
+  CHECK(shown.form.log == std::vector<std::string>{"optHigh"});
+  CHECK(shown.form.optHigh.Value());
+  CHECK_FALSE(shown.form.optLow.Value());
+  CHECK(automation::CheckState(low) == BST_UNCHECKED);
+}
+
 TEST_CASE("scroll bars: Value is the native position, Max is reachable, Change ends a move") {
   Shown shown;
   HWND bar = shown.Control("scrSpeed");
