@@ -1,5 +1,4 @@
 #include "advanced/advanced_window.h"
-
 #include "advanced/texts.h"
 #include "forms/handoff.h"
 #include "look/look.h"
@@ -49,10 +48,22 @@ constexpr const char* kDetailValue = "SSTH3_OVERLAYMODE";
 // The inner frames' captions in this colour do not show on black.
 constexpr forms::Color kHiddenCaption = forms::kBlack;
 
+// The top row, as designed.
+// clang-format off
+constexpr look::ControlDesign kTopRow[] = {
+  {forms::Kind::Image,  "Image1",         nullptr,           120,  120,  765,  585, {},                    0,             look::HoverRole::kRests},
+  {forms::Kind::Image,  "imgvoodoo3",     nullptr,          1005,  120, 2490,  585, {},                    0,             look::HoverRole::kRests},
+  {forms::Kind::Image,  "Image2",         nullptr,          3615,  120,  765,  585, {},                    0,             look::HoverRole::kRests},
+  {forms::Kind::Button, "ok",             nullptr,          5520,  120, 1200,  345, look::kOk},
+  {forms::Kind::Button, "cancel",         nullptr,          5520,  525, 1200,  345, look::kCancel},
+};
+// clang-format on
+constexpr look::WindowDesign kDesign{"frmnew", texts::kCaption, 6840, 6525, kTopRow, {}};
+
 }  // namespace
 
 AdvancedWindow::AdvancedWindow(forms::Program& program, registry::Registry& reg)
-    : look::SettingsWindow(program, {"frmnew", "Image1", "imgvoodoo3", "Image2", "ok"}),
+    : look::SettingsWindow(program, kDesign),
       reg_(reg),
       groups_{{
           {&glide_alpha_frame, {&glideautO, &glidesharpeR, &glidesmootheR}, true, kAlphaValue},

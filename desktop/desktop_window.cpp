@@ -1,8 +1,7 @@
-#include "desktop/desktop_window.h"
-
 #include <cstdint>
 #include <string_view>
 
+#include "desktop/desktop_window.h"
 #include "desktop/texts.h"
 #include "forms/handoff.h"
 #include "look/look.h"
@@ -53,6 +52,18 @@ int CheckState(std::optional<std::int32_t> number) {
   return number && *number >= 0 && *number <= 2 ? *number : 0;
 }
 
+// The top row, as designed.
+// clang-format off
+constexpr look::ControlDesign kTopRow[] = {
+  {forms::Kind::Image,  "Image2",     nullptr,       360,  120,  765,  585, {},                        0,             look::HoverRole::kRests},
+  {forms::Kind::Image,  "imgvoodoo3", nullptr,      1080,  120, 2490,  570, {},                        0,             look::HoverRole::kRests},
+  {forms::Kind::Image,  "Image1",     nullptr,      3600,  120,  765,  585, {},                        0,             look::HoverRole::kRests},
+  {forms::Kind::Button, "ok",         nullptr,      4680,  120,  975,  255, look::kOk},
+  {forms::Kind::Button, "cancel",     nullptr,      4680,  480,  975,  255, look::kCancel},
+};
+// clang-format on
+constexpr look::WindowDesign kDesign{"frmwondowz", texts::kCaption, 5850, 6360, kTopRow, {}};
+
 }  // namespace
 
 std::optional<int> FontSizePosition(const std::string& dpi) {
@@ -79,7 +90,7 @@ std::optional<std::string> ResolutionText(const std::string& text) {
 }
 
 DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)
-    : look::SettingsWindow(program, {"frmwondowz", "Image2", "imgvoodoo3", "Image1", "ok"}),
+    : look::SettingsWindow(program, kDesign),
       reg_(reg),
       depths_{{{&depth4, 4}, {&depth8, 8}, {&depth16, 16}, {&depth24, 24}, {&depth32, 32}}} {
   Design();

@@ -1,6 +1,5 @@
-#include "gamma/gamma_window.h"
-
 #include "forms/handoff.h"
+#include "gamma/gamma_window.h"
 #include "gamma/texts.h"
 #include "look/look.h"
 #include "registry/numbers.h"
@@ -32,6 +31,18 @@ constexpr int kLinkTop = 1350, kLinkWidth = 1800;
 constexpr int kNoteLeft = 3360, kNoteTop = 240, kNoteHeight = 1380;
 constexpr int kNoteWidth = kGroupWidth - kNoteLeft - 120;
 
+// The top row, as designed.
+// clang-format off
+constexpr look::ControlDesign kTopRow[] = {
+  {forms::Kind::Image,  "Image2",     nullptr,       120,  120,  765,  585, {},                  0,             look::HoverRole::kRests},
+  {forms::Kind::Image,  "imgvoodoo3", nullptr,      1005,  120, 2490,  570, {},                  0,             look::HoverRole::kRests},
+  {forms::Kind::Image,  "Image1",     nullptr,      3615,  120,  765,  585, {},                  0,             look::HoverRole::kRests},
+  {forms::Kind::Button, "OK",         nullptr,      4680,  120, 1200,  315, look::kOk},
+  {forms::Kind::Button, "cancel",     nullptr,      4680,  480, 1200,  315, look::kCancel},
+};
+// clang-format on
+constexpr look::WindowDesign kDesign{"frmgamma", texts::kCaption, 6000, 6420, kTopRow, {}};
+
 }  // namespace
 
 std::optional<int> UsablePosition(const std::string& text) {
@@ -59,7 +70,7 @@ GammaWindow::Group::Group(forms::Form& form, const Names& names, KeyOf read_from
       factory(factory) {}
 
 GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
-    : look::SettingsWindow(program, {"frmgamma", "Image2", "imgvoodoo3", "Image1", "OK"}),
+    : look::SettingsWindow(program, kDesign),
       desktop(*this,
               {"desktop", "Label3", "lbldr", "dr", "lbldgs", "Label10", "lbldg", "dg", "Label11",
                "lbldb", "db", "chkdesk"},

@@ -45,10 +45,18 @@ TEST(LookTest, TheDarkSchemeColoursTextControlsAndLeavesButtonsAlone) {
 }
 
 // A settings window of the smallest kind: one control of its own.
+constexpr ControlDesign kSettingsControls[] = {
+    {forms::Kind::Image, "Image2", nullptr, 0, 0, 0, 0, {}},
+    {forms::Kind::Image, "imgvoodoo3", nullptr, 0, 0, 0, 0, {}},
+    {forms::Kind::Image, "Image1", nullptr, 0, 0, 0, 0, {}},
+    {forms::Kind::Button, "OK", nullptr, 0, 0, 0, 0, kOk},
+    {forms::Kind::Button, "cancel", nullptr, 0, 0, 0, 0, kCancel},
+    {forms::Kind::Frame, "own", nullptr, 0, 0, 0, 0, {}},
+};
+constexpr WindowDesign kSettings{"frmx", {"Settings"}, 100, 100, kSettingsControls, {}};
 struct Settings : SettingsWindow {
-  explicit Settings(forms::Program& program)
-      : SettingsWindow(program, {"frmx", "Image2", "imgvoodoo3", "Image1", "OK"}) {}
-  forms::Frame own{*this, "own"};
+  explicit Settings(forms::Program& program) : SettingsWindow(program, kSettings) {}
+  forms::Frame& own = Next<forms::Frame>();
 };
 
 TEST(LookTest, ASettingsWindowStartsWithTheTopRowAndOkAndCancelOnEnterAndEsc) {
