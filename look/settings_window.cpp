@@ -1,7 +1,6 @@
 #include "look/settings_window.h"
 
 #include "look/look.h"
-#include "look/texts.h"
 
 namespace look {
 
@@ -12,7 +11,5 @@ SettingsWindow::SettingsWindow(forms::Program& program, const WindowDesign& desi
 }
 
 void SettingsWindow::LoadPictures() { LoadTopPictures(left_emblem, imgvoodoo3, right_emblem); }
-
-void SettingsWindow::CancelInDutch() { cancel.SetCaption(kCancel.dutch); }
 
 }  // namespace look

@@ -21,9 +21,8 @@ class SettingsWindow : public DesignedWindow {
   // OK and Cancel become the buttons Enter and Esc press.
   SettingsWindow(forms::Program& program, const WindowDesign& design);
 
-  // The steps every settings window's Load and ApplyDutch take.
+  // The step every settings window's Load takes.
   void LoadPictures();
-  void CancelInDutch();
 };
 
 }  // namespace look
