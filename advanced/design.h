@@ -18,7 +18,7 @@ using look::kSmallInDutch;
 // their design texts in Dutch.
 // clang-format off
 constexpr look::ControlDesign kControls[] = {
-  // kind   name              in             left  top width height text                  style          hover
+  // kind, design name, frame, left, top, width, height (twips), text, style, hover
   {kImage,  "Image1",         kForm,           120,  120,  765,  585, {},                    0,             kRests},
   {kImage,  "imgvoodoo3",     kForm,          1005,  120, 2490,  585, {},                    0,             kRests},
   {kImage,  "Image2",         kForm,          3615,  120,  765,  585, {},                    0,             kRests},

@@ -12,7 +12,7 @@ using namespace look::rows;
 
 // clang-format off
 constexpr look::ControlDesign kLanguageControls[] = {
-  // kind   name        in     left  top width height text
+  // kind, design name, frame, left, top, width, height (twips), text, style, hover
   {kButton, "Command2", kForm,  240, 240, 1275,  375, texts::kChooseEnglish},
   {kButton, "Command1", kForm, 1725, 240, 1275,  375, texts::kChooseDutch},
 };

@@ -22,7 +22,7 @@ using look::kVertical;
 // it, and lights with it (ConnectHover).
 // clang-format off
 constexpr look::ControlDesign kMainControls[] = {
-  // kind   name          in           left  top width height text                 style          hover
+  // kind, design name, frame, left, top, width, height (twips), text, style, hover
   {kImage,  "Image1",     kForm,        120,  120,  765,  585, {},                   0,             kRests},
   {kImage,  "imgvoodoo3", kForm,       2175,  120, 2490,  585, {},                   0,             kRests},
   {kImage,  "Image2",     kForm,       5955,  120,  765,  585, {},                   0,             kRests},

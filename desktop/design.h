@@ -19,7 +19,7 @@ using look::kSmallInDutch;
 // design texts in Dutch; "Label6" shows the size from the first.
 // clang-format off
 constexpr look::ControlDesign kControls[] = {
-  // kind   name          in        left  top width height text                       style          hover
+  // kind, design name, frame, left, top, width, height (twips), text, style, hover
   {kImage,  "Image2",     kForm,       360,  120,  765,  585, {},                        0,             kRests},
   {kImage,  "imgvoodoo3", kForm,      1080,  120, 2490,  570, {},                        0,             kRests},
   {kImage,  "Image1",     kForm,      3600,  120,  765,  585, {},                        0,             kRests},

@@ -17,7 +17,7 @@ using look::kSmallInDutch;
 // window caption, "&OK" and the letters keep their design texts in Dutch.
 // clang-format off
 constexpr look::ControlDesign kControls[] = {
-  // kind   name          in        left  top width height text                style          hover
+  // kind, design name, frame, left, top, width, height (twips), text, style, hover
   {kImage,  "Image2",     kForm,       120,  120,  765,  585, {},                  0,             kRests},
   {kImage,  "imgvoodoo3", kForm,      1005,  120, 2490,  570, {},                  0,             kRests},
   {kImage,  "Image1",     kForm,      3615,  120,  765,  585, {},                  0,             kRests},

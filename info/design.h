@@ -23,7 +23,7 @@ using look::kSmallInDutch;
 // is 63 pixels wide at 96 DPI.
 // clang-format off
 constexpr look::ControlDesign kControls[] = {
-  // kind   name                in            left  top width height text                 style               hover
+  // kind, design name, frame, left, top, width, height (twips), text, style, hover
   {kImage,  "Image2",           kForm,         360,  120,  765,  585, {},                  0,                  kRests},
   {kImage,  "imgvoodoo3",       kForm,        1080,  120, 2490,  570, {},                  0,                  kRests},
   {kImage,  "Image1",           kForm,        3600,  120,  765,  585, {},                  0,                  kRests},

@@ -15,7 +15,7 @@ constexpr const Texts& kNl = dutch::kTexts;
 
 // clang-format off
 constexpr look::ControlDesign kControls[] = {
-  // kind   name         in     left  top width height text
+  // kind, design name, frame, left, top, width, height (twips), text, style, hover
   {kLabel,  "Label1",    kForm,  120, 120, 5400,  255, {kEn.general_help, kNl.general_help}},
   {kButton, "defaults",  kForm,  120, 495, 1245,  375, {kEn.defaults, kNl.defaults}},
   {kButton, "fastest",   kForm, 1505, 495, 1245,  375, {kEn.fastest, kNl.fastest}},
