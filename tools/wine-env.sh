@@ -5,7 +5,8 @@
 # picks the Wine for a Windows build tree and exports it as WINE (and
 # WINELOADER): for the i686 tree the 32-bit loader in a 32-bit prefix; for
 # the x86_64 tree, the fallback where 32-bit programs cannot start, the
-# 64-bit loader. Either way Wine tells the programs they run on Windows 98,
+# 64-bit loader. Either way Wine tells the programs they run on Windows 98
+# (or, with TARNOLUX_AS_WINDOWS=winme, say, on that version instead),
 # which changes what the registry does (deleting trees, storing texts).
 WINE32=${WINE32:-/usr/lib/wine/wine}
 WINE64=${WINE64:-/usr/lib/wine/wine64}
@@ -21,10 +22,10 @@ wine_use_tree() {
   case $(tree_kind "$1") in
     win32)
       WINE=$WINE32
-      export WINEARCH=win32 TARNOLUX_WINDOWS=win98 ;;
+      export WINEARCH=win32 TARNOLUX_WINDOWS=${TARNOLUX_AS_WINDOWS:-win98} ;;
     win64)
       WINE=$WINE64
-      export WINEARCH=win64 TARNOLUX_WINDOWS=win98 ;;
+      export WINEARCH=win64 TARNOLUX_WINDOWS=${TARNOLUX_AS_WINDOWS:-win98} ;;
     *)
       echo "wine-env: $1 is not a Windows build tree (no tarnolux-kind file)" >&2
       return 1 ;;
