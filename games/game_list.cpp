@@ -1,0 +1,100 @@
+#include "games/game_list.h"
+
+#include "registry/numbers.h"
+
+namespace games {
+
+namespace {
+
+constexpr const char* kNameValue = "Name";
+constexpr const char* kProgramValue = "Program";
+constexpr const char* kShortcutValue = "Shortcut";
+
+std::string GameKey(std::size_t number) {
+  return std::string(kGamesKey) + "\\" + registry::NumberText(static_cast<long>(number));
+}
+
+// Text read from the registry never holds a NUL, so a NUL fallback marks
+// an absent value.
+std::optional<std::string> ReadPresent(registry::Registry& reg, const std::string& key,
+                                       const char* name) {
+  const std::string absent(1, '\0');
+  std::string text = reg.GetString(registry::kLocalMachine, key, name, absent);
+  if (text == absent) return std::nullopt;
+  return text;
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::vector<Game> ReadGames(registry::Registry& reg) {
+  std::vector<Game> games;
+  for (std::size_t number = 1;; ++number) {
+    const std::string key = GameKey(number);
+    std::optional<std::string> program = ReadPresent(reg, key, kProgramValue);
+    if (!program) break;
+    Game game;
+    game.program = *program;
+    game.name = reg.GetString(registry::kLocalMachine, key, kNameValue);
+    game.shortcut = reg.GetString(registry::kLocalMachine, key, kShortcutValue);
+    for (int variable = 0; variable < kVariables; ++variable) {
+      game.values[variable] = ReadPresent(reg, key, kVariableNames[variable]);
+    }
+    games.push_back(game);
+  }
+  return games;
+}
+
+void WriteGames(registry::Registry& reg, const std::vector<Game>& games) {
+  reg.DeleteKey(registry::kLocalMachine, kGamesKey);
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    const Game& game = games[i];
+    const std::string key = GameKey(i + 1);
+    reg.SaveString(registry::kLocalMachine, key, kNameValue, game.name);
+    reg.SaveString(registry::kLocalMachine, key, kProgramValue, game.program);
+    if (!game.shortcut.empty()) {
+      reg.SaveString(registry::kLocalMachine, key, kShortcutValue, game.shortcut);
+    }
+    for (int variable = 0; variable < kVariables; ++variable) {
+      if (game.values[variable]) {
+        reg.SaveString(registry::kLocalMachine, key, kVariableNames[variable],
+                       *game.values[variable]);
+      }
+    }
+  }
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  }
+  return true;
+}
+
+const Game* FindGame(const std::vector<Game>& games, const std::string& path) {
+  for (const Game& game : games) {
+    if (SameText(game.program, path)) return &game;
+  }
+  return nullptr;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return "";
+  // "C:\game.exe" keeps its backslash: "C:" alone is the drive's current folder.
+  if (slash == 2 && path[1] == ':') return path.substr(0, 3);
+  return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/:");
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (name.size() > 4 && SameText(name.substr(name.size() - 4), ".exe")) {
+    name.resize(name.size() - 4);
+  }
+  return name;
+}
+
+}  // namespace games
