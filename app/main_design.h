@@ -46,6 +46,7 @@ constexpr look::ControlDesign kMainControls[] = {
   {kButton, "apply",      kForm,       5640, 2445, 1080,  345, texts::kApply},
   {kButton, "refresh",    kForm,       5640, 2850, 1080,  345, texts::kRefresh},
   {kButton, "gamma",      kForm,       5640, 3255, 1080,  345, texts::kGamma},
+  {kButton, "games",      kForm,       5640, 3660, 1080,  345, texts::kGames},
   {kLabel,  "Label1",     kForm,        142, 4665, 1050,  240, texts::kClockMemory},
   {kLabel,  "Label2",     kForm,        120, 5025, 6600,  240, texts::kCredit,       0,             kRests},
   {kLabel,  "Label4",     kForm,        120, 5265, 6600,  240, texts::kContact,      0,             kRests},

@@ -29,6 +29,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR tail, int) {
   }
   forms::win32::Win32Files files;
   app::Tarnolux tarnolux(host, files, store);
+  tarnolux.SetShell(shell);
   tarnolux.Start();
   return host.Run();
 }

@@ -98,6 +98,7 @@ void MainWindow::ConnectEvents() {
   adv.Click = [this] { Open(targets_.advanced); };
   refresh.Click = [this] { Open(targets_.refresh); };
   gamma.Click = [this] { Open(targets_.gamma); };
+  games.Click = [this] { Open(targets_.games); };
 }
 
 // "Clock/Memory" stands outside the Speed frame but lights with it.

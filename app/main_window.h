@@ -1,6 +1,6 @@
 // The main window (frmv3): the program's start-up window and its hub. Its
 // load prepares the machine and shows the graphics clock and the seven
-// driver options; Apply writes them back; the six buttons hand the user
+// driver options; Apply writes them back; the seven buttons hand the user
 // over to the other windows.
 #pragma once
 
@@ -26,6 +26,7 @@ struct MainTargets {
   forms::Form* advanced = nullptr;  // adv
   forms::Form* refresh = nullptr;   // refresh
   forms::Form* gamma = nullptr;     // gamma
+  forms::Form* games = nullptr;     // games
 };
 
 class MainWindow : public look::DesignedWindow {
@@ -67,6 +68,7 @@ class MainWindow : public look::DesignedWindow {
   forms::CommandButton& apply = Next<forms::CommandButton>();
   forms::CommandButton& refresh = Next<forms::CommandButton>();
   forms::CommandButton& gamma = Next<forms::CommandButton>();
+  forms::CommandButton& games = Next<forms::CommandButton>();
 
   // "Clock/Memory", under the Speed frame, lit with it.
   forms::Label& clock_memory_label = Next<forms::Label>();  // Label1

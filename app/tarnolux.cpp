@@ -16,6 +16,7 @@ Tarnolux::Tarnolux(forms::Host& host, forms::Files& files, registry::Store& stor
   targets.advanced = &advanced_;
   targets.refresh = &refresh_;
   targets.gamma = &gamma_;
+  targets.games = &games_;
   main_.SetTargets(targets);
 }
 

@@ -8,6 +8,8 @@
 #include "app/main_window.h"
 #include "desktop/desktop_window.h"
 #include "forms/forms.h"
+#include "forms/shell.h"
+#include "games/games_window.h"
 #include "gamma/gamma_window.h"
 #include "info/info_window.h"
 #include "presets/presets_window.h"
@@ -25,6 +27,8 @@ class Tarnolux {
 
   // Shows the main window; its load decides what the user sees first.
   void Start();
+  // The shell the games window starts games and makes shortcuts with.
+  void SetShell(forms::Shell& shell) { games_.SetShell(&shell); }
 
   forms::Program& program() { return program_; }
   registry::Registry& reg() { return reg_; }
@@ -43,6 +47,7 @@ class Tarnolux {
   advanced::AdvancedWindow advanced_{program_, reg_};
   refresh::RefreshWindow refresh_{program_, reg_};
   gamma_settings::GammaWindow gamma_{program_, reg_};
+  games::GamesWindow games_{program_, reg_};
 };
 
 }  // namespace app

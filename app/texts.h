@@ -19,6 +19,7 @@ constexpr Text kAdvanced{"&Advanced", "Geavanceerd"};
 constexpr Text kApply{"&Apply", "Toepassen"};
 constexpr Text kRefresh{"&Refresh"};
 constexpr Text kGamma{"&Gamma"};
+constexpr Text kGames{"Ga&mes", "Spe&llen"};
 constexpr Text kSpeedFrame{"Speed", "Snelheid"};
 constexpr Text kClockMemory{"Clock/Memory", "Klok/Geheugen"};
 constexpr Text kVsyncFrame{"Vsync"};

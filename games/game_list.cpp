@@ -80,6 +80,10 @@ const Game* FindGame(const std::vector<Game>& games, const std::string& path) {
   return nullptr;
 }
 
+bool IsShortcutFile(const std::string& path) {
+  return path.size() > 4 && SameText(path.substr(path.size() - 4), ".lnk");
+}
+
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.find_last_of("\\/");
   if (slash == std::string::npos) return "";

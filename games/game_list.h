@@ -57,6 +57,9 @@ void WriteGames(registry::Registry& reg, const std::vector<Game>& games);
 const Game* FindGame(const std::vector<Game>& games, const std::string& path);
 bool SameText(const std::string& a, const std::string& b);
 
+// Whether the file is a shortcut: its name ends in ".lnk", in any case.
+bool IsShortcutFile(const std::string& path);
+
 // "C:\Games\Arena\arena.exe": "C:\Games\Arena" (and "C:\" for a program
 // at a drive's root).
 std::string FolderOf(const std::string& path);

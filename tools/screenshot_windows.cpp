@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "desktop/desktop_window.h"
 #include "forms/win32/tests/test_form.h"
+#include "games/games_window.h"
 #include "gamma/gamma_window.h"
 #include "info/info_window.h"
 #include "presets/presets_window.h"
@@ -22,6 +23,7 @@ const std::vector<Window>& Windows() {
       {"presets", &Make<presets::PresetsWindow>},
       {"advanced", &Make<advanced::AdvancedWindow>},
       {"gamma", &Make<gamma_settings::GammaWindow>},
+      {"games", &Make<games::GamesWindow>},
       {"refresh", &Make<refresh::RefreshWindow>},
       {"desktop", &Make<desktop::DesktopWindow>},
       {"info", &Make<info::InfoWindow>},

@@ -430,15 +430,17 @@ TEST_F(HandoffTest, EachButtonOpensItsWindowInPlaceAndReturnsToTheMovedPosition)
   MainWindow& w = Start();
   forms::Program& program = run->program();
   StandIn info(program, "frminfo"), windows(program, "frmwondowz"), presets(program, "frmdefaults"),
-      advanced(program, "frmnew"), refresh(program, "frmrefresh"), gamma(program, "frmgamma");
-  w.SetTargets({&info, &windows, &presets, &advanced, &refresh, &gamma});
+      advanced(program, "frmnew"), refresh(program, "frmrefresh"), gamma(program, "frmgamma"),
+      games(program, "frmgames");
+  w.SetTargets({&info, &windows, &presets, &advanced, &refresh, &gamma, &games});
   w.SetPosition(1500, 900);
 
   const std::pair<forms::CommandButton*, forms::Form*> pairs[] = {{&w.cmdinfo, &info},
                                                                   {&w.windowz, &windows},
                                                                   {&w.adv, &advanced},
                                                                   {&w.refresh, &refresh},
-                                                                  {&w.gamma, &gamma}};
+                                                                  {&w.gamma, &gamma},
+                                                                  {&w.games, &games}};
   int moved = 0;
   for (auto [button, target] : pairs) {
     SCOPED_TRACE(target->Name());
@@ -605,7 +607,7 @@ TEST_F(DesignTest, KeyboardOrderAndNoDefaultButton) {
   }
   EXPECT_EQ(tab, std::vector<std::string>({"scrspeed", "chkvd3d", "chkvg", "chkmipmap", "chksplash",
                                            "chk2mb", "chkanti", "chktripple", "cmdinfo", "windowz",
-                                           "preset", "adv", "apply", "refresh", "gamma"}));
+                                           "preset", "adv", "apply", "refresh", "gamma", "games"}));
   EXPECT_EQ(w.DefaultButton(), nullptr);
   EXPECT_EQ(w.CancelButton(), nullptr);
 }

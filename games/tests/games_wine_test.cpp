@@ -1,11 +1,19 @@
-// "Tarnolux.exe /game ..." for real: the stand-in game started with its
-// settings in its environment, its arguments and its folder, and the
-// refusals with their messages and exit codes.
+// The games for real: "Tarnolux.exe /game ..." starting the stand-in game
+// with its settings in its environment, its arguments and its folder, the
+// refusals with their messages and exit codes, and a game added in the
+// games window, started from there and by the shortcut it made.
 #include <doctest.h>
 #include <windows.h>
+// These stand on windows.h.
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <string>
 
+#include "forms/win32/automation.h"
+#include "forms/win32/shell.h"
+#include "journeys/machine.h"
+#include "journeys/outside.h"
 #include "tests/support/wine_files.h"
 #include "tests/support/wine_process.h"
 #include "tests/support/wine_registry.h"
@@ -21,9 +29,10 @@ bool FileExists(const std::string& path) {
 }
 
 // A game folder with a blank in its name, the stand-in game in it as
-// arena.exe, and its entry in the Games key with vsync off and 85 Hz.
+// arena.exe, and unless told otherwise its entry in the Games key with
+// vsync off and 85 Hz.
 struct GameFolder {
-  GameFolder() {
+  explicit GameFolder(bool listed = true) {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
     folder = std::string(temp) + "Arena Game";
@@ -31,6 +40,7 @@ struct GameFolder {
     program = folder + "\\arena.exe";
     CopyFileA(STAND_IN_GAME, program.c_str(), FALSE);
     test_support::DeleteTree(HKEY_LOCAL_MACHINE, kGames);
+    if (!listed) return;
     Save("Name", "arena");
     Save("Program", program);
     Save("FX_GLIDE_SWAPINTERVAL", "0");
@@ -48,11 +58,13 @@ struct GameFolder {
                    static_cast<DWORD>(data.size() + 1));
     RegCloseKey(key);
   }
-  // What the stand-in wrote, once it is there.
+  // What the stand-in wrote, once it is there; the file goes.
   std::string Seen() const {
     const std::string file = folder + "\\seen.txt";
     test_support::WaitUntil([&] { return FileExists(file); });
-    return test_support::FileText(file);
+    const std::string seen = test_support::FileText(file);
+    DeleteFileA(file.c_str());
+    return seen;
   }
 
   std::string folder, program;
@@ -123,4 +135,128 @@ TEST_CASE("/game refuses with a message and exit code 1, starting and writing no
     CHECK(test_support::RawTreeOf(HKEY_LOCAL_MACHINE, "Software\\Tarno", true) == before);
   }
   CHECK_FALSE(FileExists(game.folder + "\\seen.txt"));
+}
+
+namespace {
+
+// What a shortcut file holds, read back with IShellLinkA.
+struct ShortcutFile {
+  explicit ShortcutFile(const std::string& path) {
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+      IPersistFile* file = nullptr;
+      if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        const std::wstring wide(path.begin(), path.end());
+        if (SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
+          char text[MAX_PATH] = {};
+          int index = -1;
+          link->GetPath(text, sizeof text, nullptr, 0);
+          target = text;
+          link->GetArguments(text, sizeof text);
+          arguments = text;
+          link->GetWorkingDirectory(text, sizeof text);
+          folder = text;
+          link->GetIconLocation(text, sizeof text, &index);
+          icon = text;
+          icon_index = index;
+        }
+        file->Release();
+      }
+      link->Release();
+    }
+    CoUninitialize();
+  }
+  std::string target, arguments, folder, icon;
+  int icon_index = -1;
+};
+
+// Everything outside the Games key that Tarnolux could write: its own key
+// and the display driver's keys.
+test_support::RawValues Outside() {
+  test_support::RawValues values =
+      test_support::RawTreeOf(HKEY_LOCAL_MACHINE, "Software\\Tarno", true);
+  for (auto it = values.begin(); it != values.end();) {
+    it = it->first.rfind("\\Games", 0) == 0 ? values.erase(it) : std::next(it);
+  }
+  for (const auto& value : test_support::RawTreeOf(
+           HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\Display", true)) {
+    values["display" + value.first] = value.second;
+  }
+  return values;
+}
+
+// The checks on what the stand-in saw when started with vsync off and
+// 85 Hz from `folder`, with `command` as its command line.
+void CheckSeen(const std::string& seen, const std::string& command, const std::string& folder) {
+  INFO(seen);
+  CHECK(seen.rfind("command=" + command + "\r\n", 0) == 0);
+  CHECK(seen.find(Line("folder=" + folder)) != std::string::npos);
+  CHECK(seen.find(Line("env=FX_GLIDE_SWAPINTERVAL=0")) != std::string::npos);
+  CHECK(seen.find(Line("env=FX_GLIDE_REFRESH=85")) != std::string::npos);
+}
+
+}  // namespace
+
+TEST_CASE(
+    "a game added in the games window starts by Start and by its shortcut with its settings") {
+  journeys::Machine machine(journeys::kVoodoo3Machine);
+  REQUIRE(machine.ready());
+  machine.ChooseEnglish();
+  GameFolder game(false);
+  using forms::automation::FindControl;
+  using forms::automation::Robot;
+  journeys::Program tarnolux("Tarnolux.exe");
+  HWND main = tarnolux.WaitForForm("frmv3");
+  REQUIRE(main != nullptr);
+  const test_support::RawValues before = Outside();
+  Robot().Click(FindControl(main, "games"));
+  HWND games = tarnolux.WaitForForm("frmgames");
+  REQUIRE(games != nullptr);
+
+  // "Add...": the standard Open dialog, answered with the game's path.
+  tarnolux.Press(FindControl(games, "cmdadd"));
+  HWND dialog = tarnolux.WaitForWindow([](HWND window) {
+    return test_support::IsMessageBox(window) && forms::automation::Text(window) == "Add a game";
+  });
+  REQUIRE(dialog != nullptr);
+  for (int field : {0x47c, 0x480}) {  // the file name: cmb13 or edt1
+    if (GetDlgItem(dialog, field)) SetDlgItemTextA(dialog, field, game.program.c_str());
+  }
+  tarnolux.Press(GetDlgItem(dialog, IDOK));
+  CHECK(test_support::WaitUntil(
+      [&] { return journeys::BoxText(FindControl(games, "cbogames")) == "arena"; }));
+  Robot().Pick(FindControl(games, "cbovsync"), 2);    // Off
+  Robot().Pick(FindControl(games, "cborefresh"), 5);  // 85 Hz
+
+  tarnolux.Press(FindControl(games, "cmdstart"));
+  CheckSeen(game.Seen(), "\"" + game.program + "\"", game.folder);
+
+  tarnolux.Press(FindControl(games, "cmdshortcut"));
+  HWND box = tarnolux.WaitForMessage();
+  REQUIRE(box != nullptr);
+  CHECK(tarnolux.Answer(box).text == "The shortcut \"arena (Tarnolux)\" is on the desktop.");
+  tarnolux.Press(FindControl(games, "ok"));
+  CHECK(test_support::WaitUntil([&] { return tarnolux.Hidden("frmgames"); }));
+  CHECK(test_support::Value(HKEY_LOCAL_MACHINE, std::string(kGames) + "\\1", "FX_GLIDE_REFRESH") ==
+        "85");
+  const std::string path = forms::win32::Win32Shell().DesktopFolder() + "\\arena (Tarnolux).lnk";
+  CHECK(test_support::Value(HKEY_LOCAL_MACHINE, std::string(kGames) + "\\1", "Shortcut") == path);
+
+  const ShortcutFile shortcut(path);
+  CHECK(lstrcmpiA(shortcut.target.c_str(), "C:\\Tarnolux Journeys\\Tarnolux.exe") == 0);
+  CHECK(shortcut.arguments == "/game \"" + game.program + "\"");
+  CHECK(shortcut.folder == game.folder);
+  CHECK(shortcut.icon == game.program);
+  // Started as the shell starts a shortcut: its target, arguments, folder.
+  test_support::Process started("\"" + shortcut.target + "\" " + shortcut.arguments + " -window",
+                                shortcut.folder.c_str());
+  CHECK(started.Ended());
+  CheckSeen(game.Seen(), "\"" + game.program + "\" -window", game.folder);
+
+  CHECK(Outside() == before);
+  Robot().Close(main);
+  CHECK(tarnolux.Ended());
+  DeleteFileA(path.c_str());
 }

@@ -1,0 +1,452 @@
+#include "games/games_window.h"
+
+#include <algorithm>
+
+#include "forms/handoff.h"
+#include "games/launch.h"
+#include "games/texts.h"
+#include "gamma/gamma_window.h"
+#include "registry/driver.h"
+#include "registry/numbers.h"
+
+namespace games {
+
+namespace {
+
+using gamma_settings::kDriverFactory;
+
+constexpr Choice kVsyncChoices[] = {
+    {texts::kAsSet, nullptr}, {texts::kOn, "1"}, {texts::kOff, "0"}};
+constexpr Choice kRefreshChoices[] = {
+    {texts::kAsSet, nullptr}, {{"60 Hz"}, "60"},   {{"70 Hz"}, "70"},
+    {{"72 Hz"}, "72"},        {{"75 Hz"}, "75"},   {{"85 Hz"}, "85"},
+    {{"90 Hz"}, "90"},        {{"100 Hz"}, "100"}, {{"120 Hz"}, "120"}};
+constexpr Choice kAlphaChoices[] = {{texts::kAsSet, nullptr},
+                                    {texts::kAutomatic, "1"},
+                                    {texts::kSharper, "2"},
+                                    {texts::kSmoother, "3"}};
+constexpr Choice kBufferChoices[] = {
+    {texts::kAsSet, nullptr}, {texts::kDouble, "2"}, {texts::kTriple, "3"}};
+
+template <std::size_t N>
+constexpr int Count(const Choice (&)[N]) {
+  return static_cast<int>(N);
+}
+
+// Which sliders a linked move sets, as in the gamma window: red sets green
+// then blue, green sets red then blue, blue sets green then red.
+constexpr int kLinkOrder[3][2] = {{1, 2}, {0, 2}, {1, 0}};
+
+// Layout, in twips: the top row, the games frame, the settings frame.
+constexpr int kClientWidth = 5895;
+constexpr int kMargin = 120;
+constexpr int kFrameWidth = kClientWidth - 2 * kMargin;
+constexpr int kGamesTop = 840;
+constexpr int kGamesHeight = 1140;
+constexpr int kButtonLeft[2] = {3000, 4320};
+constexpr int kButtonWidth = 1215, kButtonHeight = 345;
+constexpr int kSettingsTop = kGamesTop + kGamesHeight + kMargin;
+constexpr int kSettingsHeight = 4320;
+constexpr int kLineHeight = 255;
+constexpr int kBoxHeight = 315;
+constexpr int kListTop = 300, kListStep = 390;
+constexpr int kListLabelWidth = 1380;
+constexpr int kListLeft = 1500, kListWidth = 1740;
+constexpr int kNoteLeft = 3360, kNoteWidth = kFrameWidth - kNoteLeft - 120;
+constexpr int kGammaTop = 1920;
+constexpr int kChannelTop = 2250, kChannelStep = 330;
+constexpr int kLetterLeft = 240, kLetterWidth = 240;
+constexpr int kValueLeft = 480, kValueWidth = 480;
+constexpr int kSliderLeft = 1020, kSliderWidth = 2400;
+constexpr int kTicksTop = 3300, kTickStep = 300;
+
+bool ReadsAs(const std::optional<std::string>& value, const char* ticked) {
+  return value && registry::WholeNumber(*value) == registry::WholeNumber(ticked);
+}
+
+}  // namespace
+
+GamesWindow::GamesWindow(forms::Program& program, registry::Registry& reg)
+    : look::SettingsWindow(program, {"frmgames", "Image2", "imgvoodoo3", "Image1", "ok"}),
+      reg_(reg),
+      choices_{{{&cbovsync, kSwapInterval, kVsyncChoices, Count(kVsyncChoices)},
+                {&cborefresh, kRefresh, kRefreshChoices, Count(kRefreshChoices)},
+                {&cboalpha, kAlphaDither, kAlphaChoices, Count(kAlphaChoices)},
+                {&cbobuffers, kColorBuffers, kBufferChoices, Count(kBufferChoices)}}},
+      ticks_{{{&chk2mb, kTextureMemory, "2", false},
+              {&chksplash, kNoSplash, "1", true},
+              {&chkmipmap, kLodDither, "1", true}}} {
+  Design();
+  ConnectEvents();
+  ConnectHover();
+}
+
+void GamesWindow::Design() {
+  SetCaption(texts::kCaption.english);
+  SetClientSize(kClientWidth, kSettingsTop + kSettingsHeight + kMargin);
+  look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
+
+  framgames.Place(texts::kGamesFrame.english, kMargin, kGamesTop, kFrameWidth, kGamesHeight);
+  cbogames.Move(kMargin, kListTop, kButtonLeft[0] - 2 * kMargin, kBoxHeight);
+  cmdadd.Place(texts::kAdd.english, kButtonLeft[0], 240, kButtonWidth, kButtonHeight);
+  cmdremove.Place(texts::kRemove.english, kButtonLeft[1], 240, kButtonWidth, kButtonHeight);
+  cmdstart.Place(texts::kStart.english, kButtonLeft[0], 660, kButtonWidth, kButtonHeight);
+  cmdshortcut.Place(texts::kShortcut.english, kButtonLeft[1], 660, kButtonWidth, kButtonHeight);
+
+  framsettings.Place(texts::kSettingsFrame.english, kMargin, kSettingsTop, kFrameWidth,
+                     kSettingsHeight);
+  forms::Label* list_labels[] = {&lblvsync, &lblrefresh, &lblalpha, &lblbuffers};
+  const look::Text list_texts[] = {texts::kVsync, texts::kRefresh, texts::kAlpha, texts::kBuffers};
+  for (int row = 0; row < 4; ++row) {
+    const int top = kListTop + row * kListStep;
+    list_labels[row]->Place(list_texts[row].english, kMargin, top + 45, kListLabelWidth,
+                            kLineHeight);
+    choices_[row].box->Move(kListLeft, top, kListWidth, kBoxHeight);
+  }
+  lblnote.Place(texts::kNote.english, kNoteLeft, kListTop, kNoteWidth, 3 * kListStep + kBoxHeight);
+  chkgamma.Place(texts::kOwnGamma.english, kMargin, kGammaTop, 2040, kLineHeight);
+  chklock.Place(texts::kLock.english, 2280, kGammaTop, 1800, kLineHeight);
+  const char* letters[3] = {texts::kRed.english, texts::kGreen.english, texts::kBlue.english};
+  for (int channel = kRedChannel; channel <= kBlueChannel; ++channel) {
+    const int top = kChannelTop + channel * kChannelStep;
+    letters_[channel]->Place(letters[channel], kLetterLeft, top, kLetterWidth, kLineHeight);
+    gamma_values_[channel]->Place(registry::GammaText(kDriverFactory).c_str(), kValueLeft, top,
+                                  kValueWidth, kLineHeight);
+    sliders_[channel]->Move(kSliderLeft, top, kSliderWidth, kLineHeight);
+    sliders_[channel]->SetRange(gamma_settings::kMinPosition, gamma_settings::kMaxPosition,
+                                gamma_settings::kSmallStep, gamma_settings::kLargeStep);
+    sliders_[channel]->SetValue(kDriverFactory);
+  }
+  const look::Text tick_texts[] = {texts::kTextureLimit, texts::kSplash, texts::kMipmap};
+  for (int row = 0; row < 3; ++row) {
+    ticks_[row].box->Place(tick_texts[row].english, kMargin, kTicksTop + row * kTickStep,
+                           kFrameWidth - 2 * kMargin, kLineHeight);
+  }
+  FillChoices();
+
+  look::UseDarkScheme(*this);
+  for (forms::ComboBox* box : {&cbogames, &cbovsync, &cborefresh, &cboalpha, &cbobuffers}) {
+    box->SetBackColor(forms::kLightGrey);
+    box->SetForeColor(forms::kBlack);
+  }
+}
+
+// The lists' entries in the window's language.
+void GamesWindow::FillChoices() {
+  for (const Choices& list : choices_) {
+    list.box->Clear();
+    for (int i = 0; i < list.count; ++i) list.box->AddItem(list.first[i].text.In(dutch_));
+    list.box->SetText(list.first[0].text.In(dutch_));
+  }
+}
+
+// The four lists have no handlers: OK, Start and a change of game read them.
+void GamesWindow::ConnectEvents() {
+  cbogames.Change = [this] { OnGamesChange(); };
+  cmdadd.Click = [this] { OnAddClick(); };
+  cmdremove.Click = [this] { OnRemoveClick(); };
+  cmdstart.Click = [this] { OnStartClick(); };
+  cmdshortcut.Click = [this] { OnShortcutClick(); };
+  chkgamma.Click = [this] { OnGammaClick(); };
+  for (int channel = kRedChannel; channel <= kBlueChannel; ++channel) {
+    sliders_[channel]->Change = [this, channel] { OnSliderChange(static_cast<Channel>(channel)); };
+  }
+  chklock.Click = [this] { OnLockClick(); };
+  ok.Click = [this] { OnOkClick(); };
+  cancel.Click = [this] { OnCancelClick(); };
+}
+
+// The lists, the buttons and the sliders leave the colours as they are.
+void GamesWindow::ConnectHover() {
+  hover_.Group(framgames, {&framgames});
+  hover_.Group(framsettings, {&framsettings, &lblvsync, &lblrefresh, &lblalpha, &lblbuffers,
+                              &lblnote, &chkgamma, &chklock, &lblr, &lblgr, &lblg, &lblgg, &lblb,
+                              &lblgb, &chk2mb, &chksplash, &chkmipmap});
+  hover_.Rest({this, &left_emblem, &imgvoodoo3, &right_emblem});
+}
+
+void GamesWindow::ApplyDutch() {
+  CancelInDutch();
+  SetCaption(texts::kCaption.dutch);
+  framgames.SetCaption(texts::kGamesFrame.dutch);
+  cmdadd.SetCaption(texts::kAdd.dutch);
+  cmdremove.SetCaption(texts::kRemove.dutch);
+  cmdstart.SetCaption(texts::kStart.dutch);
+  cmdshortcut.SetCaption(texts::kShortcut.dutch);
+  framsettings.SetCaption(texts::kSettingsFrame.dutch);
+  lblrefresh.SetCaption(texts::kRefresh.dutch);
+  lblalpha.SetCaption(texts::kAlpha.dutch);
+  lblnote.SetCaption(texts::kNote.dutch);
+  chkgamma.SetCaption(texts::kOwnGamma.dutch);
+  chklock.SetCaption(texts::kLock.dutch);
+  chk2mb.SetCaption(texts::kTextureLimit.dutch);
+  chksplash.SetCaption(texts::kSplash.dutch);
+  chkmipmap.SetCaption(texts::kMipmap.dutch);
+  FillChoices();
+}
+
+// ---- Load ----
+
+void GamesWindow::OnLoad() {
+  dutch_ = registry::IsDutch(reg_);
+  if (dutch_) ApplyDutch();
+  LoadPictures();
+  ShowStored();
+}
+
+void GamesWindow::ShowStored() {
+  games_ = ReadGames(reg_);
+  made_.clear();
+  selected_ = -1;
+  ShowList(games_.empty() ? "" : games_[0].name);
+}
+
+// The list anew, with the game of that name selected (none for "").
+void GamesWindow::ShowList(const std::string& selected_name) {
+  cbogames.Clear();
+  for (const Game& game : games_) cbogames.AddItem(game.name);
+  cbogames.SetText(selected_name);
+  OnGamesChange();
+  ShowSettings();
+}
+
+// ---- The list ----
+
+// The game whose name the list shows is the selected one: typed text that
+// names none leaves no game selected. The settings shown so far go to
+// the game they belong to first.
+void GamesWindow::OnGamesChange() {
+  int index = -1;
+  for (std::size_t i = 0; i < games_.size() && index < 0; ++i) {
+    if (games_[i].name == cbogames.Text()) index = static_cast<int>(i);
+  }
+  if (index == selected_) return;
+  if (selected_ >= 0) ReadSettings();
+  Select(index);
+}
+
+void GamesWindow::Select(int index) {
+  selected_ = index;
+  ShowSettings();
+}
+
+// A program already on the list is selected rather than added twice.
+void GamesWindow::OnAddClick() {
+  if (!shell_) return;
+  const std::string path =
+      shell_->ChooseProgram(texts::kChooseTitle.In(dutch_), texts::kPrograms.In(dutch_));
+  if (path.empty()) return;
+  if (const Game* listed = FindGame(games_, path)) {
+    cbogames.SetText(listed->name);
+    return;
+  }
+  Game game;
+  game.name = FreeName(NameOf(path));
+  game.program = path;
+  games_.push_back(game);
+  cbogames.AddItem(game.name);
+  cbogames.SetText(game.name);
+}
+
+// The next game takes its place, or the one before it at the end.
+void GamesWindow::OnRemoveClick() {
+  if (selected_ < 0) return;
+  games_.erase(games_.begin() + selected_);
+  const int next = std::min<int>(selected_, static_cast<int>(games_.size()) - 1);
+  selected_ = -1;
+  ShowList(next >= 0 ? games_[next].name : "");
+}
+
+// The window stays open; the game gets the settings it shows.
+void GamesWindow::OnStartClick() {
+  if (!shell_ || selected_ < 0) return;
+  ReadSettings();
+  const Game& game = games_[selected_];
+  if (!StartGame(*shell_, game, "\"" + game.program + "\"")) {
+    host().ShowMessage(NotStartedMessage(game.program, dutch_), texts::kMessageTitle.english);
+  }
+}
+
+void GamesWindow::OnShortcutClick() {
+  if (!shell_ || selected_ < 0) return;
+  Game& game = games_[selected_];
+  const std::string desktop = shell_->DesktopFolder();
+  const std::string path = desktop.empty() ? "" : FreeShortcut(game, desktop);
+  forms::Shell::Shortcut shortcut;
+  shortcut.target = shell_->ThisProgram();
+  shortcut.arguments = "/game \"" + game.program + "\"";
+  shortcut.folder = FolderOf(game.program);
+  shortcut.icon = game.program;
+  if (path.empty() || !shell_->MakeShortcut(path, shortcut)) {
+    host().ShowMessage(texts::kNoShortcut.In(dutch_), texts::kMessageTitle.english);
+    return;
+  }
+  if (std::find(made_.begin(), made_.end(), path) == made_.end() && path != game.shortcut) {
+    made_.push_back(path);
+  }
+  game.shortcut = path;
+  const std::string file = path.substr(path.find_last_of('\\') + 1);
+  host().ShowMessage(texts::kShortcutMadeBefore.In(dutch_) + file.substr(0, file.size() - 4) +
+                         texts::kShortcutMadeAfter.In(dutch_),
+                     texts::kMessageTitle.english);
+}
+
+// ---- Gamma ----
+
+void GamesWindow::OnGammaClick() { EnableSettings(); }
+
+// Runs for moves by the user and by the window; setting a slider to the
+// position it has raises nothing, which ends a linked chain.
+void GamesWindow::OnSliderChange(Channel channel) {
+  const int position = sliders_[channel]->Value();
+  gamma_values_[channel]->SetCaption(registry::GammaText(position));
+  if (showing_ || chklock.Value() != 1) return;
+  for (int other : kLinkOrder[channel]) sliders_[other]->SetValue(position);
+}
+
+void GamesWindow::OnLockClick() {
+  if (showing_) return;
+  const int red = gr.Value();
+  gg.SetValue(red);
+  gb.SetValue(red);
+}
+
+// ---- OK and Cancel ----
+
+// Shortcuts of games no longer on the list go with them.
+void GamesWindow::OnOkClick() {
+  if (selected_ >= 0) ReadSettings();
+  std::vector<std::string> dropped = made_;
+  for (const Game& stored : ReadGames(reg_)) dropped.push_back(stored.shortcut);
+  for (const Game& game : games_) {
+    dropped.erase(
+        std::remove_if(dropped.begin(), dropped.end(),
+                       [&](const std::string& path) { return SameText(path, game.shortcut); }),
+        dropped.end());
+  }
+  WriteGames(reg_, games_);
+  RemoveShortcuts(dropped);
+  made_.clear();
+  forms::ReturnToOpener(*this);
+}
+
+// Shortcuts made since the window opened go again, unless the stored list
+// names them (they were there before, and were only made anew).
+void GamesWindow::OnCancelClick() {
+  std::vector<std::string> made = made_;
+  for (const Game& stored : ReadGames(reg_)) {
+    made.erase(
+        std::remove_if(made.begin(), made.end(),
+                       [&](const std::string& path) { return SameText(path, stored.shortcut); }),
+        made.end());
+  }
+  RemoveShortcuts(made);
+  ShowStored();
+  forms::ReturnToOpener(*this);
+}
+
+void GamesWindow::RemoveShortcuts(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    if (IsShortcutFile(path)) files().RemoveFile(path);
+  }
+}
+
+// ---- The selected game's settings ----
+
+// A value that none of a list's entries gives shows as it is stored; with
+// no game selected the controls show "as set in Tarnolux", disabled.
+void GamesWindow::ShowSettings() {
+  static const Game kNone;
+  const Game& game = selected_ >= 0 ? games_[selected_] : kNone;
+  showing_ = true;
+  for (const Choices& list : choices_) {
+    const std::optional<std::string>& value = game.values[list.variable];
+    std::string text = value ? *value : list.first[0].text.In(dutch_);
+    for (int i = 0; i < list.count; ++i) {
+      const char* given = list.first[i].value;
+      if (value && given && *value == given) text = list.first[i].text.In(dutch_);
+    }
+    list.box->SetText(text);
+  }
+  const bool own_gamma =
+      game.values[kRedGamma] && game.values[kGreenGamma] && game.values[kBlueGamma];
+  for (int channel = kRedChannel; channel <= kBlueChannel; ++channel) {
+    std::optional<int> position;
+    if (own_gamma) position = gamma_settings::UsablePosition(*game.values[kRedGamma + channel]);
+    sliders_[channel]->SetValue(position ? *position : kDriverFactory);
+  }
+  chkgamma.SetValue(own_gamma ? 1 : 0);
+  chklock.SetValue(gr.Value() == gg.Value() && gg.Value() == gb.Value() ? 1 : 0);
+  for (const Tick& tick : ticks_) {
+    const std::optional<std::string>& value = game.values[tick.variable];
+    tick.box->SetValue((tick.by_presence ? value.has_value() : ReadsAs(value, tick.ticked)) ? 1
+                                                                                            : 0);
+  }
+  showing_ = false;
+  EnableSettings();
+}
+
+// Text in a list that is none of its entries leaves the game's value as
+// it was.
+void GamesWindow::ReadSettings() {
+  Game& game = games_[selected_];
+  for (const Choices& list : choices_) {
+    for (int i = 0; i < list.count; ++i) {
+      if (list.box->Text() != list.first[i].text.In(dutch_)) continue;
+      game.values[list.variable].reset();
+      if (list.first[i].value) game.values[list.variable] = list.first[i].value;
+    }
+  }
+  for (int channel = kRedChannel; channel <= kBlueChannel; ++channel) {
+    std::optional<std::string>& value = game.values[kRedGamma + channel];
+    value.reset();
+    if (chkgamma.Value() == 1) value = registry::GammaText(sliders_[channel]->Value());
+  }
+  for (const Tick& tick : ticks_) {
+    std::optional<std::string>& value = game.values[tick.variable];
+    const bool reads_ticked = tick.by_presence ? value.has_value() : ReadsAs(value, tick.ticked);
+    if (tick.box->Value() == 1 && !reads_ticked) value = tick.ticked;
+    if (tick.box->Value() != 1 && reads_ticked) value.reset();
+  }
+}
+
+// The settings answer only with a game selected, the sliders only for a
+// gamma of its own.
+void GamesWindow::EnableSettings() {
+  const bool selected = selected_ >= 0;
+  for (forms::Control* control : framsettings.Children()) control->SetEnabled(selected);
+  const bool gamma = selected && chkgamma.Value() == 1;
+  chklock.SetEnabled(gamma);
+  for (int channel = kRedChannel; channel <= kBlueChannel; ++channel) {
+    sliders_[channel]->SetEnabled(gamma);
+    letters_[channel]->SetEnabled(gamma);
+    gamma_values_[channel]->SetEnabled(gamma);
+  }
+  for (forms::CommandButton* button : {&cmdremove, &cmdstart, &cmdshortcut}) {
+    button->SetEnabled(selected);
+  }
+}
+
+std::string GamesWindow::FreeName(const std::string& name) const {
+  std::string free = name;
+  for (long number = 2;; ++number) {
+    bool taken = false;
+    for (const Game& game : games_) taken = taken || SameText(game.name, free);
+    if (!taken) return free;
+    free = name + " (" + registry::NumberText(number) + ")";
+  }
+}
+
+// "<Name> (Tarnolux).lnk", or "(Tarnolux 2)" and on while a file that is
+// not this game's own shortcut has the name.
+std::string GamesWindow::FreeShortcut(const Game& game, const std::string& desktop) {
+  for (long number = 1;; ++number) {
+    const std::string mark =
+        number == 1 ? texts::kShortcutMark
+                    : std::string(texts::kShortcutMark) + " " + registry::NumberText(number);
+    const std::string path = forms::JoinPath(desktop, game.name + mark + texts::kShortcutEnd);
+    if (SameText(path, game.shortcut) || !files().FileExists(path)) return path;
+  }
+}
+
+}  // namespace games

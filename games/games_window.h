@@ -1,0 +1,141 @@
+// The games window (frmgames): the games Tarnolux starts, and for the
+// selected one each Glide setting as set in Tarnolux or a value of its
+// own. OK stores the list; Cancel forgets every change since it opened.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "forms/forms.h"
+#include "forms/hover.h"
+#include "forms/shell.h"
+#include "games/game_list.h"
+#include "look/look.h"
+#include "look/settings_window.h"
+#include "look/texts.h"
+#include "registry/registry.h"
+
+namespace games {
+
+// An entry of a settings list: its text and the value it gives the
+// variable (null: the variable stays unset).
+struct Choice {
+  look::Text text;
+  const char* value;
+};
+
+class GamesWindow : public look::SettingsWindow {
+ public:
+  GamesWindow(forms::Program& program, registry::Registry& reg);
+
+  // What Add, Start and Make shortcut ask of; without a shell they do
+  // nothing.
+  void SetShell(forms::Shell* shell) { shell_ = shell; }
+
+  // Controls in tab order after the top row: the list and its buttons,
+  // then the selected game's settings.
+  forms::Frame framgames{*this, "framgames"};
+  forms::ComboBox cbogames{framgames, "cbogames"};
+  forms::CommandButton cmdadd{framgames, "cmdadd"};
+  forms::CommandButton cmdremove{framgames, "cmdremove"};
+  forms::CommandButton cmdstart{framgames, "cmdstart"};
+  forms::CommandButton cmdshortcut{framgames, "cmdshortcut"};
+
+  forms::Frame framsettings{*this, "framsettings"};
+  forms::Label lblvsync{framsettings, "lblvsync"};
+  forms::ComboBox cbovsync{framsettings, "cbovsync"};
+  forms::Label lblrefresh{framsettings, "lblrefresh"};
+  forms::ComboBox cborefresh{framsettings, "cborefresh"};
+  forms::Label lblalpha{framsettings, "lblalpha"};
+  forms::ComboBox cboalpha{framsettings, "cboalpha"};
+  forms::Label lblbuffers{framsettings, "lblbuffers"};
+  forms::ComboBox cbobuffers{framsettings, "cbobuffers"};
+  forms::Label lblnote{framsettings, "lblnote"};
+  forms::CheckBox chkgamma{framsettings, "chkgamma"};
+  forms::CheckBox chklock{framsettings, "chklock"};
+  forms::Label lblr{framsettings, "lblr"};
+  forms::Label lblgr{framsettings, "lblgr"};
+  forms::ScrollBar gr{framsettings, "gr", forms::Orientation::Horizontal};
+  forms::Label lblg{framsettings, "lblg"};
+  forms::Label lblgg{framsettings, "lblgg"};
+  forms::ScrollBar gg{framsettings, "gg", forms::Orientation::Horizontal};
+  forms::Label lblb{framsettings, "lblb"};
+  forms::Label lblgb{framsettings, "lblgb"};
+  forms::ScrollBar gb{framsettings, "gb", forms::Orientation::Horizontal};
+  forms::CheckBox chk2mb{framsettings, "chk2mb"};
+  forms::CheckBox chksplash{framsettings, "chksplash"};
+  forms::CheckBox chkmipmap{framsettings, "chkmipmap"};
+
+  // The games as the window now has them, in list order.
+  const std::vector<Game>& games() const { return games_; }
+
+ protected:
+  void OnLoad() override;
+
+ private:
+  enum Channel { kRedChannel, kGreenChannel, kBlueChannel };
+  // A list of choices for one variable.
+  struct Choices {
+    forms::ComboBox* box;
+    Variable variable;
+    const Choice* first;
+    int count;
+  };
+  // A check box that sets its variable to `ticked` (or keeps the value it
+  // has when that reads as ticked too).
+  struct Tick {
+    forms::CheckBox* box;
+    Variable variable;
+    const char* ticked;
+    bool by_presence;  // any value ticks the box, as Glide reads it
+  };
+
+  void Design();
+  void ConnectEvents();
+  void ConnectHover();
+  void ApplyDutch();
+  void FillChoices();
+
+  void OnGamesChange();
+  void OnAddClick();
+  void OnRemoveClick();
+  void OnStartClick();
+  void OnShortcutClick();
+  void OnGammaClick();
+  void OnSliderChange(Channel channel);
+  void OnLockClick();
+  void OnOkClick();
+  void OnCancelClick();
+
+  // The stored list shown anew, at Load and at Cancel.
+  void ShowStored();
+  void ShowList(const std::string& selected_name);
+  void Select(int index);
+  // The selected game's settings into the controls, and back.
+  void ShowSettings();
+  void ReadSettings();
+  void EnableSettings();
+  std::string FreeName(const std::string& name) const;
+  std::string FreeShortcut(const Game& game, const std::string& desktop);
+  void RemoveShortcuts(const std::vector<std::string>& paths);
+
+  registry::Registry& reg_;
+  forms::Shell* shell_ = nullptr;
+  bool dutch_ = false;
+  std::vector<Game> games_;
+  int selected_ = -1;  // in games_, or -1
+  // Set while the window shows values: the gamma lock neither carries a
+  // move nor makes the sliders equal.
+  bool showing_ = false;
+  // Shortcuts made since the window opened, which Cancel takes away again.
+  std::vector<std::string> made_;
+  std::array<forms::ScrollBar*, 3> sliders_{&gr, &gg, &gb};
+  std::array<forms::Label*, 3> letters_{&lblr, &lblg, &lblb};
+  std::array<forms::Label*, 3> gamma_values_{&lblgr, &lblgg, &lblgb};
+  std::array<Choices, 4> choices_;
+  std::array<Tick, 3> ticks_;
+  forms::Hover hover_{look::kCaptions};
+};
+
+}  // namespace games
