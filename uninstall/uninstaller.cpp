@@ -1,6 +1,7 @@
 #include "uninstall/uninstaller.h"
 
 #include "backup/backup.h"
+#include "games/game_list.h"
 #include "registry/numbers.h"
 
 namespace uninstall {
@@ -34,6 +35,7 @@ void Uninstaller::OnLoad() {
     ResetRefreshRates(*adapter);
     ResetClock(*adapter);
   }
+  RemoveGames();
   SayGoodbye();
 }
 
@@ -87,6 +89,15 @@ void Uninstaller::ResetClock(const registry::Adapter& adapter) {
   Save(data, "GFX Clock Speed", clock);
   Save(data, "Graphics Clock Speed", clock);
   Save(data, "Memory Clock Speed", clock);
+}
+
+// The shortcuts Tarnolux made for the games, and then their list. Only a
+// ".lnk" goes: "Shortcut" never names anything else Tarnolux made.
+void Uninstaller::RemoveGames() {
+  for (const games::Game& game : games::ReadGames(reg_)) {
+    if (games::IsShortcutFile(game.shortcut)) files().RemoveFile(game.shortcut);
+  }
+  reg_.DeleteKey(registry::kLocalMachine, games::kGamesKey);
 }
 
 // The window never appears: the program ends once the user has read this.

@@ -1,7 +1,8 @@
 // The uninstaller's only window, Form1. It is never shown: its load clears
 // the language choice, deletes the program's files, puts the Voodoo3
-// driver's settings back to factory values, tells the user to delete the
-// uninstaller and ends the program.
+// driver's settings back to factory values, removes the games' shortcuts
+// and their list, tells the user to delete the uninstaller and ends the
+// program.
 #pragma once
 
 #include "forms/forms.h"
@@ -32,6 +33,7 @@ class Uninstaller : public forms::Form {
   void ResetDriverOptions(const registry::Adapter& adapter);
   void ResetRefreshRates(const registry::Adapter& adapter);
   void ResetClock(const registry::Adapter& adapter);
+  void RemoveGames();
   void SayGoodbye();
 
   void Save(const std::string& key, const char* name, const std::string& data);

@@ -102,6 +102,14 @@ struct Machine {
                       (kFolder + "\\Uninstall.exe").c_str(), FALSE));
     for (const char* file : kProgramFiles) WriteFile(kFolder + "\\" + file);
     WriteFile(kFolder + "\\my notes.txt");
+    // Two games: a shortcut Tarnolux made, and a "Shortcut" that is none.
+    const std::string games = std::string(test_support::kProgramKey) + "\\Games";
+    reg.SaveString(kLocalMachine, games + "\\1", "Program", kFolder + "\\tomb.exe");
+    reg.SaveString(kLocalMachine, games + "\\1", "Shortcut", kFolder + "\\tomb (Tarnolux).lnk");
+    reg.SaveString(kLocalMachine, games + "\\2", "Program", kFolder + "\\tomb.exe");
+    reg.SaveString(kLocalMachine, games + "\\2", "Shortcut", kFolder + "\\tomb.exe");
+    WriteFile(kFolder + "\\tomb (Tarnolux).lnk");
+    WriteFile(kFolder + "\\tomb.exe");
   }
   ~Machine() { Clean(); }
 
@@ -218,8 +226,11 @@ TEST_CASE("Uninstall.exe puts the demo machine's Voodoo3 3000 back to factory va
 
   // The folder: the program's files are gone; the uninstaller, the user's
   // own file and the backup of the settings from before the run stay.
-  const std::set<std::string> kept = {"Uninstall.exe", "my notes.txt", "Tarnolux backup.reg"};
+  // The games' list and their shortcut go; a file that is no shortcut stays.
+  const std::set<std::string> kept = {"Uninstall.exe", "my notes.txt", "Tarnolux backup.reg",
+                                      "tomb.exe"};
   CHECK(FilesIn(kFolder) == kept);
+  CHECK(test_support::RawTreeOf(HKEY_LOCAL_MACHINE, "Software\\Tarno\\Games", true).empty());
 
   SUBCASE("a second run finds nothing to delete and leaves the same registry") {
     Closing again;

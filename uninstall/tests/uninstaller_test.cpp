@@ -205,6 +205,23 @@ TEST(UninstallerTest, DeletesTheFiveFilesInOrderAndKeepsItself) {
   EXPECT_EQ(m.host.messages.size(), 1u);
 }
 
+TEST(UninstallerTest, RemovesTheGamesShortcutsAndTheirList) {
+  Machine m;
+  const std::string games = "Software\\Tarno\\Games";
+  m.reg.SaveString(kLocalMachine, games + "\\1", "Program", "C:\\Games\\arena.exe");
+  m.reg.SaveString(kLocalMachine, games + "\\1", "Shortcut", "C:\\WINDOWS\\Desktop\\a.LNK");
+  m.reg.SaveString(kLocalMachine, games + "\\2", "Program", "C:\\Games\\tomb.exe");
+  m.reg.SaveString(kLocalMachine, games + "\\2", "Shortcut", "C:\\Games\\tomb.exe");
+  for (const char* file : {"C:\\WINDOWS\\Desktop\\a.LNK", "C:\\Games\\tomb.exe"}) {
+    m.host.files.AddFile(file);
+  }
+  m.Run();
+  EXPECT_EQ(m.host.files.deleted, std::vector<std::string>({"c:\\windows\\desktop\\a.lnk"}));
+  EXPECT_TRUE(DumpOf(m.store, games).empty());
+  EXPECT_EQ(m.Get(games + "\\1", "Program"), "(missing)");
+  EXPECT_EQ(m.host.messages.size(), 1u);
+}
+
 TEST(UninstallerTest, AtADrivesRootFilesTakeOneBackslash) {
   Machine m;
   m.host.files.folder = "D:\\";
