@@ -81,6 +81,8 @@ GamesWindow::GamesWindow(forms::Program& program, registry::Registry& reg)
   ConnectHover();
 }
 
+GamesWindow::~GamesWindow() = default;
+
 void GamesWindow::Design() {
   SetCaption(texts::kCaption.english);
   SetClientSize(kClientWidth, kSettingsTop + kSettingsHeight + kMargin);
@@ -356,8 +358,7 @@ void GamesWindow::RemoveShortcuts(const std::vector<std::string>& paths) {
 // A value that none of a list's entries gives shows as it is stored; with
 // no game selected the controls show "as set in Tarnolux", disabled.
 void GamesWindow::ShowSettings() {
-  static const Game kNone;
-  const Game& game = selected_ >= 0 ? games_[selected_] : kNone;
+  const Game& game = selected_ >= 0 ? games_[selected_] : none_;
   showing_ = true;
   for (const Choices& list : choices_) {
     const std::optional<std::string>& value = game.values[list.variable];

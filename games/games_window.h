@@ -28,6 +28,7 @@ struct Choice {
 class GamesWindow : public look::SettingsWindow {
  public:
   GamesWindow(forms::Program& program, registry::Registry& reg);
+  ~GamesWindow() override;
 
   // What Add, Start and Make shortcut ask of; without a shell they do
   // nothing.
@@ -125,6 +126,7 @@ class GamesWindow : public look::SettingsWindow {
   bool dutch_ = false;
   std::vector<Game> games_;
   int selected_ = -1;  // in games_, or -1
+  const Game none_;    // what the controls show with no game selected
   // Set while the window shows values: the gamma lock neither carries a
   // move nor makes the sliders equal.
   bool showing_ = false;

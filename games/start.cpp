@@ -1,6 +1,6 @@
 #include "games/start.h"
 
-#include <vector>
+#include <array>
 
 namespace games {
 
@@ -28,19 +28,6 @@ bool Before(const std::string& a, const std::string& b) {
     if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
   }
   return a.size() < b.size();
-}
-
-std::vector<std::string> Entries(const std::string& block) {
-  std::vector<std::string> entries;
-  std::size_t start = 0;
-  while (start < block.size()) {
-    const std::size_t end = block.find('\0', start);
-    const std::size_t stop = end == std::string::npos ? block.size() : end;
-    if (stop == start) break;  // the block's closing NUL
-    entries.push_back(block.substr(start, stop - start));
-    start = stop + 1;
-  }
-  return entries;
 }
 
 }  // namespace
@@ -74,29 +61,43 @@ std::string GameCommandLine(const GameCommand& command) {
 }
 
 std::string EnvironmentBlock(const std::string& current, const Game& game) {
-  std::vector<std::string> entries;
-  for (const std::string& entry : Entries(current)) {
-    bool replaced = false;
-    for (int variable = 0; variable < kVariables; ++variable) {
-      if (game.values[variable] && SameText(EntryName(entry), kVariableNames[variable])) {
-        replaced = true;
-      }
-    }
-    if (!replaced) entries.push_back(entry);
-  }
+  std::array<bool, kVariables> pending{};
   for (int variable = 0; variable < kVariables; ++variable) {
-    if (!game.values[variable]) continue;
-    const std::string name = kVariableNames[variable];
-    std::size_t place = 0;
-    while (place < entries.size() &&
-           (entries[place][0] == '=' || !Before(name, EntryName(entries[place])))) {
-      ++place;
-    }
-    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(place),
-                   name + "=" + *game.values[variable]);
+    pending[variable] = game.values[variable].has_value();
   }
   std::string block;
-  for (const std::string& entry : entries) block += entry + '\0';
+  // Puts the game's variables whose names come before `name` in, in the
+  // names' order; all that are left for "".
+  const auto put_before = [&](const std::string& name) {
+    for (;;) {
+      int next = -1;
+      for (int variable = 0; variable < kVariables; ++variable) {
+        if (pending[variable] &&
+            (next < 0 || Before(kVariableNames[variable], kVariableNames[next]))) {
+          next = variable;
+        }
+      }
+      if (next < 0 || (!name.empty() && !Before(kVariableNames[next], name))) return;
+      pending[next] = false;
+      (((block += kVariableNames[next]) += '=') += *game.values[next]) += '\0';
+    }
+  };
+  std::size_t start = 0;
+  while (start < current.size() && current[start] != '\0') {
+    std::size_t end = current.find('\0', start);
+    if (end == std::string::npos) end = current.size();
+    const std::string entry = current.substr(start, end - start);
+    const std::string name = EntryName(entry);
+    start = end + 1;
+    bool replaced = false;
+    for (int variable = 0; variable < kVariables; ++variable) {
+      replaced = replaced || (game.values[variable] && SameText(name, kVariableNames[variable]));
+    }
+    if (replaced) continue;
+    if (name[0] != '=') put_before(name);
+    (block += entry) += '\0';
+  }
+  put_before("");
   return block + '\0';
 }
 

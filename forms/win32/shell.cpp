@@ -87,7 +87,7 @@ std::string Win32Shell::ChooseProgram(const std::string& title, const std::strin
   if (!open) return "";
   const std::string ansi_title = Utf8ToAnsi(title);
   std::string filters = Utf8ToAnsi(filter);
-  filters += std::string(1, '\0') + "*.exe" + std::string(2, '\0');
+  filters.append("\0*.exe\0", 8);  // the pattern, then the list's end
   char file[MAX_PATH] = {};
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = kOpenFileName95;
