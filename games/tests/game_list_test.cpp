@@ -7,6 +7,7 @@
 namespace games {
 namespace {
 
+using test_support::DeleteLine;
 using test_support::WriteLine;
 
 constexpr const char* kKey = "Software\\Tarno\\Games";
@@ -40,6 +41,7 @@ TEST(GameList, WrittenAnewInListOrderAndReadBack) {
 
   EXPECT_EQ(store.writes,
             (std::vector<std::string>{
+                DeleteLine("Software\\Tarno\\Games"),
                 WriteLine("Software\\Tarno\\Games\\1", "Name", "arena"),
                 WriteLine("Software\\Tarno\\Games\\1", "Program", "C:\\Games\\Arena\\arena.exe"),
                 WriteLine("Software\\Tarno\\Games\\1", "FX_GLIDE_SWAPINTERVAL", "0"),

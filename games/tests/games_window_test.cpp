@@ -8,6 +8,7 @@
 namespace games {
 namespace {
 
+using test_support::DeleteLine;
 using test_support::WriteLine;
 
 constexpr const char* kFirst = "Software\\Tarno\\Games\\1";
@@ -61,6 +62,7 @@ TEST_F(GamesWindowTest, ShowsEachGamesSettingsAndOkWritesTheListAnew) {
   window.ok.UserClick();
 
   EXPECT_EQ(store.writes, (std::vector<std::string>{
+                              DeleteLine("Software\\Tarno\\Games"),
                               WriteLine(kFirst, "Name", "arena"),
                               WriteLine(kFirst, "Program", "C:\\Games\\Arena\\arena.exe"),
                               WriteLine(kFirst, "FX_GLIDE_SWAPINTERVAL", "0"),

@@ -217,7 +217,7 @@ TEST(UninstallerTest, RemovesTheGamesShortcutsAndTheirList) {
   }
   m.Run();
   EXPECT_EQ(m.host.files.deleted, std::vector<std::string>({"c:\\windows\\desktop\\a.lnk"}));
-  EXPECT_TRUE(DumpOf(m.store, games).empty());
+  EXPECT_TRUE(DumpOf(m.store, kLocalMachine, games).empty());
   EXPECT_EQ(m.Get(games + "\\1", "Program"), "(missing)");
   EXPECT_EQ(m.host.messages.size(), 1u);
 }
