@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/handoff.h"
+#include "games/design.h"
 #include "games/launch.h"
 #include "games/texts.h"
 #include "gamma/gamma_window.h"
@@ -37,29 +38,6 @@ constexpr int Count(const Choice (&)[N]) {
 // then blue, green sets red then blue, blue sets green then red.
 constexpr int kLinkOrder[3][2] = {{1, 2}, {0, 2}, {1, 0}};
 
-// Layout, in twips: the top row, the games frame, the settings frame.
-constexpr int kClientWidth = 5895;
-constexpr int kMargin = 120;
-constexpr int kFrameWidth = kClientWidth - 2 * kMargin;
-constexpr int kGamesTop = 840;
-constexpr int kGamesHeight = 1140;
-constexpr int kButtonLeft[2] = {3000, 4320};
-constexpr int kButtonWidth = 1215, kButtonHeight = 345;
-constexpr int kSettingsTop = kGamesTop + kGamesHeight + kMargin;
-constexpr int kSettingsHeight = 4320;
-constexpr int kLineHeight = 255;
-constexpr int kBoxHeight = 315;
-constexpr int kListTop = 300, kListStep = 390;
-constexpr int kListLabelWidth = 1380;
-constexpr int kListLeft = 1500, kListWidth = 1740;
-constexpr int kNoteLeft = 3360, kNoteWidth = kFrameWidth - kNoteLeft - 120;
-constexpr int kGammaTop = 1920;
-constexpr int kChannelTop = 2250, kChannelStep = 330;
-constexpr int kLetterLeft = 240, kLetterWidth = 240;
-constexpr int kValueLeft = 480, kValueWidth = 480;
-constexpr int kSliderLeft = 1020, kSliderWidth = 2400;
-constexpr int kTicksTop = 3300, kTickStep = 300;
-
 bool ReadsAs(const std::optional<std::string>& value, const char* ticked) {
   return value && registry::WholeNumber(*value) == registry::WholeNumber(ticked);
 }
@@ -67,7 +45,7 @@ bool ReadsAs(const std::optional<std::string>& value, const char* ticked) {
 }  // namespace
 
 GamesWindow::GamesWindow(forms::Program& program, registry::Registry& reg)
-    : look::SettingsWindow(program, {"frmgames", "Image2", "imgvoodoo3", "Image1", "ok"}),
+    : look::SettingsWindow(program, design::kWindow),
       reg_(reg),
       choices_{{{&cbovsync, kSwapInterval, kVsyncChoices, Count(kVsyncChoices)},
                 {&cborefresh, kRefresh, kRefreshChoices, Count(kRefreshChoices)},
@@ -83,46 +61,14 @@ GamesWindow::GamesWindow(forms::Program& program, registry::Registry& reg)
 
 GamesWindow::~GamesWindow() = default;
 
+// The sliders stand at the drivers' factory gamma until a game is shown;
+// the events are not connected yet.
 void GamesWindow::Design() {
-  SetCaption(texts::kCaption.english);
-  SetClientSize(kClientWidth, kSettingsTop + kSettingsHeight + kMargin);
-  look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
-
-  framgames.Place(texts::kGamesFrame.english, kMargin, kGamesTop, kFrameWidth, kGamesHeight);
-  cbogames.Move(kMargin, kListTop, kButtonLeft[0] - 2 * kMargin, kBoxHeight);
-  cmdadd.Place(texts::kAdd.english, kButtonLeft[0], 240, kButtonWidth, kButtonHeight);
-  cmdremove.Place(texts::kRemove.english, kButtonLeft[1], 240, kButtonWidth, kButtonHeight);
-  cmdstart.Place(texts::kStart.english, kButtonLeft[0], 660, kButtonWidth, kButtonHeight);
-  cmdshortcut.Place(texts::kShortcut.english, kButtonLeft[1], 660, kButtonWidth, kButtonHeight);
-
-  framsettings.Place(texts::kSettingsFrame.english, kMargin, kSettingsTop, kFrameWidth,
-                     kSettingsHeight);
-  forms::Label* list_labels[] = {&lblvsync, &lblrefresh, &lblalpha, &lblbuffers};
-  const look::Text list_texts[] = {texts::kVsync, texts::kRefresh, texts::kAlpha, texts::kBuffers};
-  for (int row = 0; row < 4; ++row) {
-    const int top = kListTop + row * kListStep;
-    list_labels[row]->Place(list_texts[row].english, kMargin, top + 45, kListLabelWidth,
-                            kLineHeight);
-    choices_[row].box->Move(kListLeft, top, kListWidth, kBoxHeight);
-  }
-  lblnote.Place(texts::kNote.english, kNoteLeft, kListTop, kNoteWidth, 3 * kListStep + kBoxHeight);
-  chkgamma.Place(texts::kOwnGamma.english, kMargin, kGammaTop, 2040, kLineHeight);
-  chklock.Place(texts::kLock.english, 2280, kGammaTop, 1800, kLineHeight);
-  const char* letters[3] = {texts::kRed.english, texts::kGreen.english, texts::kBlue.english};
   for (int channel = kRedChannel; channel <= kBlueChannel; ++channel) {
-    const int top = kChannelTop + channel * kChannelStep;
-    letters_[channel]->Place(letters[channel], kLetterLeft, top, kLetterWidth, kLineHeight);
-    gamma_values_[channel]->Place(registry::GammaText(kDriverFactory).c_str(), kValueLeft, top,
-                                  kValueWidth, kLineHeight);
-    sliders_[channel]->Move(kSliderLeft, top, kSliderWidth, kLineHeight);
+    gamma_values_[channel]->SetCaption(registry::GammaText(kDriverFactory));
     sliders_[channel]->SetRange(gamma_settings::kMinPosition, gamma_settings::kMaxPosition,
                                 gamma_settings::kSmallStep, gamma_settings::kLargeStep);
     sliders_[channel]->SetValue(kDriverFactory);
-  }
-  const look::Text tick_texts[] = {texts::kTextureLimit, texts::kSplash, texts::kMipmap};
-  for (int row = 0; row < 3; ++row) {
-    ticks_[row].box->Place(tick_texts[row].english, kMargin, kTicksTop + row * kTickStep,
-                           kFrameWidth - 2 * kMargin, kLineHeight);
   }
   FillChoices();
 
@@ -158,32 +104,11 @@ void GamesWindow::ConnectEvents() {
   cancel.Click = [this] { OnCancelClick(); };
 }
 
-// The lists, the buttons and the sliders leave the colours as they are.
-void GamesWindow::ConnectHover() {
-  hover_.Group(framgames, {&framgames});
-  hover_.Group(framsettings, {&framsettings, &lblvsync, &lblrefresh, &lblalpha, &lblbuffers,
-                              &lblnote, &chkgamma, &chklock, &lblr, &lblgr, &lblg, &lblgg, &lblb,
-                              &lblgb, &chk2mb, &chksplash, &chkmipmap});
-  hover_.Rest({this, &left_emblem, &imgvoodoo3, &right_emblem});
-}
+void GamesWindow::ConnectHover() { ConnectDesignHover(hover_); }
 
+// The lists' entries follow the language.
 void GamesWindow::ApplyDutch() {
-  CancelInDutch();
-  SetCaption(texts::kCaption.dutch);
-  framgames.SetCaption(texts::kGamesFrame.dutch);
-  cmdadd.SetCaption(texts::kAdd.dutch);
-  cmdremove.SetCaption(texts::kRemove.dutch);
-  cmdstart.SetCaption(texts::kStart.dutch);
-  cmdshortcut.SetCaption(texts::kShortcut.dutch);
-  framsettings.SetCaption(texts::kSettingsFrame.dutch);
-  lblrefresh.SetCaption(texts::kRefresh.dutch);
-  lblalpha.SetCaption(texts::kAlpha.dutch);
-  lblnote.SetCaption(texts::kNote.dutch);
-  chkgamma.SetCaption(texts::kOwnGamma.dutch);
-  chklock.SetCaption(texts::kLock.dutch);
-  chk2mb.SetCaption(texts::kTextureLimit.dutch);
-  chksplash.SetCaption(texts::kSplash.dutch);
-  chkmipmap.SetCaption(texts::kMipmap.dutch);
+  ApplyDesignDutch();
   FillChoices();
 }
 

@@ -13,7 +13,6 @@
 #include "games/game_list.h"
 #include "look/look.h"
 #include "look/settings_window.h"
-#include "look/texts.h"
 #include "registry/registry.h"
 
 namespace games {
@@ -34,39 +33,39 @@ class GamesWindow : public look::SettingsWindow {
   // nothing.
   void SetShell(forms::Shell* shell) { shell_ = shell; }
 
-  // Controls in tab order after the top row: the list and its buttons,
-  // then the selected game's settings.
-  forms::Frame framgames{*this, "framgames"};
-  forms::ComboBox cbogames{framgames, "cbogames"};
-  forms::CommandButton cmdadd{framgames, "cmdadd"};
-  forms::CommandButton cmdremove{framgames, "cmdremove"};
-  forms::CommandButton cmdstart{framgames, "cmdstart"};
-  forms::CommandButton cmdshortcut{framgames, "cmdshortcut"};
+  // Controls in tab order after the top row, as games/design.h makes
+  // them: the list and its buttons, then the selected game's settings.
+  forms::Frame& framgames = Next<forms::Frame>();
+  forms::ComboBox& cbogames = Next<forms::ComboBox>();
+  forms::CommandButton& cmdadd = Next<forms::CommandButton>();
+  forms::CommandButton& cmdremove = Next<forms::CommandButton>();
+  forms::CommandButton& cmdstart = Next<forms::CommandButton>();
+  forms::CommandButton& cmdshortcut = Next<forms::CommandButton>();
 
-  forms::Frame framsettings{*this, "framsettings"};
-  forms::Label lblvsync{framsettings, "lblvsync"};
-  forms::ComboBox cbovsync{framsettings, "cbovsync"};
-  forms::Label lblrefresh{framsettings, "lblrefresh"};
-  forms::ComboBox cborefresh{framsettings, "cborefresh"};
-  forms::Label lblalpha{framsettings, "lblalpha"};
-  forms::ComboBox cboalpha{framsettings, "cboalpha"};
-  forms::Label lblbuffers{framsettings, "lblbuffers"};
-  forms::ComboBox cbobuffers{framsettings, "cbobuffers"};
-  forms::Label lblnote{framsettings, "lblnote"};
-  forms::CheckBox chkgamma{framsettings, "chkgamma"};
-  forms::CheckBox chklock{framsettings, "chklock"};
-  forms::Label lblr{framsettings, "lblr"};
-  forms::Label lblgr{framsettings, "lblgr"};
-  forms::ScrollBar gr{framsettings, "gr", forms::Orientation::Horizontal};
-  forms::Label lblg{framsettings, "lblg"};
-  forms::Label lblgg{framsettings, "lblgg"};
-  forms::ScrollBar gg{framsettings, "gg", forms::Orientation::Horizontal};
-  forms::Label lblb{framsettings, "lblb"};
-  forms::Label lblgb{framsettings, "lblgb"};
-  forms::ScrollBar gb{framsettings, "gb", forms::Orientation::Horizontal};
-  forms::CheckBox chk2mb{framsettings, "chk2mb"};
-  forms::CheckBox chksplash{framsettings, "chksplash"};
-  forms::CheckBox chkmipmap{framsettings, "chkmipmap"};
+  forms::Frame& framsettings = Next<forms::Frame>();
+  forms::Label& lblvsync = Next<forms::Label>();
+  forms::ComboBox& cbovsync = Next<forms::ComboBox>();
+  forms::Label& lblrefresh = Next<forms::Label>();
+  forms::ComboBox& cborefresh = Next<forms::ComboBox>();
+  forms::Label& lblalpha = Next<forms::Label>();
+  forms::ComboBox& cboalpha = Next<forms::ComboBox>();
+  forms::Label& lblbuffers = Next<forms::Label>();
+  forms::ComboBox& cbobuffers = Next<forms::ComboBox>();
+  forms::Label& lblnote = Next<forms::Label>();
+  forms::CheckBox& chkgamma = Next<forms::CheckBox>();
+  forms::CheckBox& chklock = Next<forms::CheckBox>();
+  forms::Label& lblr = Next<forms::Label>();
+  forms::Label& lblgr = Next<forms::Label>();
+  forms::ScrollBar& gr = Next<forms::ScrollBar>();
+  forms::Label& lblg = Next<forms::Label>();
+  forms::Label& lblgg = Next<forms::Label>();
+  forms::ScrollBar& gg = Next<forms::ScrollBar>();
+  forms::Label& lblb = Next<forms::Label>();
+  forms::Label& lblgb = Next<forms::Label>();
+  forms::ScrollBar& gb = Next<forms::ScrollBar>();
+  forms::CheckBox& chk2mb = Next<forms::CheckBox>();
+  forms::CheckBox& chksplash = Next<forms::CheckBox>();
+  forms::CheckBox& chkmipmap = Next<forms::CheckBox>();
 
   // The games as the window now has them, in list order.
   const std::vector<Game>& games() const { return games_; }
