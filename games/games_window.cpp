@@ -212,10 +212,12 @@ void GamesWindow::OnShortcutClick() {
     made_.push_back(path);
   }
   game.shortcut = path;
-  const std::string file = path.substr(path.find_last_of('\\') + 1);
-  host().ShowMessage(texts::kShortcutMadeBefore.In(dutch_) + file.substr(0, file.size() - 4) +
-                         texts::kShortcutMadeAfter.In(dutch_),
-                     texts::kMessageTitle.english);
+  // The message names the file without its ".lnk".
+  const std::size_t name = path.find_last_of('\\') + 1;
+  std::string message = texts::kShortcutMadeBefore.In(dutch_);
+  message.append(path, name, path.size() - name - 4);
+  message += texts::kShortcutMadeAfter.In(dutch_);
+  host().ShowMessage(message, texts::kMessageTitle.english);
 }
 
 // ---- Gamma ----
