@@ -14,11 +14,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "forms/files.h"
+#include "forms/handler.h"
 #include "forms/host.h"
 
 namespace forms {
@@ -65,8 +65,6 @@ class Form;
 class Frame;
 class Control;
 class CommandButton;
-
-using Handler = std::function<void()>;
 
 // Something the mouse can be over: a form or one of its controls.
 class Widget {
