@@ -34,7 +34,7 @@ class Uninstaller : public forms::Form {
   void ResetClock(const registry::Adapter& adapter);
   void SayGoodbye();
 
-  void Save(const std::string& key, const char* name, const std::string& data);
+  void Save(const std::string& key, const char* name, std::string_view data);
 
   registry::Registry& reg_;
 };

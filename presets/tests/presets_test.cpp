@@ -61,7 +61,7 @@ struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow
     std::string name, data;
     std::uint32_t type;
     for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-      values[name] = type == registry::kString ? reg.GetString(kLocalMachine, path, name)
+      values[name] = type == registry::kString ? reg.GetString(kLocalMachine, path, name.c_str())
                                                : "<type " + std::to_string(type) + ">";
     }
     store.CloseKey(key);
@@ -69,7 +69,7 @@ struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow
   }
 
   std::string Get(const std::string& path, const std::string& name) {
-    return reg.GetString(kLocalMachine, path, name, "<absent>");
+    return reg.GetString(kLocalMachine, path, name.c_str(), "<absent>");
   }
 
   // Whether the desktop key and the driver key itself hold gamma "1".
