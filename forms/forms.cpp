@@ -6,12 +6,6 @@ namespace forms {
 
 // ---- Widget ----
 
-// Constructors and destructors of the model's classes are out of line:
-// each window makes and destroys dozens of controls, with one call each.
-Widget::Widget(std::string name) : name_(std::move(name)) {}
-
-Widget::~Widget() = default;
-
 void Widget::Raise(const Handler& handler) { form().program().Raise(handler); }
 
 void Widget::UserMouseMove() { Raise(MouseMove); }
@@ -39,40 +33,6 @@ Control::Control(Container& parent, Kind kind, const char* name, int index)
       index_(index) {
   parent.children_.push_back(this);
 }
-
-Control::~Control() = default;
-
-Label::Label(Container& parent, const char* name, int index)
-    : Control(parent, Kind::Label, name, index) {}
-Label::~Label() = default;
-
-Frame::Frame(Container& parent, const char* name, int index)
-    : Control(parent, Kind::Frame, name, index) {}
-Frame::~Frame() = default;
-
-CommandButton::CommandButton(Container& parent, const char* name, int index)
-    : Control(parent, Kind::Button, name, index) {}
-CommandButton::~CommandButton() = default;
-
-CheckBox::CheckBox(Container& parent, const char* name, int index)
-    : Control(parent, Kind::CheckBox, name, index) {}
-CheckBox::~CheckBox() = default;
-
-OptionButton::OptionButton(Container& parent, const char* name, int index)
-    : Control(parent, Kind::Option, name, index) {}
-OptionButton::~OptionButton() = default;
-
-ScrollBar::ScrollBar(Container& parent, const char* name, Orientation orientation, int index)
-    : Control(parent, Kind::ScrollBar, name, index), orientation_(orientation) {}
-ScrollBar::~ScrollBar() = default;
-
-ComboBox::ComboBox(Container& parent, const char* name, int index)
-    : Control(parent, Kind::ComboBox, name, index) {}
-ComboBox::~ComboBox() = default;
-
-Image::Image(Container& parent, const char* name, int index)
-    : Control(parent, Kind::Image, name, index) {}
-Image::~Image() = default;
 
 void Control::Move(int left, int top, int width, int height) {
   if (left == left_ && top == top_ && width == width_ && height == height_) return;

@@ -71,7 +71,7 @@ class Widget {
  public:
   Widget(const Widget&) = delete;
   Widget& operator=(const Widget&) = delete;
-  virtual ~Widget();
+  virtual ~Widget() = default;
 
   // The design name; control array elements are named like "Combo(3)".
   const std::string& Name() const { return name_; }
@@ -85,7 +85,7 @@ class Widget {
   void set_peer(Peer* peer) { peer_ = peer; }
 
  protected:
-  explicit Widget(std::string name);
+  explicit Widget(std::string name) : name_(std::move(name)) {}
   void Notify(Prop what) {
     if (peer_) peer_->Update(what);
   }
@@ -173,7 +173,6 @@ class Control : public Widget {
 
  protected:
   Control(Container& parent, Kind kind, const char* name, int index);
-  ~Control() override;
 
  private:
   Kind kind_;
@@ -190,8 +189,8 @@ class Control : public Widget {
 
 class Label : public Control {
  public:
-  Label(Container& parent, const char* name, int index = -1);
-  ~Label() override;
+  Label(Container& parent, const char* name, int index = -1)
+      : Control(parent, Kind::Label, name, index) {}
 
   // Whether "&" in the caption marks a mnemonic (the default) or is shown
   // as itself, as a label that shows stored text must. Set before the
@@ -205,16 +204,16 @@ class Label : public Control {
 
 class Frame : public Control, public Container {
  public:
-  Frame(Container& parent, const char* name, int index = -1);
-  ~Frame() override;
+  Frame(Container& parent, const char* name, int index = -1)
+      : Control(parent, Kind::Frame, name, index) {}
   Form& OwnerForm() override { return form(); }
   Frame* AsFrame() override { return this; }
 };
 
 class CommandButton : public Control {
  public:
-  CommandButton(Container& parent, const char* name, int index = -1);
-  ~CommandButton() override;
+  CommandButton(Container& parent, const char* name, int index = -1)
+      : Control(parent, Kind::Button, name, index) {}
   bool TabStop() const override { return true; }
 
   Handler Click;
@@ -224,8 +223,8 @@ class CommandButton : public Control {
 // 0 clear, 1 set, 2 grey.
 class CheckBox : public Control {
  public:
-  CheckBox(Container& parent, const char* name, int index = -1);
-  ~CheckBox() override;
+  CheckBox(Container& parent, const char* name, int index = -1)
+      : Control(parent, Kind::CheckBox, name, index) {}
   bool TabStop() const override { return true; }
 
   int Value() const { return value_; }
@@ -243,8 +242,8 @@ class CheckBox : public Control {
 // Exclusive within its container: selecting one clears the others there.
 class OptionButton : public Control {
  public:
-  OptionButton(Container& parent, const char* name, int index = -1);
-  ~OptionButton() override;
+  OptionButton(Container& parent, const char* name, int index = -1)
+      : Control(parent, Kind::Option, name, index) {}
   bool TabStop() const override { return true; }
 
   bool Value() const { return value_; }
@@ -264,8 +263,8 @@ enum class Orientation { Horizontal, Vertical };
 
 class ScrollBar : public Control {
  public:
-  ScrollBar(Container& parent, const char* name, Orientation orientation, int index = -1);
-  ~ScrollBar() override;
+  ScrollBar(Container& parent, const char* name, Orientation orientation, int index = -1)
+      : Control(parent, Kind::ScrollBar, name, index), orientation_(orientation) {}
   bool TabStop() const override { return true; }
 
   Orientation orientation() const { return orientation_; }
@@ -295,8 +294,8 @@ class ScrollBar : public Control {
 // An editable combo box: a text and a list of choices.
 class ComboBox : public Control {
  public:
-  ComboBox(Container& parent, const char* name, int index = -1);
-  ~ComboBox() override;
+  ComboBox(Container& parent, const char* name, int index = -1)
+      : Control(parent, Kind::ComboBox, name, index) {}
   bool TabStop() const override { return true; }
 
   const std::string& Text() const { return text_; }
@@ -320,8 +319,8 @@ class ComboBox : public Control {
 // Shows a picture file. A failed load leaves it as it was.
 class Image : public Control {
  public:
-  Image(Container& parent, const char* name, int index = -1);
-  ~Image() override;
+  Image(Container& parent, const char* name, int index = -1)
+      : Control(parent, Kind::Image, name, index) {}
 
   // The file now shown, or "".
   const std::string& Picture() const { return picture_; }
