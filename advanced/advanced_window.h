@@ -21,33 +21,31 @@ class AdvancedWindow : public look::SettingsWindow {
  public:
   AdvancedWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order after the top row, each created with its design
-  // name: the Glide frame above the Direct3D frame, then the footer. Each
-  // option group sits in an inner frame of its own, so that its options
-  // exclude each other and nothing else.
-  forms::Frame framGlide{*this, "framGlide"};
-  forms::Frame glide_alpha_frame{framGlide, "Frame3"};
-  forms::OptionButton glideautO{glide_alpha_frame, "glideautO"};
-  forms::OptionButton glidesharpeR{glide_alpha_frame, "glidesharpeR"};
-  forms::OptionButton glidesmootheR{glide_alpha_frame, "glidesmootheR"};
-  forms::Frame glide_detail_frame{framGlide, "Frame4"};
-  forms::OptionButton glideDetAuto{glide_detail_frame, "glideDetAuto"};
-  forms::OptionButton glidenormaL{glide_detail_frame, "glidenormaL"};
-  forms::OptionButton glidehigH{glide_detail_frame, "glidehigH"};
-  forms::Label glide_note{framGlide, "Label1"};
+  // Controls in tab order after the top row, as advanced/design.h makes
+  // them: the Glide frame above the Direct3D frame, then the footer.
+  forms::Frame& framGlide = Next<forms::Frame>();
+  forms::Frame& glide_alpha_frame = Next<forms::Frame>();  // Frame3
+  forms::OptionButton& glideautO = Next<forms::OptionButton>();
+  forms::OptionButton& glidesharpeR = Next<forms::OptionButton>();
+  forms::OptionButton& glidesmootheR = Next<forms::OptionButton>();
+  forms::Frame& glide_detail_frame = Next<forms::Frame>();  // Frame4
+  forms::OptionButton& glideDetAuto = Next<forms::OptionButton>();
+  forms::OptionButton& glidenormaL = Next<forms::OptionButton>();
+  forms::OptionButton& glidehigH = Next<forms::OptionButton>();
+  forms::Label& glide_note = Next<forms::Label>();  // Label1
 
-  forms::Frame framDirect3d{*this, "framDirect3d"};
-  forms::Frame direct3d_alpha_frame{framDirect3d, "Frame1"};
-  forms::OptionButton directautO{direct3d_alpha_frame, "directautO"};
-  forms::OptionButton directsharpeR{direct3d_alpha_frame, "directsharpeR"};
-  forms::OptionButton directsmootheR{direct3d_alpha_frame, "directsmootheR"};
-  forms::Frame direct3d_detail_frame{framDirect3d, "Frame2"};
-  forms::OptionButton directAutoDet{direct3d_detail_frame, "directAutoDet"};
-  forms::OptionButton directnormaL{direct3d_detail_frame, "directnormaL"};
-  forms::OptionButton directhigH{direct3d_detail_frame, "directhigH"};
-  forms::Label direct3d_note{framDirect3d, "Label2"};
+  forms::Frame& framDirect3d = Next<forms::Frame>();
+  forms::Frame& direct3d_alpha_frame = Next<forms::Frame>();  // Frame1
+  forms::OptionButton& directautO = Next<forms::OptionButton>();
+  forms::OptionButton& directsharpeR = Next<forms::OptionButton>();
+  forms::OptionButton& directsmootheR = Next<forms::OptionButton>();
+  forms::Frame& direct3d_detail_frame = Next<forms::Frame>();  // Frame2
+  forms::OptionButton& directAutoDet = Next<forms::OptionButton>();
+  forms::OptionButton& directnormaL = Next<forms::OptionButton>();
+  forms::OptionButton& directhigH = Next<forms::OptionButton>();
+  forms::Label& direct3d_note = Next<forms::Label>();  // Label2
 
-  forms::Label footer{*this, "Label3"};
+  forms::Label& footer = Next<forms::Label>();  // Label3
 
  protected:
   void OnLoad() override;
@@ -65,10 +63,6 @@ class AdvancedWindow : public look::SettingsWindow {
   enum { kGlideAlpha, kGlideDetail, kDirectAlpha, kDirectDetail, kGroups };
 
   void Design();
-  void DesignApiFrame(forms::Frame& frame, const char* caption, int top, int alpha_group,
-                      forms::Label& note);
-  void DesignGroup(const Group& group, const char* caption, int top,
-                   std::array<const char*, 3> texts);
   void ConnectEvents();
   void ConnectHover();
   void ApplyDutch();

@@ -8,18 +8,18 @@
 #pragma once
 
 #include "forms/forms.h"
+#include "look/design.h"
 #include "registry/registry.h"
 
 namespace app {
 
-class LanguageWindow : public forms::Form {
+class LanguageWindow : public look::DesignedWindow {
  public:
   LanguageWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order, each created with its design name; English
-  // comes first although its design name is the second.
-  forms::CommandButton choose_english{*this, "Command2"};
-  forms::CommandButton choose_dutch{*this, "Command1"};
+  // Controls in tab order, as app/language_design.h makes them.
+  forms::CommandButton& choose_english = Next<forms::CommandButton>();  // Command2
+  forms::CommandButton& choose_dutch = Next<forms::CommandButton>();    // Command1
 
  private:
   void Design();

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/main_design.h"
 #include "app/texts.h"
 #include "forms/handoff.h"
 #include "look/look.h"
@@ -9,9 +10,6 @@ namespace app {
 
 namespace {
 
-using look::kBannerWidth;
-using look::kEmblemWidth;
-using look::kPictureHeight;
 using registry::kLocalMachine;
 
 // Driver values this window reads or writes.
@@ -31,54 +29,12 @@ constexpr const char* kGammaValues[] = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_B
 constexpr const char* kOverlayMode = "SSTH3_OVERLAYMODE";
 constexpr const char* kAlphaDitherMode = "SSTH3_ALPHADITHERMODE";
 
-// A control and its design caption, for the rows placed in a loop.
-struct Captioned {
-  forms::Control& control;
-  const char* caption;
-};
-
 constexpr const char* kLeftovers = "C:\\Windows\\System\\mnstr*";
 
 // The clock slider: 120 MHz at the top, 240 at the bottom.
 constexpr int kClockMin = 120;
 constexpr int kClockMax = 240;
 constexpr int kClockDesign = 140;
-
-// Layout in twips: the pictures along the top; below them the Speed
-// frame on the left, the option frames in the middle, the buttons on the
-// right; the credit at the bottom.
-constexpr int kMargin = 120;
-constexpr int kClientWidth = 6840;
-constexpr int kFrameTop = kMargin + kPictureHeight + kMargin;
-constexpr int kButtonWidth = 1080;
-constexpr int kButtonHeight = 345;
-constexpr int kButtonStep = kButtonHeight + 60;
-constexpr int kButtonLeft = kClientWidth - kMargin - kButtonWidth;
-// The check boxes: two lines each. Their width makes each caption's run of
-// blanks end the first line, so the bracketed part starts the second.
-constexpr int kCheckLeft = 150;
-constexpr int kCheckWidth = 3885;
-constexpr int kCheckHeight = 420;
-constexpr int kCheckStep = kCheckHeight + 60;
-constexpr int kCheckTop = 240;
-constexpr int kLineHeight = 210;
-constexpr int kBoxTextIndent = 240;  // past the box, where the caption starts
-constexpr int kOptionsWidth = kCheckLeft + kCheckWidth + kCheckLeft;
-constexpr int kOptionsLeft = kButtonLeft - kMargin - kOptionsWidth;
-constexpr int kVsyncHeight = kCheckTop + 2 * kCheckStep + 60;
-constexpr int kMiscTop = kFrameTop + kVsyncHeight + kMargin;
-constexpr int kMiscHeight = kCheckTop + 5 * kCheckStep + 60;
-// The Speed frame fills the left column; "Clock/Memory" sits under it.
-constexpr int kSpeedWidth = kOptionsLeft - 2 * kMargin;
-constexpr int kLabelHeight = 240;
-constexpr int kSpeedHeight = kMiscTop + kMiscHeight - kFrameTop - kLabelHeight - 60;
-constexpr int kClockLabelTop = kFrameTop + kSpeedHeight + 60;
-constexpr int kClockLabelWidth = 1050;
-constexpr int kClockLabelWidthNl = 1170;
-constexpr int kSliderLeft = 180;
-constexpr int kSliderWidth = 255;
-constexpr int kCreditTop = kMiscTop + kMiscHeight + kMargin;
-constexpr int kClientHeight = kCreditTop + 2 * kLabelHeight + kMargin;
 
 // A value's text, or nothing when the value is absent. Text read from the
 // registry never holds a NUL, so a NUL fallback marks the absent value.
@@ -106,7 +62,7 @@ struct Kept {
 }  // namespace
 
 MainWindow::MainWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmv3"),
+    : look::DesignedWindow(program, design::kMainWindow),
       reg_(reg),
       options_{{
           {&chkvg, true, kGlideSwap, "0", Reading::kTickedWhenText},
@@ -123,61 +79,10 @@ MainWindow::MainWindow(forms::Program& program, registry::Registry& reg)
 }
 
 void MainWindow::Design() {
-  SetCaption(texts::kCaption.english);
-  SetClientSize(kClientWidth, kClientHeight);
-
-  left_emblem.Move(kMargin, kMargin, kEmblemWidth, kPictureHeight);
-  imgvoodoo3.Move((kClientWidth - kBannerWidth) / 2, kMargin, kBannerWidth, kPictureHeight);
-  right_emblem.Move(kClientWidth - kMargin - kEmblemWidth, kMargin, kEmblemWidth, kPictureHeight);
-
-  framclk.Place(texts::kSpeedFrame.english, kMargin, kFrameTop, kSpeedWidth, kSpeedHeight);
-  scrspeed.Move(kSliderLeft, kCheckTop + 60, kSliderWidth, kSpeedHeight - kCheckTop - 240);
   scrspeed.SetRange(kClockMin, kClockMax, 1, 5);
   // Before its Change is connected: lblspeed stays empty, which is how
   // Load tells that no clock was stored (UseFactoryClockIfMissing).
   scrspeed.SetValue(kClockDesign);
-  const int number_left = kSliderLeft + kSliderWidth + 90;
-  lblspeed.Move(number_left, (kSpeedHeight - kLabelHeight) / 2, kSpeedWidth - number_left - 60,
-                kLabelHeight);
-  clock_memory_label.Move(kMargin + (kSpeedWidth - kClockLabelWidth) / 2, kClockLabelTop,
-                          kClockLabelWidth, kLabelHeight);
-  clock_memory_label.SetCaption(texts::kClockMemory.english);
-
-  framVsync.Place(texts::kVsyncFrame.english, kOptionsLeft, kFrameTop, kOptionsWidth, kVsyncHeight);
-  misc_frame.Place(texts::kMiscFrame.english, kOptionsLeft, kMiscTop, kOptionsWidth, kMiscHeight);
-  const Captioned checks[] = {
-      {chkvd3d, texts::kVsyncD3d.english},    {chkvg, texts::kVsyncGlide.english},
-      {chkmipmap, texts::kMipmap.english},    {chksplash, texts::kSplash.english},
-      {chk2mb, texts::kTextureLimit.english}, {chkanti, texts::kAntiAlias.english},
-      {chktripple, texts::kTriple.english}};
-  int row = 0;
-  for (const Captioned& design : checks) {
-    if (&design.control == &chkmipmap) row = 0;  // first of the Miscellaneous frame
-    design.control.Place(design.caption, kCheckLeft, kCheckTop + row * kCheckStep, kCheckWidth,
-                         kCheckHeight);
-    ++row;
-  }
-  // The second line of the Dutch triple-buffering text. Empty in English,
-  // and hidden there so that it does not cover the box's own second line.
-  triple_second_line.Move(kCheckLeft + kBoxTextIndent, chktripple.Top() + kLineHeight,
-                          kCheckWidth - kBoxTextIndent, kLineHeight);
-  triple_second_line.SetVisible(false);
-
-  const Captioned buttons[] = {{cmdinfo, texts::kInfo.english},  {windowz, texts::kWindows.english},
-                               {preset, texts::kPreset.english}, {adv, texts::kAdvanced.english},
-                               {apply, texts::kApply.english},   {refresh, texts::kRefresh.english},
-                               {gamma, texts::kGamma.english}};
-  int top = kFrameTop;
-  for (const Captioned& design : buttons) {
-    design.control.Place(design.caption, kButtonLeft, top, kButtonWidth, kButtonHeight);
-    top += kButtonStep;
-  }
-
-  credit.Place(texts::kCredit.english, kMargin, kCreditTop, kClientWidth - 2 * kMargin,
-               kLabelHeight);
-  contact.Place(texts::kContact.english, kMargin, kCreditTop + kLabelHeight,
-                kClientWidth - 2 * kMargin, kLabelHeight);
-
   look::UseDarkScheme(*this);
   // No default or cancel button: the hub has no OK, so Enter and Esc press
   // nothing.
@@ -195,41 +100,15 @@ void MainWindow::ConnectEvents() {
   gamma.Click = [this] { Open(targets_.gamma); };
 }
 
-// The scroll bar, the buttons and triple_second_line (in Dutch the second
-// line of chktripple's text) leave the colours as they are. "Clock/Memory"
-// stands outside the Speed frame but lights with it.
+// "Clock/Memory" stands outside the Speed frame but lights with it.
 void MainWindow::ConnectHover() {
-  hover_.Group(framVsync, {&framVsync, &chkvd3d, &chkvg});
-  hover_.Group(framclk, {&framclk, &clock_memory_label, &lblspeed});
-  hover_.Group(misc_frame, {&misc_frame, &chkmipmap, &chksplash, &chk2mb, &chkanti, &chktripple});
-  hover_.Rest({this, &imgvoodoo3, &left_emblem, &right_emblem, &credit, &contact});
+  ConnectDesignHover(hover_);
+  hover_.Group(framclk, {&clock_memory_label});
   hover_.Follow(clock_memory_label, framclk);
 }
 
-// In the table's order. The other buttons and the window caption keep
-// their English texts.
-void MainWindow::ApplyDutch() {
-  clock_memory_label.SetCaption(texts::kClockMemory.dutch);
-  framclk.SetCaption(texts::kSpeedFrame.dutch);
-  misc_frame.SetCaption(texts::kMiscFrame.dutch);
-  chkvg.SetCaption(texts::kVsyncGlide.dutch);
-  chkvd3d.SetCaption(texts::kVsyncD3d.dutch);
-  chkanti.SetCaption(texts::kAntiAlias.dutch);
-  chk2mb.SetCaption(texts::kTextureLimit.dutch);
-  chksplash.SetCaption(texts::kSplash.dutch);
-  chkmipmap.SetCaption(texts::kMipmap.dutch);
-  chktripple.SetCaption(texts::kTriple.dutch);
-  triple_second_line.SetCaption(texts::kTripleSecondLine.dutch);
-  adv.SetCaption(texts::kAdvanced.dutch);
-  apply.SetCaption(texts::kApply.dutch);
-  // The longer "Klok/Geheugen" stays centred under the Speed frame.
-  clock_memory_label.Move(kMargin + (kSpeedWidth - kClockLabelWidthNl) / 2, kClockLabelTop,
-                          kClockLabelWidthNl, kLabelHeight);
-  look::UseSmallFont(adv);
-  // The Dutch triple-buffering text is one line; triple_second_line is its second.
-  chktripple.SetHeight(kLineHeight);
-  triple_second_line.SetVisible(true);
-}
+// The other buttons and the window caption keep their English texts.
+void MainWindow::ApplyDutch() { ApplyDesignDutch(); }
 
 // ---- Load ----
 

@@ -10,6 +10,7 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/design.h"
 #include "look/look.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
@@ -27,7 +28,7 @@ struct MainTargets {
   forms::Form* gamma = nullptr;     // gamma
 };
 
-class MainWindow : public forms::Form {
+class MainWindow : public look::DesignedWindow {
  public:
   MainWindow(forms::Program& program, registry::Registry& reg);
 
@@ -35,42 +36,42 @@ class MainWindow : public forms::Form {
   // The window that asks for the language when none is chosen yet.
   void SetLanguageWindow(forms::Form* language) { language_window_ = language; }
 
-  // Controls in tab order, each created with its design name: the
+  // Controls in tab order, as app/main_design.h makes them: the
   // pictures, the Speed frame on the left, the Vsync and Miscellaneous
   // frames in the middle, the buttons on the right, the labels below.
-  forms::Image left_emblem{*this, "Image1"};
-  forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image right_emblem{*this, "Image2"};
+  forms::Image& left_emblem = Next<forms::Image>();  // Image1
+  forms::Image& imgvoodoo3 = Next<forms::Image>();
+  forms::Image& right_emblem = Next<forms::Image>();  // Image2
 
-  forms::Frame framclk{*this, "framclk"};
-  forms::ScrollBar scrspeed{framclk, "scrspeed", forms::Orientation::Vertical};
-  forms::Label lblspeed{framclk, "lblspeed"};
+  forms::Frame& framclk = Next<forms::Frame>();
+  forms::ScrollBar& scrspeed = Next<forms::ScrollBar>();
+  forms::Label& lblspeed = Next<forms::Label>();
 
-  forms::Frame framVsync{*this, "framVsync"};
-  forms::CheckBox chkvd3d{framVsync, "chkvd3d"};
-  forms::CheckBox chkvg{framVsync, "chkvg"};
+  forms::Frame& framVsync = Next<forms::Frame>();
+  forms::CheckBox& chkvd3d = Next<forms::CheckBox>();
+  forms::CheckBox& chkvg = Next<forms::CheckBox>();
 
-  forms::Frame misc_frame{*this, "crap"};
-  forms::CheckBox chkmipmap{misc_frame, "chkmipmap"};
-  forms::CheckBox chksplash{misc_frame, "chksplash"};
-  forms::CheckBox chk2mb{misc_frame, "chk2mb"};
-  forms::CheckBox chkanti{misc_frame, "chkanti"};
-  forms::CheckBox chktripple{misc_frame, "chktripple"};
+  forms::Frame& misc_frame = Next<forms::Frame>();  // crap
+  forms::CheckBox& chkmipmap = Next<forms::CheckBox>();
+  forms::CheckBox& chksplash = Next<forms::CheckBox>();
+  forms::CheckBox& chk2mb = Next<forms::CheckBox>();
+  forms::CheckBox& chkanti = Next<forms::CheckBox>();
+  forms::CheckBox& chktripple = Next<forms::CheckBox>();
   // The Dutch triple-buffering text's second line; hidden in English.
-  forms::Label triple_second_line{misc_frame, "Label3"};
+  forms::Label& triple_second_line = Next<forms::Label>();  // Label3
 
-  forms::CommandButton cmdinfo{*this, "cmdinfo"};
-  forms::CommandButton windowz{*this, "windowz"};
-  forms::CommandButton preset{*this, "preset"};
-  forms::CommandButton adv{*this, "adv"};
-  forms::CommandButton apply{*this, "apply"};
-  forms::CommandButton refresh{*this, "refresh"};
-  forms::CommandButton gamma{*this, "gamma"};
+  forms::CommandButton& cmdinfo = Next<forms::CommandButton>();
+  forms::CommandButton& windowz = Next<forms::CommandButton>();
+  forms::CommandButton& preset = Next<forms::CommandButton>();
+  forms::CommandButton& adv = Next<forms::CommandButton>();
+  forms::CommandButton& apply = Next<forms::CommandButton>();
+  forms::CommandButton& refresh = Next<forms::CommandButton>();
+  forms::CommandButton& gamma = Next<forms::CommandButton>();
 
   // "Clock/Memory", under the Speed frame, lit with it.
-  forms::Label clock_memory_label{*this, "Label1"};
-  forms::Label credit{*this, "Label2"};
-  forms::Label contact{*this, "Label4"};
+  forms::Label& clock_memory_label = Next<forms::Label>();  // Label1
+  forms::Label& credit = Next<forms::Label>();              // Label2
+  forms::Label& contact = Next<forms::Label>();             // Label4
 
  protected:
   void OnLoad() override;

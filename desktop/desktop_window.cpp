@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "desktop/design.h"
 #include "desktop/texts.h"
 #include "forms/handoff.h"
 #include "look/look.h"
@@ -27,8 +28,6 @@ constexpr const char* kDragFullWindows = "DragFullWindows";
 constexpr const char* kWallpaperStyle = "WallpaperStyle";
 constexpr const char* kStretched = "2";
 constexpr const char* kNotStretched = "0";
-
-constexpr int kLineHeight = 255;
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -79,7 +78,7 @@ std::optional<std::string> ResolutionText(const std::string& text) {
 }
 
 DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)
-    : look::SettingsWindow(program, {"frmwondowz", "Image2", "imgvoodoo3", "Image1", "ok"}),
+    : look::SettingsWindow(program, design::kWindow),
       reg_(reg),
       depths_{{{&depth4, 4}, {&depth8, 8}, {&depth16, 16}, {&depth24, 24}, {&depth32, 32}}} {
   Design();
@@ -88,45 +87,12 @@ DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)
 }
 
 void DesktopWindow::Design() {
-  SetCaption(texts::kCaption.english);
-  SetClientSize(5850, 6360);
-  look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
-
-  framreso.Place(texts::kResolutionFrame.english, 240, 840, 5415, 1575);
-  resolution_prompt.Place(texts::kResolutionPrompt.english, 120, 360, 2265, kLineHeight);
-  resolution.Move(2400, 330, 1215, 315);
   for (const char* listed : registry::kResolutionList) resolution.AddItem(listed);
   resolution.SetText(texts::kResolution.english);
-  depth_prompt.Place(texts::kDepthPrompt.english, 120, 840, 3615, kLineHeight);
-  depth4.Place(texts::kDepth4.english, 120, 1200, 555, kLineHeight);
-  depth8.Place(texts::kDepth8.english, 720, 1200, 555, kLineHeight);
-  depth16.Place(texts::kDepth16.english, 1320, 1200, 675, kLineHeight);
-  depth24.Place(texts::kDepth24.english, 2040, 1200, 675, kLineHeight);
-  depth32.Place(texts::kDepth32.english, 2760, 1200, 675, kLineHeight);
-  resolution_note.Place(texts::kResolutionNote.english, 3840, 240, 1455, 1215);
-
-  framfont.Place(texts::kFontFrame.english, 240, 2520, 5415, 1695);
-  font_size_prompt.Place(texts::kFontSizePrompt.english, 240, 360, 4935, kLineHeight);
-  font_size.Move(240, 720, 4335, 255);
-  font_size_caption.Place(texts::kFontSizeCaption.english, 240, 1200, 795, kLineHeight);
-  font_size_value.Place(texts::kFontSizeValue.english, 1080, 1200, 375, kLineHeight);
-  font_size_note.Place(texts::kFontSizeNote.english, 1440, 1200, 3855, 435);
   font_size.SetRange(kSmallestSize, kLargestSize, 1, 2);
   font_size.SetValue(kDefaultSize);
   OnFontSizeChange();  // the design caption "Label6" never shows
-
-  framcow.Place(texts::kOptionsFrame.english, 240, 4320, 5415, 1935);
-  gdi.Place(texts::kGdi.english, 120, 360, 3015, kLineHeight);
-  show_while_dragging.Place(texts::kShowWhileDragging.english, 120, 720, 3015, kLineHeight);
-  smooth.Place(texts::kSmooth.english, 120, 1080, 3015, kLineHeight);
-  stretch_wallpaper.SetCaption(texts::kStretchWallpaper.english);
-  stretch_wallpaper.Move(120, 1440, 4335, kLineHeight);  // room for the Dutch caption
-  win98_note.Place(texts::kWin98Note.english, 3240, 240, 1935, 1215);
-
   look::UseDarkScheme(*this);
-  framreso.SetFontBold(true);
-  framfont.SetFontBold(true);
-  framcow.SetFontBold(true);
 }
 
 void DesktopWindow::ConnectEvents() {
@@ -135,44 +101,9 @@ void DesktopWindow::ConnectEvents() {
   cancel.Click = [this] { OnCancelClick(); };
 }
 
-// As designed, depth16 ("Option2"), the resolution box, depth_prompt,
-// font_size_value, the slider and the buttons have no hover reaction: the
-// mouse over them leaves the colours as they are.
-void DesktopWindow::ConnectHover() {
-  hover_.Group(framreso, {&framreso, &resolution_prompt, &resolution_note, &depth4, &depth8,
-                          &depth24, &depth32});
-  hover_.Group(framfont, {&framfont, &font_size_prompt, &font_size_caption, &font_size_note});
-  hover_.Group(framcow,
-               {&framcow, &gdi, &show_while_dragging, &smooth, &stretch_wallpaper, &win98_note});
-  hover_.Rest({this, &right_emblem, &left_emblem, &imgvoodoo3});
-}
+void DesktopWindow::ConnectHover() { ConnectDesignHover(hover_); }
 
-// The window caption, "&OK", the depth options and the size keep their
-// design texts.
-void DesktopWindow::ApplyDutch() {
-  CancelInDutch();
-  framreso.SetCaption(texts::kResolutionFrame.dutch);
-  resolution_prompt.SetCaption(texts::kResolutionPrompt.dutch);
-  depth_prompt.SetCaption(texts::kDepthPrompt.dutch);
-  resolution_note.SetCaption(texts::kResolutionNote.dutch);
-  look::UseSmallFont(resolution_note);
-  framfont.SetCaption(texts::kFontFrame.dutch);
-  font_size_prompt.SetCaption(texts::kFontSizePrompt.dutch);
-  font_size_caption.SetCaption(texts::kFontSizeCaption.dutch);
-  look::UseSmallFont(font_size_caption);
-  font_size_caption.SetLeft(120);
-  font_size_caption.SetWidth(975);
-  font_size_note.SetCaption(texts::kFontSizeNote.dutch);
-  look::UseSmallFont(font_size_note);
-  framcow.SetCaption(texts::kOptionsFrame.dutch);
-  gdi.SetCaption(texts::kGdi.dutch);
-  show_while_dragging.SetCaption(texts::kShowWhileDragging.dutch);
-  look::UseSmallFont(show_while_dragging);
-  smooth.SetCaption(texts::kSmooth.dutch);
-  smooth.SetWidth(3855);
-  stretch_wallpaper.SetCaption(texts::kStretchWallpaper.dutch);
-  win98_note.SetCaption(texts::kWin98Note.dutch);
-}
+void DesktopWindow::ApplyDutch() { ApplyDesignDutch(); }
 
 void DesktopWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);

@@ -40,33 +40,33 @@ class DesktopWindow : public look::SettingsWindow {
  public:
   DesktopWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order after the top row, each created with its design
-  // name.
-  forms::Frame framreso{*this, "framreso"};
-  forms::Label resolution_prompt{framreso, "Label1"};
-  forms::ComboBox resolution{framreso, "Combo1"};
-  forms::Label depth_prompt{framreso, "Label2"};
+  // Controls in tab order after the top row, as desktop/design.h makes
+  // them.
+  forms::Frame& framreso = Next<forms::Frame>();
+  forms::Label& resolution_prompt = Next<forms::Label>();  // Label1
+  forms::ComboBox& resolution = Next<forms::ComboBox>();   // Combo1
+  forms::Label& depth_prompt = Next<forms::Label>();       // Label2
   // The colour depths from left to right; their design names run 1, 3, 2, 4, 5.
-  forms::OptionButton depth4{framreso, "Option1"};
-  forms::OptionButton depth8{framreso, "Option3"};
-  forms::OptionButton depth16{framreso, "Option2"};
-  forms::OptionButton depth24{framreso, "Option4"};
-  forms::OptionButton depth32{framreso, "Option5"};
-  forms::Label resolution_note{framreso, "Label3"};
+  forms::OptionButton& depth4 = Next<forms::OptionButton>();   // Option1
+  forms::OptionButton& depth8 = Next<forms::OptionButton>();   // Option3
+  forms::OptionButton& depth16 = Next<forms::OptionButton>();  // Option2
+  forms::OptionButton& depth24 = Next<forms::OptionButton>();  // Option4
+  forms::OptionButton& depth32 = Next<forms::OptionButton>();  // Option5
+  forms::Label& resolution_note = Next<forms::Label>();        // Label3
 
-  forms::Frame framfont{*this, "framfont"};
-  forms::Label font_size_prompt{framfont, "Label4"};
-  forms::ScrollBar font_size{framfont, "HScroll1", forms::Orientation::Horizontal};
-  forms::Label font_size_caption{framfont, "Label5"};
-  forms::Label font_size_value{framfont, "Label6"};
-  forms::Label font_size_note{framfont, "Label7"};
+  forms::Frame& framfont = Next<forms::Frame>();
+  forms::Label& font_size_prompt = Next<forms::Label>();   // Label4
+  forms::ScrollBar& font_size = Next<forms::ScrollBar>();  // HScroll1
+  forms::Label& font_size_caption = Next<forms::Label>();  // Label5
+  forms::Label& font_size_value = Next<forms::Label>();    // Label6
+  forms::Label& font_size_note = Next<forms::Label>();     // Label7
 
-  forms::Frame framcow{*this, "framcow"};
-  forms::CheckBox gdi{framcow, "gdi"};
-  forms::CheckBox show_while_dragging{framcow, "showC"};
-  forms::CheckBox smooth{framcow, "smooth"};
-  forms::CheckBox stretch_wallpaper{framcow, "strech"};
-  forms::Label win98_note{framcow, "Label8"};
+  forms::Frame& framcow = Next<forms::Frame>();
+  forms::CheckBox& gdi = Next<forms::CheckBox>();
+  forms::CheckBox& show_while_dragging = Next<forms::CheckBox>();  // showC
+  forms::CheckBox& smooth = Next<forms::CheckBox>();
+  forms::CheckBox& stretch_wallpaper = Next<forms::CheckBox>();  // strech
+  forms::Label& win98_note = Next<forms::Label>();               // Label8
 
  protected:
   void OnLoad() override;

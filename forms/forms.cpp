@@ -103,6 +103,10 @@ void CheckBox::UserClick() {
   if (Enabled()) SetValue(value_ == 1 ? 0 : 1);
 }
 
+void CheckBox::UserSet(bool set) {
+  if (Enabled()) SetValue(set ? 1 : 0);
+}
+
 void OptionButton::SetValue(bool value) {
   if (value == value_) return;
   value_ = value;

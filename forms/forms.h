@@ -234,6 +234,8 @@ class CheckBox : public Control {
   Handler Click;
   // A click sets a clear or grey box and clears a set one.
   void UserClick();
+  // The user's key that sets ('+') or clears ('-') the box.
+  void UserSet(bool set);
 
  private:
   int value_ = 0;

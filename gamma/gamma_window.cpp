@@ -1,6 +1,7 @@
 #include "gamma/gamma_window.h"
 
 #include "forms/handoff.h"
+#include "gamma/design.h"
 #include "gamma/texts.h"
 #include "look/look.h"
 #include "registry/numbers.h"
@@ -16,22 +17,6 @@ constexpr const char* kValueNames[3] = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_B
 // green sets red then blue, blue sets green then red.
 constexpr int kLinkOrder[3][2] = {{1, 2}, {0, 2}, {1, 0}};
 
-// Layout, in twips.
-constexpr int kClientWidth = 6000;
-constexpr int kMargin = 120;
-constexpr int kButtonLeft = 4680, kButtonWidth = 1200, kButtonHeight = 315;
-constexpr int kFirstGroupTop = 960;
-constexpr int kGroupWidth = kClientWidth - 2 * kMargin;
-constexpr int kGroupHeight = 1740;
-constexpr int kGroupGap = 60;
-constexpr int kRowTop = 300, kRowPitch = 360, kRowHeight = 255;
-constexpr int kLetterLeft = 120, kLetterWidth = 240;
-constexpr int kValueLeft = 360, kValueWidth = 480;
-constexpr int kSliderLeft = 840, kSliderWidth = 2400;
-constexpr int kLinkTop = 1350, kLinkWidth = 1800;
-constexpr int kNoteLeft = 3360, kNoteTop = 240, kNoteHeight = 1380;
-constexpr int kNoteWidth = kGroupWidth - kNoteLeft - 120;
-
 }  // namespace
 
 std::optional<int> UsablePosition(const std::string& text) {
@@ -40,40 +25,31 @@ std::optional<int> UsablePosition(const std::string& text) {
   return *position;
 }
 
-GammaWindow::Group::Group(forms::Form& form, const Names& names, KeyOf read_from,
-                          std::vector<KeyOf> written_to, int factory)
-    : frame(form, names.frame),
-      red_letter(frame, names.red_letter),
-      red_value(frame, names.red_value),
-      red(frame, names.red, forms::Orientation::Horizontal),
-      note(frame, names.note),
-      green_letter(frame, names.green_letter),
-      green_value(frame, names.green_value),
-      green(frame, names.green, forms::Orientation::Horizontal),
-      blue_letter(frame, names.blue_letter),
-      blue_value(frame, names.blue_value),
-      blue(frame, names.blue, forms::Orientation::Horizontal),
-      lock(frame, names.lock),
+GammaWindow::Group::Group(GammaWindow& window, KeyOf read_from, std::vector<KeyOf> written_to,
+                          int factory)
+    : frame(window.Next<forms::Frame>()),
+      red_letter(window.Next<forms::Label>()),
+      red_value(window.Next<forms::Label>()),
+      red(window.Next<forms::ScrollBar>()),
+      note(window.Next<forms::Label>()),
+      green_letter(window.Next<forms::Label>()),
+      green_value(window.Next<forms::Label>()),
+      green(window.Next<forms::ScrollBar>()),
+      blue_letter(window.Next<forms::Label>()),
+      blue_value(window.Next<forms::Label>()),
+      blue(window.Next<forms::ScrollBar>()),
+      lock(window.Next<forms::CheckBox>()),
       read_from(read_from),
       written_to(std::move(written_to)),
       factory(factory) {}
 
 GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
-    : look::SettingsWindow(program, {"frmgamma", "Image2", "imgvoodoo3", "Image1", "OK"}),
-      desktop(*this,
-              {"desktop", "Label3", "lbldr", "dr", "lbldgs", "Label10", "lbldg", "dg", "Label11",
-               "lbldb", "db", "chkdesk"},
-              &registry::Adapter::DesktopGammaKey,
+    : look::SettingsWindow(program, design::kWindow),
+      desktop(*this, &registry::Adapter::DesktopGammaKey,
               {&registry::Adapter::DesktopGammaKey, &registry::Adapter::DriverKey},
               kDesktopFactory),
-      glide(*this,
-            {"glide", "Label4", "lblgr", "gr", "Label1", "Label8", "lblgg", "gg", "Label9", "lblgb",
-             "gb", "chkglide"},
-            &registry::Adapter::GlideKey, {&registry::Adapter::GlideKey}, kDriverFactory),
-      direct3d(*this,
-               {"direct3d", "Label5", "lblddr", "ddr", "Label2", "Label6", "lblddg", "ddg",
-                "Label7", "lblddb", "ddb", "chkd3d"},
-               &registry::Adapter::D3DKey, {&registry::Adapter::D3DKey}, kDriverFactory),
+      glide(*this, &registry::Adapter::GlideKey, {&registry::Adapter::GlideKey}, kDriverFactory),
+      direct3d(*this, &registry::Adapter::D3DKey, {&registry::Adapter::D3DKey}, kDriverFactory),
       reg_(reg) {
   Design();
   ConnectEvents();
@@ -83,55 +59,14 @@ GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
 // The sliders stand at the dark initial position, their labels saying so,
 // until Load shows what is stored; the events are not connected yet.
 void GammaWindow::Design() {
-  SetCaption(texts::kCaption.english);
-  desktop.frame.SetCaption(texts::kDesktop.english);
-  glide.frame.SetCaption(texts::kGlide.english);
-  direct3d.frame.SetCaption(texts::kDirect3D.english);
-  desktop.note.SetCaption(texts::kDesktopNote.english);
-  glide.note.SetCaption(texts::kGlideNote.english);
-  direct3d.note.SetCaption(texts::kDirect3DNote.english);
-  const char* letters[3] = {texts::kRed.english, texts::kGreen.english, texts::kBlue.english};
   for (Group* group : groups_) {
-    group->lock.SetCaption(texts::kLock.english);
     for (int channel = kRed; channel <= kBlue; ++channel) {
-      group->letters[channel]->SetCaption(letters[channel]);
       group->values[channel]->SetCaption(registry::GammaText(kInitialPosition));
-    }
-  }
-
-  left_emblem.Move(kMargin, kMargin, look::kEmblemWidth, look::kPictureHeight);
-  imgvoodoo3.Move(left_emblem.Left() + look::kEmblemWidth + kMargin, kMargin, look::kBannerWidth,
-                  look::kShortBannerHeight);
-  right_emblem.Move(imgvoodoo3.Left() + look::kBannerWidth + kMargin, kMargin, look::kEmblemWidth,
-                    look::kPictureHeight);
-  ok.Move(kButtonLeft, kMargin, kButtonWidth, kButtonHeight);
-  cancel.Move(kButtonLeft, kMargin + kButtonHeight + 45, kButtonWidth, kButtonHeight);
-  int top = kFirstGroupTop;
-  for (Group* group : groups_) {
-    DesignGroup(*group, top);
-    top += kGroupHeight + kGroupGap;
-  }
-  SetClientSize(kClientWidth, top - kGroupGap + kMargin);
-
-  for (Group* group : groups_) {
-    for (forms::ScrollBar* slider : group->sliders) {
-      slider->SetRange(kMinPosition, kMaxPosition, kSmallStep, kLargeStep);
-      slider->SetValue(kInitialPosition);
+      group->sliders[channel]->SetRange(kMinPosition, kMaxPosition, kSmallStep, kLargeStep);
+      group->sliders[channel]->SetValue(kInitialPosition);
     }
   }
   look::UseDarkScheme(*this);
-}
-
-void GammaWindow::DesignGroup(Group& group, int top) {
-  group.frame.Move(kMargin, top, kGroupWidth, kGroupHeight);
-  for (int channel = kRed; channel <= kBlue; ++channel) {
-    const int row = kRowTop + channel * kRowPitch;
-    group.letters[channel]->Move(kLetterLeft, row, kLetterWidth, kRowHeight);
-    group.values[channel]->Move(kValueLeft, row, kValueWidth, kRowHeight);
-    group.sliders[channel]->Move(kSliderLeft, row, kSliderWidth, kRowHeight);
-  }
-  group.lock.Move(kLetterLeft, kLinkTop, kLinkWidth, kRowHeight);
-  group.note.Move(kNoteLeft, kNoteTop, kNoteWidth, kNoteHeight);
 }
 
 void GammaWindow::ConnectEvents() {
@@ -147,33 +82,9 @@ void GammaWindow::ConnectEvents() {
   cancel.Click = [this] { OnCancelClick(); };
 }
 
-void GammaWindow::ConnectHover() {
-  for (Group* group : groups_) {
-    hover_.Group(group->frame, {&group->frame, &group->lock, &group->red_letter,
-                                &group->green_letter, &group->blue_letter, &group->red_value,
-                                &group->green_value, &group->blue_value, &group->note});
-  }
-  // The sliders and the two buttons leave the colours as they are.
-  hover_.Rest({this, &right_emblem, &left_emblem, &imgvoodoo3});
-}
+void GammaWindow::ConnectHover() { ConnectDesignHover(hover_); }
 
-// In the table's order: later rows copy texts set by earlier ones. The
-// window caption, "&OK" and the letters keep their design texts.
-void GammaWindow::ApplyDutch() {
-  CancelInDutch();
-  desktop.frame.SetCaption(texts::kDesktop.dutch);
-  desktop.lock.SetCaption(texts::kLock.dutch);
-  desktop.note.SetCaption(texts::kDesktopNote.dutch);
-  for (Group* group : groups_) {
-    look::UseSmallFont(group->note);
-  }
-  glide.note.SetCaption(desktop.note.Caption());
-  direct3d.note.SetCaption(desktop.note.Caption());
-  glide.frame.SetCaption(texts::kGlide.dutch);
-  direct3d.frame.SetCaption(texts::kDirect3D.dutch);
-  direct3d.lock.SetCaption(desktop.lock.Caption());
-  glide.lock.SetCaption(direct3d.lock.Caption());
-}
+void GammaWindow::ApplyDutch() { ApplyDesignDutch(); }
 
 // ---- Load ----
 

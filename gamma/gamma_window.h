@@ -44,23 +44,18 @@ class GammaWindow : public look::SettingsWindow {
   // (the desktop values go to two keys, and only the first is ever read).
   struct Group {
     using KeyOf = std::string (registry::Adapter::*)() const;
-    // The design names, in the order of the controls.
-    struct Names {
-      const char *frame, *red_letter, *red_value, *red, *note, *green_letter, *green_value, *green,
-          *blue_letter, *blue_value, *blue, *lock;
-    };
-    Group(forms::Form& form, const Names& names, KeyOf read_from, std::vector<KeyOf> written_to,
-          int factory);
+    // Takes the group's controls, the next twelve of the window's design.
+    Group(GammaWindow& window, KeyOf read_from, std::vector<KeyOf> written_to, int factory);
 
-    forms::Frame frame;
-    forms::Label red_letter, red_value;
-    forms::ScrollBar red;
-    forms::Label note;
-    forms::Label green_letter, green_value;
-    forms::ScrollBar green;
-    forms::Label blue_letter, blue_value;
-    forms::ScrollBar blue;
-    forms::CheckBox lock;
+    forms::Frame& frame;
+    forms::Label &red_letter, &red_value;
+    forms::ScrollBar& red;
+    forms::Label& note;
+    forms::Label &green_letter, &green_value;
+    forms::ScrollBar& green;
+    forms::Label &blue_letter, &blue_value;
+    forms::ScrollBar& blue;
+    forms::CheckBox& lock;
 
     // By channel, red, green, blue.
     std::array<forms::Label*, 3> letters{&red_letter, &green_letter, &blue_letter};
@@ -72,7 +67,8 @@ class GammaWindow : public look::SettingsWindow {
     int factory;
   };
 
-  // Controls in tab order after the top row: the three frames.
+  // Controls in tab order after the top row, as gamma/design.h makes
+  // them: the three frames.
   Group desktop;
   Group glide;
   Group direct3d;
@@ -84,7 +80,6 @@ class GammaWindow : public look::SettingsWindow {
   enum Channel { kRed, kGreen, kBlue };
 
   void Design();
-  void DesignGroup(Group& group, int top);
   void ConnectEvents();
   void ConnectHover();
   void ApplyDutch();

@@ -1,7 +1,6 @@
 // The gamma window's texts: each design text in English, and the Dutch that
-// replaces it where there is one. The Glide and Direct3D notes and the
-// other two lock boxes copy their Dutch texts from their neighbours
-// (ApplyDutch, in the order of its table).
+// replaces it where there is one. The Glide and Direct3D notes have the
+// desktop note's Dutch, as the Dutch table copies it to them.
 #pragma once
 
 #include "look/texts.h"
@@ -25,9 +24,11 @@ constexpr Text kDesktopNote{
     "niet beschadigen door deze instellingen te veranderen"};
 constexpr Text kGlideNote{
     "Changing these will change the gamma for Glide/OpenGL operations.  You can't damage your "
-    "Voodoo3 by changing these."};
+    "Voodoo3 by changing these.",
+    kDesktopNote.dutch};
 constexpr Text kDirect3DNote{
     "Changing these will change the gamma for Direct3D operations.  You can't damage your "
-    "Voodoo3 by changing these."};
+    "Voodoo3 by changing these.",
+    kDesktopNote.dutch};
 
 }  // namespace gamma_settings::texts

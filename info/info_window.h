@@ -8,59 +8,57 @@
 
 #include "forms/forms.h"
 #include "forms/hover.h"
+#include "look/design.h"
 #include "look/look.h"
 #include "registry/driver.h"
 #include "registry/registry.h"
 
 namespace info {
 
-class InfoWindow : public forms::Form {
+class InfoWindow : public look::DesignedWindow {
  public:
   InfoWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order (top to bottom, left to right), each created
-  // with its design name. Each line of the frames is a caption label
-  // (lbl...) and the value label after it.
-  forms::Image left_emblem{*this, "Image2"};
-  forms::Image imgvoodoo3{*this, "imgvoodoo3"};
-  forms::Image right_emblem{*this, "Image1"};
-  forms::CommandButton quitcmd{*this, "quitcmd"};
-  forms::CommandButton back{*this, "back"};
+  // Controls in tab order, as info/design.h makes them. Each line of the
+  // frames is a caption label (lbl...) and the value label after it.
+  forms::Image& left_emblem = Next<forms::Image>();  // Image2
+  forms::Image& imgvoodoo3 = Next<forms::Image>();
+  forms::Image& right_emblem = Next<forms::Image>();  // Image1
+  forms::CommandButton& quitcmd = Next<forms::CommandButton>();
+  forms::CommandButton& back = Next<forms::CommandButton>();
 
-  forms::Frame framinfo{*this, "framinfo"};
-  forms::Label lblproduct{framinfo, "lblproduct"};
-  forms::Label product{framinfo, "Label3"};
-  forms::Label lblHardVersion{framinfo, "lblHardVersion"};
-  forms::Label hardware_version{framinfo, "Label4"};
-  forms::Label lblManufact{framinfo, "lblManufact"};
-  forms::Label manufacturer{framinfo, "Label5"};
-  forms::Label lblBusType{framinfo, "lblBusType"};
-  forms::Label bus_type{framinfo, "Label6"};
-  forms::Label lblMemoryType{framinfo, "lblMemoryType"};
-  forms::Label memory_type{framinfo, "Label7"};
-  forms::Label lblTotalMemory{framinfo, "lblTotalMemory"};
-  forms::Label memory_size{framinfo, "Label8"};
-  forms::Label lblmemoryspeed{framinfo, "lblmemoryspeed"};
-  forms::Label memory_clock{framinfo, "Label9"};
-  forms::Label lblGraphicsSpeed{framinfo, "lblGraphicsSpeed"};
-  forms::Label graphics_clock{framinfo, "Label10"};
-  forms::Label lblClockSpeed{framinfo, "lblClockSpeed"};
-  forms::Label gfx_clock{framinfo, "Label11"};
-  forms::Label lblBIOSVersion{framinfo, "lblBIOSVersion"};
-  forms::Label bios_version{framinfo, "Label12"};
-  forms::Label lblTVOut{framinfo, "lblTVOut"};
-  forms::Label tv_out{framinfo, "Label13"};
-  forms::Label lblLCD{framinfo, "lblLCD"};
-  forms::Label lcd{framinfo, "Label14"};
-  // Last in the frame, so that it draws over the value labels' empty
-  // right ends, which reach under it.
-  forms::Label about_note{framinfo, "Label15"};
+  forms::Frame& framinfo = Next<forms::Frame>();
+  forms::Label& lblproduct = Next<forms::Label>();
+  forms::Label& product = Next<forms::Label>();  // Label3
+  forms::Label& lblHardVersion = Next<forms::Label>();
+  forms::Label& hardware_version = Next<forms::Label>();  // Label4
+  forms::Label& lblManufact = Next<forms::Label>();
+  forms::Label& manufacturer = Next<forms::Label>();  // Label5
+  forms::Label& lblBusType = Next<forms::Label>();
+  forms::Label& bus_type = Next<forms::Label>();  // Label6
+  forms::Label& lblMemoryType = Next<forms::Label>();
+  forms::Label& memory_type = Next<forms::Label>();  // Label7
+  forms::Label& lblTotalMemory = Next<forms::Label>();
+  forms::Label& memory_size = Next<forms::Label>();  // Label8
+  forms::Label& lblmemoryspeed = Next<forms::Label>();
+  forms::Label& memory_clock = Next<forms::Label>();  // Label9
+  forms::Label& lblGraphicsSpeed = Next<forms::Label>();
+  forms::Label& graphics_clock = Next<forms::Label>();  // Label10
+  forms::Label& lblClockSpeed = Next<forms::Label>();
+  forms::Label& gfx_clock = Next<forms::Label>();  // Label11
+  forms::Label& lblBIOSVersion = Next<forms::Label>();
+  forms::Label& bios_version = Next<forms::Label>();  // Label12
+  forms::Label& lblTVOut = Next<forms::Label>();
+  forms::Label& tv_out = Next<forms::Label>();  // Label13
+  forms::Label& lblLCD = Next<forms::Label>();
+  forms::Label& lcd = Next<forms::Label>();         // Label14
+  forms::Label& about_note = Next<forms::Label>();  // Label15
 
-  forms::Frame framDriver{*this, "framDriver"};
-  forms::Label lblDVersion{framDriver, "lblDVersion"};
-  forms::Label driver_version{framDriver, "label2"};
-  forms::Label lblProvider{framDriver, "lblProvider"};
-  forms::Label provider{framDriver, "Label1"};
+  forms::Frame& framDriver = Next<forms::Frame>();
+  forms::Label& lblDVersion = Next<forms::Label>();
+  forms::Label& driver_version = Next<forms::Label>();  // label2
+  forms::Label& lblProvider = Next<forms::Label>();
+  forms::Label& provider = Next<forms::Label>();  // Label1
 
  protected:
   void OnLoad() override;
@@ -77,12 +75,9 @@ class InfoWindow : public forms::Form {
   };
 
   void Design();
-  void DesignLine(forms::Label& caption, const char* text, forms::Label& value, int value_left,
-                  int top, int value_width);
   void ConnectEvents();
   void ConnectHover();
   void ApplyDutch();
-  void ApplyDutchVersionLine();
 
   void OnBackClick();
   void OnQuitcmdClick();

@@ -239,6 +239,8 @@ TEST_CASE_FIXTURE(EnglishJourney,
   HWND gamma = run->Open("gamma", "frmgamma");
   REQUIRE(gamma);
   CHECK(CheckState(FindControl(gamma, "chkglide")) == 1);
+  // The program's buttons are Windows 98's here too (tests/win98).
+  CHECK(GetPropA(FindControl(gamma, "chkglide"), "Win98ButtonProc") != nullptr);
   Robot().Scroll(FindControl(gamma, "gg"), SB_PAGEDOWN);
   CHECK(Text(FindControl(gamma, "lblgr")) == "1.35");
   CHECK(Text(FindControl(gamma, "lblgb")) == "1.35");

@@ -1,34 +1,28 @@
 // What the advanced, gamma, refresh and desktop windows share: the row of
 // pictures along the top and, at the right, OK above Cancel, which Enter
-// and Esc press. These come first in the tab order, before the window's
-// own controls, each created with its design name.
+// and Esc press. These are the first five rows of the window's design
+// (look/design.h), before the window's own controls.
 #pragma once
 
 #include "forms/forms.h"
+#include "look/design.h"
 
 namespace look {
 
-class SettingsWindow : public forms::Form {
+class SettingsWindow : public DesignedWindow {
  public:
-  // The design names: the form's, then the pictures' from the left and
-  // OK's. Cancel is "cancel" in every window.
-  struct Names {
-    const char *form, *left_emblem, *banner, *right_emblem, *ok;
-  };
-
-  forms::Image left_emblem;
-  forms::Image imgvoodoo3;
-  forms::Image right_emblem;
-  forms::CommandButton ok;
-  forms::CommandButton cancel;
+  forms::Image& left_emblem = Next<forms::Image>();
+  forms::Image& imgvoodoo3 = Next<forms::Image>();
+  forms::Image& right_emblem = Next<forms::Image>();
+  forms::CommandButton& ok = Next<forms::CommandButton>();
+  forms::CommandButton& cancel = Next<forms::CommandButton>();
 
  protected:
-  // OK and Cancel get their texts and their keys; the window places them.
-  SettingsWindow(forms::Program& program, const Names& names);
+  // OK and Cancel become the buttons Enter and Esc press.
+  SettingsWindow(forms::Program& program, const WindowDesign& design);
 
-  // The steps every settings window's Load and ApplyDutch take.
+  // The step every settings window's Load takes.
   void LoadPictures();
-  void CancelInDutch();
 };
 
 }  // namespace look

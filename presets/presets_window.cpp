@@ -4,43 +4,22 @@
 
 #include "forms/handoff.h"
 #include "look/look.h"
+#include "presets/design.h"
 #include "registry/driver.h"
 
 namespace presets {
 
-namespace {
-
-// Layout in twips: the help line above a row of four buttons.
-constexpr int kMargin = 120;
-constexpr int kButtonWidth = 1245;
-constexpr int kButtonHeight = 375;
-constexpr int kButtonGap = 140;
-constexpr int kRowWidth = 4 * kButtonWidth + 3 * kButtonGap;
-constexpr int kHelpHeight = 255;
-constexpr int kButtonTop = kMargin + kHelpHeight + 120;
-
-}  // namespace
-
 PresetsWindow::PresetsWindow(forms::Program& program, registry::Registry& reg)
-    : forms::Form(program, "frmdefaults"), reg_(reg) {
+    : look::DesignedWindow(program, design::kWindow), reg_(reg) {
   Design();
   ConnectEvents();
   ConnectHover();
 }
 
 void PresetsWindow::Design() {
-  SetClientSize(kRowWidth + 2 * kMargin, kButtonTop + kButtonHeight + kMargin);
-  help_line.Move(kMargin, kMargin, kRowWidth, kHelpHeight);
-  forms::CommandButton* row[] = {&defaults, &fastest, &prettiest, &cancel};
-  int left = kMargin;
-  for (forms::CommandButton* button : row) {
-    button->Move(left, kButtonTop, kButtonWidth, kButtonHeight);
-    left += kButtonWidth + kButtonGap;
-  }
   // No default button, as designed: Enter presses the focused button,
   // which Load makes Cancel.
   SetCancelButton(&cancel);
-  ShowTexts(english::kTexts);
   look::UseDarkScheme(*this);
 }
 
@@ -63,7 +42,10 @@ void PresetsWindow::ConnectHover() {
 }
 
 // Every text changes, the help lines too.
-void PresetsWindow::ApplyDutch() { ShowTexts(dutch::kTexts); }
+void PresetsWindow::ApplyDutch() {
+  ApplyDesignDutch();
+  texts_ = &dutch::kTexts;
+}
 
 void PresetsWindow::OnLoad() {
   if (registry::IsDutch(reg_)) ApplyDutch();
@@ -85,16 +67,6 @@ void PresetsWindow::OnPrettiestClick() { RunPreset(Preset::Prettiest); }
 void PresetsWindow::OnCancelClick() {
   host().SetFocus(cancel);
   forms::ReturnInPlace(*this);
-}
-
-void PresetsWindow::ShowTexts(const Texts& texts) {
-  texts_ = &texts;
-  SetCaption(texts.caption);
-  help_line.SetCaption(texts.general_help);
-  defaults.SetCaption(texts.defaults);
-  fastest.SetCaption(texts.fastest);
-  prettiest.SetCaption(texts.prettiest);
-  cancel.SetCaption(texts.cancel);
 }
 
 void PresetsWindow::ShowHelp(const char* line) { help_line.SetCaption(line); }

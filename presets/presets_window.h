@@ -4,22 +4,23 @@
 #pragma once
 
 #include "forms/forms.h"
+#include "look/design.h"
 #include "presets/preset.h"
 #include "presets/texts.h"
 #include "registry/registry.h"
 
 namespace presets {
 
-class PresetsWindow : public forms::Form {
+class PresetsWindow : public look::DesignedWindow {
  public:
   PresetsWindow(forms::Program& program, registry::Registry& reg);
 
-  // Controls in tab order, each created with its design name.
-  forms::Label help_line{*this, "Label1"};
-  forms::CommandButton defaults{*this, "defaults"};
-  forms::CommandButton fastest{*this, "fastest"};
-  forms::CommandButton prettiest{*this, "prettiest"};
-  forms::CommandButton cancel{*this, "cancel"};
+  // Controls in tab order, as presets/design.h makes them.
+  forms::Label& help_line = Next<forms::Label>();  // Label1
+  forms::CommandButton& defaults = Next<forms::CommandButton>();
+  forms::CommandButton& fastest = Next<forms::CommandButton>();
+  forms::CommandButton& prettiest = Next<forms::CommandButton>();
+  forms::CommandButton& cancel = Next<forms::CommandButton>();
 
  protected:
   void OnLoad() override;
@@ -35,7 +36,6 @@ class PresetsWindow : public forms::Form {
   void OnPrettiestClick();
   void OnCancelClick();
 
-  void ShowTexts(const Texts& texts);
   void ShowHelp(const char* line);
   void RunPreset(Preset preset);
 

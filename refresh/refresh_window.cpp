@@ -4,6 +4,7 @@
 
 #include "forms/handoff.h"
 #include "look/look.h"
+#include "refresh/design.h"
 #include "refresh/texts.h"
 #include "registry/numbers.h"
 
@@ -14,17 +15,6 @@ namespace {
 constexpr const char* kRateValue = "RefreshRate";
 constexpr const char* kBest = "Best";
 constexpr const char* kBestStored = "-1";
-
-// Layout, in twips.
-constexpr int kRowTop = 360;
-constexpr int kRowStep = 480;
-constexpr int kLeftColumnRows = 8;
-constexpr int kBoxLeft[2] = {1320, 3960};
-constexpr int kLabelLeft[2] = {240, 2880};
-constexpr int kBoxWidth = 1215;
-constexpr int kBoxHeight = 315;
-constexpr int kLabelWidth = 1020;
-constexpr int kLineHeight = 255;
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -74,11 +64,8 @@ std::optional<std::string> StoredRate(const std::string& text) {
   return std::string(rate);
 }
 
-RefreshWindow::Row::Row(forms::Frame& frame, int number)
-    : label(frame, ("Label" + registry::NumberText(number)).c_str()), box(frame, "Combo", number) {}
-
 RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
-    : look::SettingsWindow(program, {"frmrefresh", "Image2", "imgvoodoo3", "Image1", "ok"}),
+    : look::SettingsWindow(program, design::kWindow),
       reg_(reg),
       depth_options_{{{&Bit8, "8"}, {&Bit16, "16"}, {&Bit24, "24"}, {&Bit32, "32"}}} {
   Design();
@@ -87,31 +74,8 @@ RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)
 }
 
 void RefreshWindow::Design() {
-  SetCaption(texts::kCaption.english);
-  SetClientSize(5895, 6390);
-  look::PlaceTopRow(left_emblem, imgvoodoo3, right_emblem, ok, cancel);
-
-  rates_frame.Place(texts::kRatesFrame.english, 120, 840, 5655, 5415);
-  for (int i = 0; i < kRows; ++i) {
-    const int column = i < kLeftColumnRows ? 0 : 1;
-    const int top = kRowTop + kRowStep * (column == 0 ? i : i - kLeftColumnRows);
-    Row& row = rows_[i];
-    row.label.Place(texts::kRowDesign[i].caption, kLabelLeft[column], top + 45, kLabelWidth,
-                    kLineHeight);
-    row.box.Move(kBoxLeft[column], top, kBoxWidth, kBoxHeight);
-    FillList(row.box, texts::kRowDesign[i].choices);
-  }
-  framcolor.Place(texts::kDepthFrame.english, 3120, 3720, 2055, 1455);
-  Bit8.Place(texts::kBit8.english, 120, 360, 855, kLineHeight);
-  Bit16.Place(texts::kBit16.english, 1080, 360, 855, kLineHeight);
-  Bit24.Place(texts::kBit24.english, 120, 720, 855, kLineHeight);
-  Bit32.Place(texts::kBit32.english, 1080, 720, 855, kLineHeight);
-  LinkAllBit.Place(texts::kLinkAllBit.english, 120, 1080, 1875, kLineHeight);
-  rates_note.Place(texts::kRatesNote.english, 240, 4200, 2775, 975);
-
+  for (int i = 0; i < kRows; ++i) FillList(rows_[i].box, texts::kRowDesign[i].choices);
   look::UseDarkScheme(*this);
-  rates_frame.SetFontBold(true);
-  framcolor.SetFontBold(true);
   for (Row& row : rows_) {
     row.box.SetBackColor(forms::kLightGrey);
     row.box.SetForeColor(forms::kBlack);
@@ -126,24 +90,9 @@ void RefreshWindow::ConnectEvents() {
   }
 }
 
-// Only the rates frame ever lights: the depth frame, its options and the
-// rate boxes leave the colours as they are.
-void RefreshWindow::ConnectHover() {
-  hover_.Group(rates_frame, {&rates_frame, &rates_note});
-  hover_.Rest({this, &right_emblem, &left_emblem, &imgvoodoo3});
-}
+void RefreshWindow::ConnectHover() { ConnectDesignHover(hover_); }
 
-// The window caption, "&OK", the one-depth options and the row labels
-// keep their design texts.
-void RefreshWindow::ApplyDutch() {
-  CancelInDutch();
-  rates_frame.SetCaption(texts::kRatesFrame.dutch);
-  framcolor.SetCaption(texts::kDepthFrame.dutch);
-  LinkAllBit.SetCaption(texts::kLinkAllBit.dutch);
-  look::UseSmallFont(LinkAllBit);
-  rates_note.SetCaption(texts::kRatesNote.dutch);
-  look::UseSmallFont(rates_note);
-}
+void RefreshWindow::ApplyDutch() { ApplyDesignDutch(); }
 
 void RefreshWindow::OnLoad() {
   dutch_ = registry::IsDutch(reg_);

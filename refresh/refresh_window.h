@@ -40,41 +40,28 @@ class RefreshWindow : public look::SettingsWindow {
 
  private:
   struct Row {
-    Row(forms::Frame& frame, int number);
-    forms::Label label;
-    forms::ComboBox box;
+    forms::Label& label;
+    forms::ComboBox& box;
   };
 
  public:
-  // Controls in tab order after the top row, each created with its design
-  // name.
-  forms::Frame rates_frame{*this, "Frame1"};
+  // Controls in tab order after the top row, as refresh/design.h makes
+  // them.
+  forms::Frame& rates_frame = Next<forms::Frame>();  // Frame1
 
  private:
-  std::array<Row, kRows> rows_{{{rates_frame, 1},
-                                {rates_frame, 2},
-                                {rates_frame, 3},
-                                {rates_frame, 4},
-                                {rates_frame, 5},
-                                {rates_frame, 6},
-                                {rates_frame, 7},
-                                {rates_frame, 8},
-                                {rates_frame, 9},
-                                {rates_frame, 10},
-                                {rates_frame, 11},
-                                {rates_frame, 12},
-                                {rates_frame, 13},
-                                {rates_frame, 14},
-                                {rates_frame, 15}}};
+  std::array<Row, kRows> rows_{{NextRow(), NextRow(), NextRow(), NextRow(), NextRow(), NextRow(),
+                                NextRow(), NextRow(), NextRow(), NextRow(), NextRow(), NextRow(),
+                                NextRow(), NextRow(), NextRow()}};
 
  public:
-  forms::Frame framcolor{rates_frame, "framcolor"};
-  forms::OptionButton Bit8{framcolor, "Bit8"};
-  forms::OptionButton Bit16{framcolor, "Bit16"};
-  forms::OptionButton Bit24{framcolor, "Bit24"};
-  forms::OptionButton Bit32{framcolor, "Bit32"};
-  forms::OptionButton LinkAllBit{framcolor, "LinkAllBit"};
-  forms::Label rates_note{rates_frame, "Label16"};
+  forms::Frame& framcolor = Next<forms::Frame>();
+  forms::OptionButton& Bit8 = Next<forms::OptionButton>();
+  forms::OptionButton& Bit16 = Next<forms::OptionButton>();
+  forms::OptionButton& Bit24 = Next<forms::OptionButton>();
+  forms::OptionButton& Bit32 = Next<forms::OptionButton>();
+  forms::OptionButton& LinkAllBit = Next<forms::OptionButton>();
+  forms::Label& rates_note = Next<forms::Label>();  // Label16
 
  protected:
   void OnLoad() override;
@@ -85,6 +72,12 @@ class RefreshWindow : public look::SettingsWindow {
     forms::OptionButton* option;
     const char* depth;
   };
+
+  // A row's label and box, the next two controls of the design.
+  Row NextRow() {
+    forms::Label& label = Next<forms::Label>();
+    return {label, Next<forms::ComboBox>()};
+  }
 
   void Design();
   void ConnectEvents();

@@ -83,4 +83,25 @@ TEST_CASE("Cancel puts the stored choices back on screen, and a later OK keeps t
   CHECK(machine.Get(kCard.d3d, kDetail) == "0");
 }
 
+TEST_CASE("focus alone chooses no code: Tab, Cancel, coming back; an arrow key does") {
+  Machine machine;
+  machine.reg.SaveString(kLocalMachine, kCard.glide, kDetail, "4");  // unusable, as 0 is
+  Run run(machine);
+  run.TabAround(40);
+  for (const char* name : {"glideDetAuto", "glidenormaL", "glidehigH", "directAutoDet",
+                           "directnormaL", "directhigH"}) {
+    CHECK(run.Checked(name) == 0);
+  }
+  REQUIRE(run.TabTo("glidesharpeR"));
+  run.robot.Key(VK_DOWN);
+  CHECK(run.Checked("glidesmootheR") == 1);
+  run.robot.Key(VK_ESCAPE);
+  run.Open();
+  CHECK(run.Checked("glidesharpeR") == 1);
+  run.robot.Key(VK_RETURN);
+  CHECK(machine.Get(kCard.glide, kAlpha) == "2");
+  CHECK(machine.Get(kCard.glide, kDetail) == "4");
+  CHECK(machine.Get(kCard.d3d, kDetail) == "0");
+}
+
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,8 +9,9 @@
 #include "app/tarnolux.h"
 #include "forms/handoff.h"
 #include "forms/headless.h"
-#include "registry/memory_store.h"
 #include "registry/numbers.h"
+#include "tests/support/recording_store.h"
+#include "tests/support/registry_dump.h"
 
 namespace app {
 namespace {
@@ -29,44 +28,11 @@ const std::string kInfo =
 constexpr const char* kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kAbsent = "<absent>";
 
-// Every key and value of the store, as "root\path" -> "name=data" lines.
-void DumpKey(registry::Store& store, registry::Hkey key, const std::string& path,
-             std::map<std::string, std::string>& out) {
-  std::string name, data;
-  std::uint32_t type = 0;
-  for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-    out[path] += name + "=" + data + ";";
-  }
-  for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
-    registry::Hkey sub = 0;
-    if (store.OpenKey(key, name, &sub) != registry::kOk) continue;
-    out[path + "\\" + name];  // keys without values count too
-    DumpKey(store, sub, path + "\\" + name, out);
-    store.CloseKey(sub);
-  }
-}
+using test_support::DumpAll;
 
-std::map<std::string, std::string> Dump(registry::Store& store) {
-  std::map<std::string, std::string> out;
-  DumpKey(store, registry::kLocalMachine, "HKLM", out);
-  DumpKey(store, registry::kCurrentUser, "HKCU", out);
-  DumpKey(store, registry::kCurrentConfig, "HKCC", out);
-  return out;
-}
-
-// The value names a key holds.
+// The value names a key holds, in name order.
 std::vector<std::string> ValueNames(registry::Store& store, const std::string& path) {
-  std::vector<std::string> names;
-  registry::Hkey key = 0;
-  if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return names;
-  std::string name, data;
-  std::uint32_t type = 0;
-  for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-    names.push_back(name);
-  }
-  store.CloseKey(key);
-  std::sort(names.begin(), names.end());
-  return names;
+  return test_support::ValueNames(store, kLocalMachine, path);
 }
 
 // A window the buttons can hand off to.
@@ -79,7 +45,7 @@ struct StandIn : forms::Form {
 // One machine with a Voodoo3 3000 at display key 3, and the program on it;
 // Start() runs a fresh program on the same registry, as a restart does.
 struct Machine : ::testing::Test {
-  registry::MemoryStore store;
+  test_support::RecordingStore store;
   registry::Registry reg{store};
   std::unique_ptr<forms::HeadlessHost> host;
   std::unique_ptr<Tarnolux> run;
@@ -298,7 +264,17 @@ TEST_F(ApplyTest, TheKeysAreRebuiltWithExactlyTheKeptAndTickedValues) {
   MainWindow& w = Start();
   w.chktripple.UserClick();  // untick
   w.chkanti.UserClick();
+  store.writes.clear();
   w.apply.UserClick();
+  ASSERT_GE(store.writes.size(), 4u);
+  // The modes go back last, as designed: Glide's overlay first, Direct3D's
+  // alpha blending first.
+  const std::vector<std::string> modes(store.writes.end() - 4, store.writes.end());
+  EXPECT_EQ(modes,
+            (std::vector<std::string>{test_support::WriteLine(kGlide, "SSTH3_OVERLAYMODE", "2"),
+                                      test_support::WriteLine(kGlide, "SSTH3_ALPHADITHERMODE", "3"),
+                                      test_support::WriteLine(kD3d, "SSTH3_ALPHADITHERMODE", "3"),
+                                      test_support::WriteLine(kD3d, "SSTH3_OVERLAYMODE", "2")}));
   const std::vector<std::string> kept = {"SSTH3_ALPHADITHERMODE", "SSTH3_BGAMMA", "SSTH3_GGAMMA",
                                          "SSTH3_OVERLAYMODE", "SSTH3_RGAMMA"};
   EXPECT_EQ(ValueNames(store, kGlide), kept);
@@ -340,7 +316,7 @@ TEST_F(ApplyTest, KeysWithSubkeysAreRebuiltToo) {
   EXPECT_EQ(ValueNames(store, kD3d), std::vector<std::string>({"SSTH3_RGAMMA"}));
   EXPECT_EQ(Get(kD3d, "SSTH3_RGAMMA"), "1.1");
   EXPECT_TRUE(ValueNames(store, kGlide).empty());
-  const auto keys = Dump(store);
+  const auto keys = DumpAll(store);
   EXPECT_EQ(keys.count("HKLM\\" + kD3d + "\\Profiles"), 0u);
   EXPECT_EQ(keys.count("HKLM\\" + kGlide + "\\Tools"), 0u);
   EXPECT_EQ(keys.count("HKLM\\" + kInfo), 1u);
@@ -381,34 +357,34 @@ TEST_F(NoDriverTest, WithALanguageTheProgramSaysSoAndEndsHavingWrittenNothing) {
   SetLanguage("1");
   Set(std::string(kDisplay) + "1", "DriverDesc", "3dfx voodoo3");
   Set(kRun, "3dfx Tools", "C:\\3dfx\\3dfxman.exe");
-  const auto before = Dump(store);
+  const auto before = DumpAll(store);
   MainWindow& w = Start();
-  EXPECT_EQ(Dump(store), before);
+  EXPECT_EQ(DumpAll(store), before);
   ASSERT_EQ(host->messages.size(), 1u);
   EXPECT_EQ(host->messages[0].text, "No 3dfx Voodoo3 display driver was found.");
   EXPECT_EQ(host->messages[0].title, "Tarnolux");
   EXPECT_TRUE(host->ended);
   EXPECT_TRUE(host->shows.empty());
   w.apply.UserClick();  // nothing runs after the end
-  EXPECT_EQ(Dump(store), before);
+  EXPECT_EQ(DumpAll(store), before);
 }
 
 TEST_F(NoDriverTest, TheLanguageWindowFirstThenTheMessageInTheChosenLanguage) {
-  const auto before = Dump(store);
+  const auto before = DumpAll(store);
   Start();
   EXPECT_EQ(host->shows, std::vector<std::string>({"FrmLanguage"}));
   EXPECT_TRUE(host->messages.empty());
-  EXPECT_EQ(Dump(store), before);
+  EXPECT_EQ(DumpAll(store), before);
 
   run->language_window().choose_dutch.UserClick();
   EXPECT_EQ(Get("Software\\Tarno", "Language"), "2");
-  const auto chosen = Dump(store);
+  const auto chosen = DumpAll(store);
   Start();
   ASSERT_EQ(host->messages.size(), 1u);
   EXPECT_EQ(host->messages[0].text, "Er is geen 3dfx Voodoo3 beeldschermstuurprogramma gevonden.");
   EXPECT_EQ(host->messages[0].title, "Tarnolux");
   EXPECT_TRUE(host->ended);
-  EXPECT_EQ(Dump(store), chosen);
+  EXPECT_EQ(DumpAll(store), chosen);
 }
 
 // ---- Hover ----

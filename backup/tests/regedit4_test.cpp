@@ -44,9 +44,10 @@ TEST(ValueLine, DwordsAndOtherTypes) {
   EXPECT_EQ("\"Odd\"=hex(1a):01", ValueLine("Odd", 0x1a, "\x01"));
 }
 
-// Every line of a long value ends within 80 columns, continued with "\"
-// and a two-blank indent, and the bytes read back in order.
-TEST(ValueLine, LongHexFoldsAt80Columns) {
+// A long value's line goes on until it passes column 76, as regedit's do,
+// so every line ends within 80 columns, continued with "\" and a
+// two-blank indent, and the bytes read back in order.
+TEST(ValueLine, LongHexFoldsOncePastColumn76) {
   std::string data;
   for (int i = 0; i < 100; ++i) data += static_cast<char>(i);
   const std::string text = ValueLine("Blob", registry::kBinary, data);
@@ -63,6 +64,9 @@ TEST(ValueLine, LongHexFoldsAt80Columns) {
     }
     const bool more = end < text.size();
     EXPECT_EQ(more, !line.empty() && line.back() == '\\') << line;
+    if (more) {
+      EXPECT_GE(line.size(), 77u) << line;  // "xx," reaching column 76, then "\"
+    }
     bytes += line.substr(lines == 0 ? line.find(':') + 1 : 2, std::string::npos);
     if (more) bytes.pop_back();
     ++lines;

@@ -34,10 +34,10 @@ Dword ReadAdvanced() {
   return result;
 }
 
-void DeleteAdvanced() {
+void DeleteSetting(const char* name) {
   HKEY handle = nullptr;
   if (RegOpenKeyA(HKEY_CURRENT_CONFIG, kSettings, &handle) != ERROR_SUCCESS) return;
-  RegDeleteValueA(handle, "Advanced");
+  RegDeleteValueA(handle, name);
   RegCloseKey(handle);
 }
 
@@ -66,7 +66,7 @@ struct Machine {
     reg.SaveString(registry::kCurrentConfig, kSettings, "DPIPhysicalY", "120");
     reg.SaveString(registry::kCurrentUser, kDesktop, "FontSmoothing", "2");
     reg.SaveString(registry::kCurrentUser, kDesktop, "WallpaperStyle", "2");
-    DeleteAdvanced();
+    DeleteSetting("Advanced");
   }
   std::string Setting(const char* name) {
     return reg.GetString(registry::kCurrentConfig, kSettings, name, "<none>");
@@ -124,6 +124,51 @@ TEST_CASE("a resolution that is none gets a message box and writes nothing") {
   run.robot.Click(run.Control("cancel"));
   run.robot.Pump();
   CHECK(Text(run.Control("Combo1")) == "1024,768");
+}
+
+// The depth options from left to right: 4, 8, 16, 24, 32 bits.
+constexpr const char* kDepths[] = {"Option1", "Option3", "Option2", "Option4", "Option5"};
+
+TEST_CASE("only the user's keys choose: Tab, Cancel and coming back choose nothing") {
+  Machine machine;
+  Run run(machine.reg);
+  REQUIRE(run.TabTo("Option2"));
+  run.robot.Key(VK_DOWN);  // an arrow key in the group chooses 24
+  CHECK(CheckState(run.Control("Option4")) == 1);
+  run.robot.Key(VK_ESCAPE);
+  CHECK_FALSE(Shown(run.form));
+  run.Open();  // the focus comes back to 24, which Cancel cleared
+  CHECK(CheckState(run.Control("Option2")) == 1);
+  CHECK(CheckState(run.Control("Option4")) == 0);
+  run.robot.Key(VK_RETURN);
+  CHECK(machine.Setting("BitsPerPixel") == "16");
+
+  // '+' and '=' set a check box, '-' clears it; the model hears of each.
+  run.Open();
+  REQUIRE(run.TabTo("gdi"));
+  run.robot.TypeKeys("+");
+  CHECK(CheckState(run.Control("gdi")) == 1);
+  run.robot.TypeKeys("-");
+  CHECK(CheckState(run.Control("gdi")) == 0);
+  run.robot.TypeKeys("=");
+  run.robot.Click(run.Control("ok"));
+  CHECK(ReadAdvanced().value == 1);
+}
+
+TEST_CASE("Tab through a depth group with none selected selects none; Space does") {
+  Machine machine;
+  DeleteSetting("BitsPerPixel");
+  Run run(machine.reg);
+  run.TabAround(30);
+  for (const char* depth : kDepths) CHECK(CheckState(run.Control(depth)) == 0);
+  run.robot.Click(run.Control("ok"));
+  CHECK(machine.Setting("BitsPerPixel") == "<none>");
+
+  run.Open();
+  REQUIRE(run.TabTo("Option3"));
+  run.robot.Key(VK_SPACE);
+  run.robot.Click(run.Control("ok"));
+  CHECK(machine.Setting("BitsPerPixel") == "8");
 }
 
 }  // namespace

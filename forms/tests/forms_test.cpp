@@ -103,8 +103,26 @@ TEST_F(ModelTest, OptionsExcludeEachOtherWithinTheirContainerOnly) {
   EXPECT_FALSE(form.a.Value());
   EXPECT_TRUE(form.b.Value());
   EXPECT_TRUE(form.c.Value());
-  form.b.UserClick();  // already selected: nothing new
+  form.b.UserClick();      // already selected: nothing new
+  form.b.SetValue(false);  // a deselect is no click
+  EXPECT_FALSE(form.b.Value());
   EXPECT_EQ(form.option_clicks, 2);
+}
+
+TEST_F(ModelTest, ADisabledControlIgnoresTheUser) {
+  form.combo.AddItem("Best");
+  for (Control* control : form.AllControls()) control->SetEnabled(false);
+  form.box.UserClick();
+  form.a.UserClick();
+  form.bar.UserScroll(200);
+  form.combo.UserType("75");
+  form.combo.UserPick(0);
+  EXPECT_EQ(form.box.Value(), 0);
+  EXPECT_FALSE(form.a.Value());
+  EXPECT_EQ(form.bar.Value(), 120);
+  EXPECT_EQ(form.combo.Text(), "");
+  EXPECT_EQ(form.clicks + form.option_clicks + form.combo_changes, 0);
+  EXPECT_TRUE(form.changes.empty());
 }
 
 TEST_F(ModelTest, ControlArraysAndNestedPositions) {
@@ -129,6 +147,15 @@ TEST_F(ModelTest, ControlArraysAndNestedPositions) {
 using LifecycleTest = Fixture;
 
 TEST_F(LifecycleTest, LoadRunsOnceOnFirstShowAndHideKeepsState) {
+  // A form whose Load sets its slider, as a window's Load reads its
+  // values: a second Load would put the slider back.
+  struct Reading : TestForm {
+    using TestForm::TestForm;
+    void OnLoad() override {
+      TestForm::OnLoad();
+      bar.SetValue(130);
+    }
+  } form(program, "frmread");
   EXPECT_FALSE(form.Loaded());
   form.Show();
   form.bar.SetValue(150);

@@ -1,5 +1,6 @@
 // What every window of the host shares: the screen's units, the GDI
-// objects in use, the loaded pictures and the guard against feedback.
+// objects in use, the loaded pictures and their palette, and the guard
+// against feedback.
 #pragma once
 
 #include <windows.h>
@@ -12,8 +13,9 @@
 namespace forms::win32 {
 
 struct Context {
-  Context(const char* picture_loader, const char* form_class, const char* image_class)
-      : pictures(picture_loader), form_class(form_class), image_class(image_class) {}
+  Context(const char* picture_loader, PaletteGdi* palette_gdi, const char* form_class,
+          const char* image_class)
+      : pictures(picture_loader, palette_gdi), form_class(form_class), image_class(image_class) {}
 
   HINSTANCE instance = nullptr;
   Screen screen;
@@ -25,6 +27,9 @@ struct Context {
   // Above zero while the host writes the model's state into native
   // controls: notifications raised then are echoes, not user input.
   int applying = 0;
+  // True while the dialog manager handles an arrow key: the option it
+  // moves the focus to is the user's choice (forms/win32/control_window.cpp).
+  bool arrow_key = false;
 };
 
 // Marks the model->native direction for as long as it lives.

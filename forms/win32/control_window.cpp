@@ -79,9 +79,7 @@ LRESULT ControlWindow::OnMessage(WNDPROC original, HWND hwnd, UINT message, WPAR
       if (!forgotten_) control_.UserMouseMove();
       break;
     case WM_SETFOCUS:
-      if (!forgotten_) {
-        SendMessageA(GetParent(hwnd_), kControlFocused, 0, reinterpret_cast<LPARAM>(this));
-      }
+      if (!forgotten_) return OnFocus(original, hwnd, wparam, lparam);
       break;
     case WM_NCDESTROY: {
       // Windows 95 keeps properties past the window: remove them.
@@ -96,11 +94,30 @@ LRESULT ControlWindow::OnMessage(WNDPROC original, HWND hwnd, UINT message, WPAR
     }
     default: {
       LRESULT result = 0;
-      if (OnOwnMessage(message, &result)) return result;
+      if (OnOwnMessage(message, wparam, &result)) return result;
       break;
     }
   }
   return CallWindowProcA(original, hwnd, message, wparam, lparam);
+}
+
+LRESULT ControlWindow::OnFocus(WNDPROC original, HWND hwnd, WPARAM wparam, LPARAM lparam) {
+  SendMessageA(GetParent(hwnd_), kControlFocused, 0, reinterpret_cast<LPARAM>(this));
+  // Windows' option button tells its parent BN_CLICKED when it takes the
+  // focus unselected, whoever moved the focus: Tab, the form coming back
+  // to the front, the program. None of that is the user's choice, so
+  // what the control notifies meanwhile is dropped (Command). Only the
+  // dialog manager's arrow keys, which move within an option group,
+  // choose what they land on.
+  const bool by_arrow_key = context_.arrow_key;
+  // A combo box hands its focus on to its edit field: nested, so the
+  // outer call's mark is put back, not cleared.
+  const bool outer = gaining_focus_;
+  gaining_focus_ = true;
+  const LRESULT result = CallWindowProcA(original, hwnd, WM_SETFOCUS, wparam, lparam);
+  gaining_focus_ = outer;
+  if (by_arrow_key && !forgotten_) OnArrowKeyFocus();
+  return result;
 }
 
 // ---- model -> window ----
@@ -206,7 +223,7 @@ void ControlWindow::ShowValueAgain() {
 // ---- window -> model ----
 
 void ControlWindow::Command(int code) {
-  if (!forgotten_) OnCommand(code);
+  if (!forgotten_ && !gaining_focus_) OnCommand(code);
 }
 
 void ControlWindow::Scroll(int request, int position) {

@@ -41,7 +41,7 @@ class ControlWindow : public Peer {
   bool Usable() const;
 
   // Notifications from the form's window procedure, handed to the kind
-  // unless the model is gone.
+  // unless the model is gone or the window is taking the focus.
   void Command(int code);
   void Scroll(int request, int position);
   // The brush and text colours for WM_CTLCOLOR*; null for the platform's.
@@ -103,7 +103,11 @@ class ControlWindow : public Peer {
   virtual HBRUSH OnCtlColor(UINT message, HDC dc);
   // A message to the window that the kind answers itself: true when it
   // did (with `*result`), and the native procedure must not see it.
-  virtual bool OnOwnMessage(UINT /*message*/, LRESULT* /*result*/) { return false; }
+  virtual bool OnOwnMessage(UINT /*message*/, WPARAM /*wparam*/, LRESULT* /*result*/) {
+    return false;
+  }
+  // The dialog manager's arrow key moved the focus here.
+  virtual void OnArrowKeyFocus() {}
 
   // A window inside the control (a combo box's edit field) reports mouse
   // moves and focus as the control, and repaints with it.
@@ -121,6 +125,7 @@ class ControlWindow : public Peer {
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnMessage(WNDPROC original, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnFocus(WNDPROC original, HWND hwnd, WPARAM wparam, LPARAM lparam);
   void Subclass(HWND hwnd, WNDPROC* original);
 
   void ShowCaption();
@@ -135,6 +140,7 @@ class ControlWindow : public Peer {
   WNDPROC child_original_ = nullptr;
   int id_ = 0;
   bool forgotten_ = false;
+  bool gaining_focus_ = false;
 };
 
 }  // namespace forms::win32

@@ -19,6 +19,10 @@ int FrameDepth(const Control& control) {
   return depth;
 }
 
+bool IsArrowKey(WPARAM key) {
+  return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+}
+
 }  // namespace
 
 void RegisterClasses(HINSTANCE instance, const char* form_class, const char* image_class) {
@@ -225,6 +229,11 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       OnActivate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
+    case WM_QUERYNEWPALETTE:
+      return OnQueryNewPalette() ? TRUE : FALSE;
+    case WM_PALETTECHANGED:
+      OnPaletteChanged(reinterpret_cast<HWND>(wparam));
+      return 0;
     case DM_GETDEFID: {
       ControlWindow* button = forgotten_ ? nullptr : EnterButton();
       return button ? MAKELRESULT(button->id(), DC_HASDEFID) : 0;
@@ -328,6 +337,26 @@ void FormWindow::OnActivate(bool active) {
   SetFocus(first ? first->hwnd() : hwnd_);
 }
 
+bool FormWindow::OnQueryNewPalette() {
+  // Coming to the front: the pictures' palette takes the system palette.
+  const Palette::Realized realized = context_.pictures.palette().RealizeIn(hwnd_, false);
+  if (realized == Palette::Realized::kChanged) RedrawPictures();
+  return realized != Palette::Realized::kNone;
+}
+
+void FormWindow::OnPaletteChanged(HWND changer) {
+  // Our own realizing (the form's or an image's) needs no answer.
+  if (changer == hwnd_ || IsChild(hwnd_, changer)) return;
+  // Another window took the system palette: ours again in what it left.
+  if (context_.pictures.palette().RealizeIn(hwnd_, true) != Palette::Realized::kNone) {
+    RedrawPictures();
+  }
+}
+
+void FormWindow::RedrawPictures() {
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 ControlWindow* FormWindow::EnterButton() {
   ControlWindow* focus = Find(GetFocus());
   if (focus && focus->PressedByEnter()) return focus;
@@ -360,7 +389,10 @@ bool FormWindow::TranslateKey(MSG& message) {
     }
     if (mnemonic && OnMnemonic(static_cast<char>(message.wParam))) return true;
   }
-  return IsDialogMessageA(hwnd_, &message) != 0;
+  context_.arrow_key = message.message == WM_KEYDOWN && IsArrowKey(message.wParam);
+  const bool handled = IsDialogMessageA(hwnd_, &message) != 0;
+  context_.arrow_key = false;
+  return handled;
 }
 
 ControlWindow* FormWindow::TabStopFrom(std::size_t index) {

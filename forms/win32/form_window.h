@@ -52,6 +52,12 @@ class FormWindow : public Peer {
   void OnMove();
   void OnActivate(bool active);
   void OnControlFocused(ControlWindow* control);
+  // The pictures' palette (palette.h): realized when the window comes to
+  // the front, and in the background when `changer` changed the system
+  // palette; true when there is one.
+  bool OnQueryNewPalette();
+  void OnPaletteChanged(HWND changer);
+  void RedrawPictures();
 
   void CreateControls();
   void ShowBounds();

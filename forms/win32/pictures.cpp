@@ -7,7 +7,17 @@
 
 namespace forms::win32 {
 
-Pictures::Pictures(const char* loader) {
+namespace {
+
+HPALETTE OwnPalette(IPicture* picture) {
+  OLE_HANDLE own = 0;
+  if (FAILED(picture->get_hPal(&own))) return nullptr;
+  return reinterpret_cast<HPALETTE>(static_cast<UINT_PTR>(own));
+}
+
+}  // namespace
+
+Pictures::Pictures(const char* loader, PaletteGdi* palette_gdi) : palette_(palette_gdi) {
   oleaut32_ = LoadLibraryA("oleaut32.dll");
   if (oleaut32_) {
     load_ = reinterpret_cast<LoadPicturePath>(
@@ -17,6 +27,7 @@ Pictures::Pictures(const char* loader) {
 
 Pictures::~Pictures() {
   for (auto& entry : loaded_) entry.second->Release();
+  if (palette_owner_) palette_owner_->Release();
   if (oleaut32_) FreeLibrary(oleaut32_);
 }
 
@@ -33,13 +44,19 @@ bool Pictures::Load(const std::string& path) {
   IPicture* picture = nullptr;
   HRESULT result = load_(&wide[0], nullptr, 0, 0, IID_IPicture, reinterpret_cast<void**>(&picture));
   if (FAILED(result) || !picture) return false;
+  HPALETTE own = palette_owner_ ? nullptr : OwnPalette(picture);
+  if (own) {
+    palette_owner_ = picture;
+    picture->AddRef();
+  }
+  palette_.Offer(own);
   IPicture*& kept = loaded_[path];
   if (kept) kept->Release();
   kept = picture;
   return true;
 }
 
-bool Pictures::Render(const std::string& path, HDC dc, const RECT& rect) const {
+bool Pictures::Render(const std::string& path, HDC dc, const RECT& rect) {
   auto found = loaded_.find(path);
   if (found == loaded_.end()) return false;
   IPicture* picture = found->second;
@@ -47,6 +64,7 @@ bool Pictures::Render(const std::string& path, HDC dc, const RECT& rect) const {
   OLE_YSIZE_HIMETRIC height = 0;
   picture->get_Width(&width);
   picture->get_Height(&height);
+  const Palette::InUse in_use(palette_, dc, false);
   // Source rectangle in HIMETRIC, bottom up.
   return SUCCEEDED(picture->Render(dc, rect.left, rect.top, rect.right - rect.left,
                                    rect.bottom - rect.top, 0, height, width, -height, nullptr));

@@ -10,8 +10,8 @@
 namespace forms::win32 {
 
 Win32Host::Win32Host(const Options& options)
-    : context_(std::make_unique<Context>(options.picture_loader, options.form_class,
-                                         options.image_class)) {
+    : context_(std::make_unique<Context>(options.picture_loader, options.palette_gdi,
+                                         options.form_class, options.image_class)) {
   context_->instance = GetModuleHandleA(nullptr);
   RegisterClasses(context_->instance, options.form_class, options.image_class);
   ole_ = SUCCEEDED(OleInitialize(nullptr));

@@ -28,6 +28,7 @@ namespace forms::win32 {
 
 struct Context;
 class FormWindow;
+class PaletteGdi;
 
 class Win32Host : public Host {
  public:
@@ -38,6 +39,9 @@ class Win32Host : public Host {
     // The oleaut32 function pictures load with (see pictures.h); tests
     // name a missing one to play the first Windows 95.
     const char* picture_loader = "OleLoadPicturePath";
+    // What the pictures' palette asks of GDI (palette.h); tests put a
+    // recorder here. Null: GDI itself.
+    PaletteGdi* palette_gdi = nullptr;
   };
 
   Win32Host() : Win32Host(Options()) {}

@@ -8,6 +8,7 @@
 #include "forms/handoff.h"
 #include "presets/presets_window.h"
 #include "tests/support/headless_window.h"
+#include "tests/support/registry_dump.h"
 
 namespace presets {
 namespace {
@@ -53,19 +54,9 @@ struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow
     preset.UserClick();
   }
 
-  // Every value of a key; a value that is not a string shows its type.
+  // Every value of a key, as test_support::ValueText shows it.
   Values ValuesOf(const std::string& path) {
-    Values values;
-    registry::Hkey key;
-    if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return values;
-    std::string name, data;
-    std::uint32_t type;
-    for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-      values[name] = type == registry::kString ? reg.GetString(kLocalMachine, path, name.c_str())
-                                               : "<type " + std::to_string(type) + ">";
-    }
-    store.CloseKey(key);
-    return values;
+    return test_support::ValuesOf(store, kLocalMachine, path);
   }
 
   std::string Get(const std::string& path, const std::string& name) {
@@ -153,11 +144,12 @@ struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow
   }
 };
 
-// A preset: its button, the gammas and modes it writes to both keys, the
-// values of its own in each, and the refresh rate it gives every mode.
+// A preset: its button's design name, the gammas and modes it writes to
+// both keys, the values of its own in each, and the refresh rate it gives
+// every mode.
 struct Preset {
   const char* name;
-  forms::CommandButton PresetsWindow::*button;
+  const char* button;
   const char* gamma;
   const char* mode;
   Values glide;
@@ -170,7 +162,7 @@ struct EachPresetTest : PresetsTest, ::testing::WithParamInterface<Preset> {};
 
 TEST_P(EachPresetTest, RebuildsBothKeysSetsEveryRefreshRateAndEnds) {
   const Preset& preset = GetParam();
-  Press(window.*preset.button);
+  Press(*static_cast<forms::CommandButton*>(window.Find(preset.button)));
   EXPECT_EQ(ValuesOf(kGlide), Rebuilt(preset.gamma, preset.mode, preset.glide));
   EXPECT_EQ(ValuesOf(kD3D), Rebuilt(preset.gamma, preset.mode, preset.d3d));
   EXPECT_TRUE(LeftAsEveryPresetDoes(preset.rate));
@@ -178,10 +170,10 @@ TEST_P(EachPresetTest, RebuildsBothKeysSetsEveryRefreshRateAndEnds) {
 
 const Preset kPresets[] = {
     // The factory values.
-    {"Defaults", &PresetsWindow::defaults, "1.3", "1", {{"FX_GLIDE_ALLOC_COLOR", "0"}}, {}, "60"},
+    {"Defaults", "defaults", "1.3", "1", {{"FX_GLIDE_ALLOC_COLOR", "0"}}, {}, "60"},
     // Vsync off, and the best refresh rate everywhere.
     {"Fastest",
-     &PresetsWindow::fastest,
+     "fastest",
      "1.3",
      "2",
      {{"FX_GLIDE_ALLOC_COLOR", "3"}, {"FX_GLIDE_SWAPINTERVAL", "0"}},
@@ -189,7 +181,7 @@ const Preset kPresets[] = {
      "-1"},
     // Anti-aliasing and dithering on, vsync left to the driver.
     {"Prettiest",
-     &PresetsWindow::prettiest,
+     "prettiest",
      "1",
      "3",
      {{"FX_GLIDE_ALLOC_COLOR", "3"}, {"FX_GLIDE_LOD_DITHER", "1"}},

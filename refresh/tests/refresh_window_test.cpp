@@ -7,6 +7,7 @@
 
 #include "forms/handoff.h"
 #include "registry/numbers.h"
+#include "tests/support/driver_modes.h"
 #include "tests/support/headless_window.h"
 #include "tests/support/recording_store.h"
 
@@ -19,7 +20,7 @@ constexpr const char* kClass = "System\\CurrentControlSet\\Services\\Class\\Disp
 constexpr const char* kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0003";
 
 std::string Modes(const std::string& driver, const std::string& depth, int row) {
-  return driver + "\\MODES\\" + depth + "\\" + registry::kResolutionList[row - 1];
+  return driver + "\\MODES\\" + depth + "\\" + test_support::kResolutions[row - 1];
 }
 
 struct RefreshTest : ::testing::Test, test_support::HeadlessWindow<RefreshWindow> {
@@ -69,7 +70,7 @@ TEST_F(RefreshTest, LoadShowsTheSixteenBitRatesOfEveryRowUnderLinkAll) {
     // Each box reads the key of the resolution its label names.
     std::string key = window.RowLabel(row).Caption();
     key[key.find('x')] = ',';
-    EXPECT_EQ(key, registry::kResolutionList[row - 1]);
+    EXPECT_EQ(key, test_support::kResolutions[row - 1]);
     EXPECT_EQ(window.RateBox(row).Text(), registry::NumberText(60 + row)) << row;
   }
   EXPECT_TRUE(store.writes.empty());
@@ -83,9 +84,9 @@ TEST_F(RefreshTest, OkWithLinkAllWritesSixtyValuesDepthEightFirstInEachRow) {
   window.ok.UserClick();
 
   std::vector<std::string> expected;
-  for (int row = 1; row <= RefreshWindow::kRows; ++row) {
+  for (int row = 1; row <= 15; ++row) {
     const char* rate = row == 1 ? "-1" : row == 2 ? "85" : "60";
-    for (const char* depth : registry::kDepths) {
+    for (const char* depth : test_support::kDepthNames) {
       expected.push_back(test_support::WriteLine(Modes(kDriver, depth, row), "RefreshRate", rate));
     }
   }
@@ -214,10 +215,13 @@ TEST_F(RefreshTest, EveryOperationLooksForTheDriverKeyAgain) {
   reg.SaveString(kLocalMachine, Modes(other, "32", 1), "RefreshRate", "85");
   window.Bit32.UserClick();
   EXPECT_EQ(window.RateBox(1).Text(), "85");
+  // OK looks again too: the card has moved on since the click.
+  const std::string moved = std::string(kClass) + "0007";
+  reg.SaveString(kLocalMachine, moved, "DriverDesc", "3dfx Voodoo3");
   store.writes.clear();
   window.ok.UserClick();
   ASSERT_EQ(store.writes.size(), 15u);
-  EXPECT_EQ(store.writes[0], test_support::WriteLine(Modes(other, "32", 1), "RefreshRate", "85"));
+  EXPECT_EQ(store.writes[0], test_support::WriteLine(Modes(moved, "32", 1), "RefreshRate", "85"));
 }
 
 TEST_F(RefreshTest, WithoutADriverKeyNothingIsWrittenAndOkStillReturns) {

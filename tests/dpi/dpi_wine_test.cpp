@@ -132,7 +132,29 @@ TEST_CASE("the measure finds a text cut off by its own width or hidden by a neig
   CHECK(measured == 2);
   DestroyWindow(neighbour);
   CHECK(text_fit::Measure(wide).Fits());
+
+  // Small Fonts as Windows 98 draws it: at 120 DPI from a font of its own
+  // for that DPI, a size larger than Wine's; the same as Wine's at 96.
+  const int dpi = ExpectedDpi();
+  HFONT small = CreateFontA(-MulDiv(7, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Small Fonts");
+  SendMessageA(wide, WM_SETFONT, reinterpret_cast<WPARAM>(small), FALSE);
+  const text_fit::Fit loose = text_fit::Measure(wide);
+  MoveWindow(wide, 0, 10, loose.need.cx, loose.need.cy, FALSE);
+  const text_fit::Fit tight = text_fit::Measure(wide);
+  CHECK(tight.Fits());
+  CHECK(tight.grown == (dpi > 96));
+  HDC dc = GetDC(wide);
+  HGDIOBJ old = SelectObject(dc, small);
+  SIZE wine = {};
+  GetTextExtentPoint32A(dc, tight.text.c_str(), static_cast<int>(tight.text.size()), &wine);
+  SelectObject(dc, old);
+  ReleaseDC(wide, dc);
+  CHECK(tight.need.cx * 96 >= wine.cx * dpi);
+  CHECK(tight.need.cy * 96 >= wine.cy * dpi);
   DestroyWindow(parent);
+  DeleteObject(small);
 }
 
 TEST_CASE("every window shows its texts whole, English and Dutch") {

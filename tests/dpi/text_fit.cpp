@@ -114,6 +114,42 @@ BOOL CALLBACK MeasureChild(HWND child, LPARAM lparam) {
   return TRUE;
 }
 
+// Windows 98 at 120 DPI draws "Small Fonts" from a font file of its own
+// for that DPI, whose sizes grow with it; Wine's smalle.fon stops at
+// 11 pixels, so under Wine a text in it stays as small as at 96 DPI.
+// Such a text is measured as Windows draws it: in a font as much larger
+// as the font's 96-DPI height scaled to this DPI (rounded up) is taller
+// than the one Wine gives, as the bitmap fonts made for 120 DPI are.
+// Scale 1 for every other font and at 96 DPI.
+struct Scale {
+  int times = 1;  // what Windows draws, ...
+  int per = 1;    // ... per what Wine draws
+};
+
+Scale SmallFontsScale(HDC dc, HFONT font) {
+  LOGFONTA asked = {};
+  TEXTMETRICA given = {};
+  if (!GetObjectA(font, sizeof(asked), &asked) || lstrcmpiA(asked.lfFaceName, "Small Fonts") != 0 ||
+      !GetTextMetricsA(dc, &given)) {
+    return {};
+  }
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  asked.lfHeight = MulDiv(asked.lfHeight, 96, dpi);
+  HFONT at96 = CreateFontIndirectA(&asked);
+  HGDIOBJ old = SelectObject(dc, at96);
+  TEXTMETRICA standard = {};
+  GetTextMetricsA(dc, &standard);
+  SelectObject(dc, old);
+  DeleteObject(at96);
+  const int windows = (standard.tmHeight * dpi + 95) / 96;
+  if (windows <= given.tmHeight) return {};
+  return {windows, static_cast<int>(given.tmHeight)};
+}
+
+int Up(int pixels, const Scale& scale) {
+  return (pixels * scale.times + scale.per - 1) / scale.per;
+}
+
 }  // namespace
 
 Fit Measure(HWND control) {
@@ -128,12 +164,16 @@ Fit Measure(HWND control) {
   if (shape == Shape::Other || fit.text.empty()) return fit;
 
   HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-  RECT text = {0, 0, layout.wrap, 0};
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+  HGDIOBJ old = SelectObject(dc, font);
+  const Scale scale = SmallFontsScale(dc, font);
+  fit.grown = scale.times != scale.per;
+  // A larger font wraps as this one does in a room as much narrower.
+  RECT text = {0, 0, layout.wrap * scale.per / scale.times, 0};
   DrawTextA(dc, fit.text.c_str(), -1, &text, layout.flags | DT_CALCRECT);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  fit.need = {text.right - text.left, text.bottom - text.top};
+  fit.need = {Up(text.right - text.left, scale), Up(text.bottom - text.top, scale)};
 
   // Where the text stands on the screen: at the left of its room, in the
   // middle of a push button, in the middle of a box's height.
@@ -155,8 +195,9 @@ std::vector<Fit> Misfits(HWND form, int* measured) {
 
 std::string Describe(const Fit& fit) {
   std::string text = fit.name + " \"" + fit.text + "\": needs " + std::to_string(fit.need.cx) +
-                     "x" + std::to_string(fit.need.cy) + " px, has " + std::to_string(fit.room.cx) +
-                     "x" + std::to_string(fit.room.cy) + " px";
+                     "x" + std::to_string(fit.need.cy) + " px";
+  if (fit.grown) text += " in Windows' own Small Fonts";
+  text += ", has " + std::to_string(fit.room.cx) + "x" + std::to_string(fit.room.cy) + " px";
   if (!fit.covered_by.empty()) text += ", lies under " + fit.covered_by;
   return text;
 }

@@ -12,6 +12,9 @@
 // ends. The text must also lie clear of the controls that paint after its
 // own: those created later (below it in the z-order), and for a frame's
 // caption everything above the frame.
+//
+// Above 96 DPI a text in "Small Fonts" is measured as Windows 98 draws
+// it there, in a larger font than Wine has (text_fit.cpp).
 #pragma once
 
 #include <windows.h>
@@ -27,6 +30,7 @@ struct Fit {
   SIZE need = {0, 0};      // what the text takes, in pixels
   SIZE room = {0, 0};      // what the control leaves it, in pixels
   std::string covered_by;  // a control that paints over the text, or ""
+  bool grown = false;      // measured in a Small Fonts larger than Wine's
 
   bool Fits() const { return need.cx <= room.cx && need.cy <= room.cy && covered_by.empty(); }
 };

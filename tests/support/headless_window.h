@@ -1,5 +1,5 @@
 // One run of the program for a window's native tests: the memory registry
-// noting every write (RecordingStore), the headless host with its pretend
+// noting every change (RecordingStore), the headless host with its pretend
 // files, the program, the main window the others open from, and the window
 // under test, made as the program makes it. Header only.
 //
@@ -41,7 +41,7 @@ struct HeadlessWindow {
   }
 
   // Opens the window from the main window, as its button does. From here
-  // `store.writes` notes what the window writes, its Load included.
+  // `store.writes` notes what the window changes, its Load included.
   Window& Open(HandOff hand_off = forms::OpenAt) {
     store.writes.clear();
     main.Show();
@@ -62,7 +62,7 @@ struct HeadlessWindow {
   ::testing::AssertionResult WindowIsOpen() { return OnlyShowing(window); }
 
   // Whether OK was refused as a window refuses a value it cannot store:
-  // one message, `text` titled "Tarnolux", nothing written, the window
+  // one message, `text` titled "Tarnolux", nothing changed, the window
   // still open and the focus on `culprit`.
   ::testing::AssertionResult Refused(const std::string& text, const forms::Control& culprit) {
     if (host.messages.size() != 1) {
@@ -74,7 +74,7 @@ struct HeadlessWindow {
              << "the message \"" << message.text << "\" titled \"" << message.title << "\"";
     }
     if (!store.writes.empty()) {
-      return ::testing::AssertionFailure() << "written: " << store.writes[0];
+      return ::testing::AssertionFailure() << "changed: " << store.writes[0];
     }
     ::testing::AssertionResult open = WindowIsOpen();
     if (!open) return open;

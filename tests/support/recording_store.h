@@ -1,5 +1,8 @@
-// The memory registry of the windows' native tests, noting every value the
-// program writes, in order, as one line "path|name=data" (see WriteLine).
+// The memory registry of the windows' native tests, noting every change
+// the program makes, in order: each value written, as one line
+// "path|name=data" (see WriteLine), and each key deleted, as "delete path"
+// (see DeleteLine). Keys are only made on the way to a value written, so
+// an empty list means the registry was not changed at all.
 // Header only: each window's test includes it and links nothing more.
 #pragma once
 
@@ -10,6 +13,7 @@
 
 #include "registry/memory_store.h"
 #include "registry/store.h"
+#include "tests/support/registry_dump.h"
 
 namespace test_support {
 
@@ -21,6 +25,9 @@ inline std::string WriteLine(const std::string& path, const std::string& name,
   return path + "|" + name + "=" + data;
 }
 
+// One key deleted with all below it, by its path as the procedures open it.
+inline std::string DeleteLine(const std::string& path) { return "delete " + path; }
+
 class RecordingStore : public registry::MemoryStore {
  public:
   long CreateKey(registry::Hkey parent, const std::string& path, registry::Hkey* key) override {
@@ -30,15 +37,22 @@ class RecordingStore : public registry::MemoryStore {
   }
   long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
                 std::uint32_t size) override {
-    writes.push_back(WriteLine(paths_[key], name, DataText(type, data, size)));
+    const std::string bytes(static_cast<const char*>(data), size);
+    writes.push_back(WriteLine(paths_[key], name, ValueText(type, bytes)));
     return MemoryStore::SetValue(key, name, type, data, size);
   }
+  long DeleteKey(registry::Hkey parent, const std::string& path) override {
+    const auto opened = paths_.find(parent);
+    writes.push_back(DeleteLine(opened == paths_.end() ? path : opened->second + "\\" + path));
+    return MemoryStore::DeleteKey(parent, path);
+  }
 
-  // The value names of the writes, in order.
+  // The value names of the writes, in order; deletions have none.
   std::vector<std::string> WrittenNames() const {
     std::vector<std::string> names;
     for (const std::string& line : writes) {
       const std::size_t bar = line.find('|');
+      if (bar == std::string::npos) continue;
       names.push_back(line.substr(bar + 1, line.find('=', bar) - bar - 1));
     }
     return names;
@@ -54,18 +68,6 @@ class RecordingStore : public registry::MemoryStore {
   std::vector<std::string> writes;
 
  private:
-  static std::string DataText(std::uint32_t type, const void* data, std::uint32_t size) {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    if (type == registry::kDword && size == 4) {
-      const std::uint32_t raw =
-          bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-      return "dword:" + std::to_string(static_cast<std::int32_t>(raw));
-    }
-    const std::string text(reinterpret_cast<const char*>(bytes), size);
-    if (registry::IsTextType(type)) return text.substr(0, text.find('\0'));
-    return "type " + std::to_string(type) + ", " + std::to_string(size) + " bytes";
-  }
-
   std::map<registry::Hkey, std::string> paths_;
 };
 

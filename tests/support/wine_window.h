@@ -85,6 +85,18 @@ struct WindowRun : WineHost {
     Require(form != nullptr, window.Name() + " is there", at);
   }
   HWND Control(const char* name) const { return forms::automation::FindControl(form, name); }
+  // Presses Tab until the control `name` has the focus (at most `limit`
+  // times); whether it came.
+  bool TabTo(const char* name, int limit = 40) {
+    for (int i = 0; i < limit && forms::automation::FocusedControl() != Control(name); ++i) {
+      robot.Key(VK_TAB);
+    }
+    return forms::automation::FocusedControl() == Control(name);
+  }
+  // Presses Tab `count` times.
+  void TabAround(int count) {
+    for (int i = 0; i < count; ++i) robot.Key(VK_TAB);
+  }
   HWND MainForm() const { return forms::automation::FindForm(main.Name()); }
 
   forms::Program program{host, files};

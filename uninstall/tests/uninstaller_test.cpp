@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
 #include <set>
-#include <utility>
 #include <vector>
 
 #include "forms/headless.h"
 #include "registry/memory_store.h"
+#include "tests/support/driver_modes.h"
 #include "tests/support/recording_store.h"
+#include "tests/support/registry_dump.h"
 
 namespace uninstall {
 namespace {
@@ -22,37 +23,8 @@ const std::string kData =
     kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
 const std::string kFolder = "C:\\Program Files\\Tarnolux\\";
 
-// Every value under a key, as "sub\key|name" -> "type:data".
-using Dump = std::map<std::string, std::string>;
-
-void DumpKey(registry::Store& store, registry::Hkey key, const std::string& prefix, Dump* out) {
-  std::string name, data;
-  std::uint32_t type = 0;
-  for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
-    (*out)[prefix + "|" + name] = std::to_string(type) + ":" + data;
-  }
-  for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
-    registry::Hkey sub;
-    if (store.OpenKey(key, name, &sub) != registry::kOk) continue;
-    DumpKey(store, sub, prefix + "\\" + name, out);
-    store.CloseKey(sub);
-  }
-}
-
-Dump DumpOf(registry::Store& store, const std::string& path) {
-  Dump out;
-  registry::Hkey key;
-  if (store.OpenKey(kLocalMachine, path, &key) != registry::kOk) return out;
-  DumpKey(store, key, "", &out);
-  store.CloseKey(key);
-  return out;
-}
-
-std::set<std::string> ValueNames(registry::Store& store, const std::string& path) {
-  std::set<std::string> names;
-  for (auto& [where, data] : DumpOf(store, path)) names.insert(where.substr(1));
-  return names;
-}
+using test_support::DumpOf;
+using test_support::RegistryDump;
 
 struct Machine {
   registry::MemoryStore store;
@@ -77,7 +49,9 @@ struct Machine {
   }
 };
 
-TEST(UninstallerTest, PutsAVoodoo3000BackToFactoryValues) {
+// Every key the uninstaller touches, as it leaves it, and nothing else
+// changed: what is not named here stays as it was.
+TEST(UninstallerTest, PutsAVoodoo3000BackToFactoryValuesAndChangesNothingElse) {
   Machine m;
   m.Card(kDriver, "Not Supported", "NTSC");
   m.reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "2");
@@ -87,40 +61,44 @@ TEST(UninstallerTest, PutsAVoodoo3000BackToFactoryValues) {
   m.reg.SaveString(kLocalMachine, kDriver + "\\MODES\\16\\800,600", "RefreshRate", "85");
   m.reg.SaveString(kLocalMachine, kDriver + "\\DEFAULT", "Grxclock", "200");
   m.reg.SaveString(kLocalMachine, kData, "Memory Clock Speed", "200");
+  m.reg.SaveString(kLocalMachine, "Software\\Other", "Kept", "1");
+  const RegistryDump before = DumpOf(m.store, kLocalMachine, "");
   m.Run();
 
-  // The language value stays, empty.
-  EXPECT_EQ(m.Get("Software\\Tarno", "Language"), "");
-
-  const std::set<std::string> api = {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA",
-                                     "SSTH3_ALPHADITHERMODE", "SSTH3_OVERLAYMODE"};
-  for (const std::string& key : {kDriver + "\\Glide", kDriver + "\\D3D"}) {
-    EXPECT_EQ(ValueNames(m.store, key), api) << key;
-    EXPECT_EQ(m.Get(key, "SSTH3_GGAMMA"), "1.3");
-    EXPECT_EQ(m.Get(key, "SSTH3_ALPHADITHERMODE"), "1");
-    EXPECT_EQ(m.Get(key, "SSTH3_OVERLAYMODE"), "1");
+  const std::string tweaks = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Tweaks";
+  std::set<std::string> expected = {
+      "Software\\Tarno|Language=",  // stays, empty: the next start asks again
+      kDriver + "\\Glide|FX_GLIDE_ALLOC_COLOR gone",
+      kDriver + "\\D3D|SSTH3_ANTIALIAS gone",
+      tweaks + " made",
+      tweaks + "\\GAMMA made",
+      kDriver + "\\DEFAULT|Grxclock=166",
+      kData + "|GFX Clock Speed=166",
+      kData + "|Graphics Clock Speed=166",
+      kData + "|Memory Clock Speed=166"};
+  for (const char* channel : {"R", "G", "B"}) {
+    const std::string gamma = std::string("SSTH3_") + channel + "GAMMA";
+    expected.insert(kDriver + "\\Glide|" + gamma + "=1.3");
+    expected.insert(kDriver + "\\D3D|" + gamma + "=1.3");
+    expected.insert(tweaks + "\\GAMMA|" + gamma + "=1");
+    expected.insert(kDriver + "|" + gamma + "=1");
   }
-  for (const std::string& key :
-       {kDriver + "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA", kDriver}) {
-    for (const char* gamma : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}) {
-      EXPECT_EQ(m.Get(key, gamma), "1") << key << " " << gamma;
+  for (const char* api : {"\\Glide", "\\D3D"}) {
+    expected.insert(kDriver + api + "|SSTH3_ALPHADITHERMODE=1");
+    expected.insert(kDriver + api + "|SSTH3_OVERLAYMODE=1");
+  }
+  for (const char* depth : test_support::kDepthNames) {
+    const std::string modes = kDriver + "\\MODES\\" + depth;
+    if (modes != kDriver + "\\MODES\\16") expected.insert(modes + " made");
+    for (const char* resolution : test_support::kResolutions) {
+      const std::string mode = modes + "\\" + resolution;
+      if (mode != kDriver + "\\MODES\\16\\800,600") expected.insert(mode + " made");
+      expected.insert(mode + "|RefreshRate=60");
     }
   }
-
-  int rates = 0;
-  const std::string sixty("1:60", 5);  // REG_SZ with its NUL
-  for (auto& [where, data] : DumpOf(m.store, kDriver + "\\MODES")) {
-    EXPECT_EQ(data, sixty) << where;
-    ++rates;
-  }
-  EXPECT_EQ(rates, 60);
-  EXPECT_EQ(m.Get(kDriver + "\\MODES\\32\\2046,1536", "RefreshRate"), "60");
-
-  EXPECT_EQ(m.Get(kDriver + "\\DEFAULT", "Grxclock"), "166");
-  for (const char* clock : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
-    EXPECT_EQ(m.Get(kData, clock), "166") << clock;
-  }
-  EXPECT_EQ(m.Get(kData, "TV Out"), "NTSC");
+  const std::vector<std::string> changes =
+      test_support::Changes(before, DumpOf(m.store, kLocalMachine, ""));
+  EXPECT_EQ(std::set<std::string>(changes.begin(), changes.end()), expected);
 
   ASSERT_EQ(m.host.messages.size(), 1u);
   EXPECT_EQ(m.host.messages[0].text, "Now delete this file.");
@@ -129,37 +107,29 @@ TEST(UninstallerTest, PutsAVoodoo3000BackToFactoryValues) {
   EXPECT_TRUE(m.host.shows.empty());
 }
 
-// The recording store, noting besides its writes every key deletion, as
-// "delete path", in one list of changes, and how many files were gone at
-// each change.
+// The recording store, noting also how many files were gone at each
+// change.
 class ChangeLog : public test_support::RecordingStore {
  public:
   explicit ChangeLog(const forms::HeadlessHost& host) : host_(host) {}
   long SetValue(registry::Hkey key, const std::string& name, std::uint32_t type, const void* data,
                 std::uint32_t size) override {
-    const long code = RecordingStore::SetValue(key, name, type, data, size);
-    Note(writes.back());
-    return code;
+    files_gone.push_back(host_.files.deleted.size());
+    return RecordingStore::SetValue(key, name, type, data, size);
   }
   long DeleteKey(registry::Hkey parent, const std::string& path) override {
-    Note("delete " + path);
+    files_gone.push_back(host_.files.deleted.size());
     return RecordingStore::DeleteKey(parent, path);
   }
-  std::vector<std::string> changes;
   std::vector<std::size_t> files_gone;
 
  private:
-  void Note(const std::string& change) {
-    changes.push_back(change);
-    files_gone.push_back(host_.files.deleted.size());
-  }
   const forms::HeadlessHost& host_;
 };
 
-// Language first, then the files, then the driver: Glide and D3D deleted
-// before they are written anew, the refresh rates resolution by
-// resolution, and the clock last.
-TEST(UninstallerTest, ChangesTheRegistryInItsOrder) {
+// The language first, then the files, then the driver, where Glide and
+// Direct3D are each deleted before anything is written into them.
+TEST(UninstallerTest, ChangesTheLanguageThenTheFilesThenTheDriver) {
   forms::HeadlessHost host;
   host.files.folder = "C:\\Tarnolux";
   host.files.AddFile("C:\\Tarnolux\\Tarnolux.exe");
@@ -167,60 +137,38 @@ TEST(UninstallerTest, ChangesTheRegistryInItsOrder) {
   registry::Registry reg(store);
   reg.SaveString(kLocalMachine, kDriver, "DriverDesc", "3dfx Voodoo3");
   reg.SaveString(kLocalMachine, kData, "LCD", "Not Supported");
-  store.changes.clear();
+  reg.SaveString(kLocalMachine, kDriver + "\\Glide", "SSTH3_RGAMMA", "2");
+  store.writes.clear();
   store.files_gone.clear();
   {
     forms::Program program(host, host.files);
     Uninstaller form(program, reg);
     form.Show();
   }
-  // A write under the driver key.
-  const auto driver = [](const std::string& key, const std::string& name, const char* data) {
-    return test_support::WriteLine(kDriver + key, name, data);
-  };
-  std::vector<std::string> expected = {test_support::WriteLine("Software\\Tarno", "Language", ""),
-                                       "delete " + kDriver + "\\Glide",
-                                       "delete " + kDriver + "\\D3D"};
-  const std::pair<const char*, const char*> gammas[] = {
-      {"\\Glide", "1.3"},
-      {"\\D3D", "1.3"},
-      {"\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA", "1"},
-      {"", "1"}};
-  for (const auto& [key, gamma] : gammas) {
-    for (const char* channel : {"R", "G", "B"}) {
-      expected.push_back(driver(key, std::string("SSTH3_") + channel + "GAMMA", gamma));
-    }
+  ASSERT_GT(store.writes.size(), 2u);
+  EXPECT_EQ(store.writes[0], test_support::WriteLine("Software\\Tarno", "Language", ""));
+  EXPECT_EQ(store.files_gone[0], 0u);
+  EXPECT_EQ(std::count(store.files_gone.begin(), store.files_gone.end(), 1u),
+            static_cast<std::ptrdiff_t>(store.writes.size() - 1));
+  for (const std::string& key : {kDriver + "\\Glide", kDriver + "\\D3D"}) {
+    const auto deleted =
+        std::find(store.writes.begin(), store.writes.end(), test_support::DeleteLine(key));
+    const auto written = std::find_if(
+        store.writes.begin(), store.writes.end(),
+        [&](const std::string& line) { return line.compare(0, key.size() + 1, key + "|") == 0; });
+    EXPECT_LT(deleted - store.writes.begin(), written - store.writes.begin()) << key;
+    EXPECT_NE(written, store.writes.end()) << key;
   }
-  for (const char* key : {"\\Glide", "\\D3D"}) {
-    expected.push_back(driver(key, "SSTH3_ALPHADITHERMODE", "1"));
-    expected.push_back(driver(key, "SSTH3_OVERLAYMODE", "1"));
-  }
-  for (const char* resolution : registry::kResolutionList) {
-    for (const char* depth : {"8", "16", "24", "32"}) {
-      expected.push_back(
-          driver("\\MODES\\" + std::string(depth) + "\\" + resolution, "RefreshRate", "60"));
-    }
-  }
-  expected.push_back(driver("\\DEFAULT", "Grxclock", "166"));
-  for (const char* clock : {"GFX Clock Speed", "Graphics Clock Speed", "Memory Clock Speed"}) {
-    expected.push_back(test_support::WriteLine(kData, clock, "166"));
-  }
-  // Another part of the program may keep its own notes of the run; only
-  // the changes named above are the uninstaller's.
-  std::vector<std::string> made;
-  std::vector<std::size_t> files_gone;
-  for (std::size_t i = 0; i < store.changes.size(); ++i) {
-    const std::string& change = store.changes[i];
-    if (change.rfind("Software\\Tarno|", 0) == 0 || change.rfind("delete " + kDriver, 0) == 0 ||
-        change.rfind(kDriver, 0) == 0) {
-      made.push_back(change);
-      files_gone.push_back(store.files_gone[i]);
-    }
-  }
-  EXPECT_EQ(made, expected);
-  ASSERT_FALSE(files_gone.empty());
-  EXPECT_EQ(files_gone.front(), 0u);  // the language before the files
-  EXPECT_EQ(files_gone[1], 1u);       // the files before the driver
+}
+
+// Its backup hook goes with it: a change made after it is gone takes no
+// backup.
+TEST(UninstallerTest, TheBackupHookGoesWithTheWindow) {
+  Machine m;
+  forms::Program program(m.host, m.host.files);
+  { Uninstaller form(program, m.reg); }
+  m.reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
+  EXPECT_TRUE(m.host.files.writes.empty());
 }
 
 // The clock the uninstaller chooses for a card with these outputs.
@@ -272,9 +220,9 @@ TEST(UninstallerTest, OfTwoVoodoo3KeysOnlyTheHigherIsReset) {
   m.Card(lower, "Not Supported", "Not Supported");
   m.reg.SaveString(kLocalMachine, lower + "\\Glide", "FX_GLIDE_ALLOC_COLOR", "3");
   m.Card(kDriver, "Not Supported", "Not Supported");
-  const Dump before = DumpOf(m.store, lower);
+  const RegistryDump before = DumpOf(m.store, kLocalMachine, lower);
   m.Run();
-  EXPECT_EQ(DumpOf(m.store, lower), before);
+  EXPECT_EQ(DumpOf(m.store, kLocalMachine, lower), before);
   EXPECT_EQ(m.Get(kDriver + "\\DEFAULT", "Grxclock"), "143");
 }
 
@@ -284,9 +232,9 @@ TEST(UninstallerTest, WithoutAVoodoo3NoDriverKeyIsTouchedButTheRestRuns) {
   m.reg.SaveString(kLocalMachine, kDisplay + "0001", "DriverDesc", "Standard VGA");
   m.reg.SaveString(kLocalMachine, "Software\\Tarno", "Language", "1");
   m.host.files.AddFile(kFolder + "Tarnolux.exe");
-  const Dump before = DumpOf(m.store, "System");
+  const RegistryDump before = DumpOf(m.store, kLocalMachine, "System");
   m.Run();
-  EXPECT_EQ(DumpOf(m.store, "System"), before);
+  EXPECT_EQ(DumpOf(m.store, kLocalMachine, "System"), before);
   EXPECT_EQ(m.Get("Software\\Tarno", "Language"), "");
   EXPECT_FALSE(m.host.files.HasFile(kFolder + "Tarnolux.exe"));
   ASSERT_EQ(m.host.messages.size(), 1u);
@@ -298,9 +246,9 @@ TEST(UninstallerTest, ASecondRunLeavesTheSameRegistry) {
   m.Card(kDriver, "Not Supported", "PAL");
   m.reg.SaveString(kLocalMachine, kDriver + "\\Glide", "FX_GLIDE_NO_SPLASH", "1");
   m.Run();
-  const Dump first = DumpOf(m.store, "");
+  const RegistryDump first = DumpOf(m.store, kLocalMachine, "");
   m.Run();
-  EXPECT_EQ(DumpOf(m.store, ""), first);
+  EXPECT_EQ(DumpOf(m.store, kLocalMachine, ""), first);
   EXPECT_EQ(m.host.messages.size(), 2u);
 }
 

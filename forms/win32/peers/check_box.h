@@ -17,6 +17,7 @@ class CheckBoxWindow final : public ControlWindow {
   bool HasTextColors() const override { return true; }
   void ShowValue() override;
   void OnCommand(int code) override;
+  bool OnOwnMessage(UINT message, WPARAM wparam, LRESULT* result) override;
 
  private:
   CheckBox& box_;

@@ -23,7 +23,7 @@ void RegisterImageClass(HINSTANCE instance, const char* name) {
 
 const char* ImageWindow::ClassName() const { return context().image_class.c_str(); }
 
-bool ImageWindow::OnOwnMessage(UINT message, LRESULT* result) {
+bool ImageWindow::OnOwnMessage(UINT message, WPARAM /*wparam*/, LRESULT* result) {
   switch (message) {
     case WM_ERASEBKGND:
       *result = 1;  // painted whole in WM_PAINT

@@ -19,7 +19,7 @@ class ImageWindow final : public ControlWindow {
  protected:
   const char* ClassName() const override;
   DWORD Style() const override { return 0; }
-  bool OnOwnMessage(UINT message, LRESULT* result) override;
+  bool OnOwnMessage(UINT message, WPARAM wparam, LRESULT* result) override;
 
  private:
   void OnPaint();

@@ -49,4 +49,10 @@ void OptionWindow::OnCommand(int code) {
   ShowValueAgain();
 }
 
+void OptionWindow::OnArrowKeyFocus() {
+  // Arrow keys in an option group select, as in every dialog.
+  option_.UserClick();
+  ShowValueAgain();
+}
+
 }  // namespace forms::win32

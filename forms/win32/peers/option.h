@@ -22,6 +22,7 @@ class OptionWindow final : public ControlWindow {
   bool HasTextColors() const override { return true; }
   void ShowValue() override;
   void OnCommand(int code) override;
+  void OnArrowKeyFocus() override;
 
  private:
   void ShowGroupTabStops();

@@ -23,15 +23,17 @@ namespace {
 using automation::FindControl;
 using automation::FindForm;
 
-Win32Host::Options LoaderNamed(const char* picture_loader) {
+Win32Host::Options LoaderNamed(const char* picture_loader, PaletteGdi* palette_gdi) {
   Win32Host::Options options;
   options.picture_loader = picture_loader;
+  options.palette_gdi = palette_gdi;
   return options;
 }
 
 struct Shown {
-  explicit Shown(bool dutch = false, const char* picture_loader = Pictures::kLoaderName)
-      : host(LoaderNamed(picture_loader)) {
+  explicit Shown(bool dutch = false, const char* picture_loader = Pictures::kLoaderName,
+                 PaletteGdi* palette_gdi = nullptr)
+      : host(LoaderNamed(picture_loader, palette_gdi)) {
     if (dutch) reg.SaveString(registry::kLocalMachine, "Software\\Tarno", "Language", "2");
     host.on_end = [this] { ended = true; };
     form.Show();
@@ -268,6 +270,34 @@ TEST_CASE("check boxes and options show the model's state; clicks go through the
   CHECK(automation::CheckState(shown.Control("chkSet")) == BST_CHECKED);
 }
 
+// A control that answers BM_SETCHECK with the BN_CLICKED a user's click
+// sends: the echo some native controls give of a change made to them.
+LRESULT CALLBACK EchoingCheck(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto next = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "EchoNext"));
+  const LRESULT result = CallWindowProcA(next, hwnd, message, wparam, lparam);
+  if (message == BM_SETCHECK) {
+    SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(hwnd));
+  }
+  return result;
+}
+
+TEST_CASE("a notification sent while the host writes the model into a control is dropped") {
+  Shown shown;
+  HWND low = shown.Control("optLow");
+  REQUIRE(shown.form.optLow.Value());
+  SetPropA(low, "EchoNext",
+           reinterpret_cast<HANDLE>(
+               SetWindowLongPtrA(low, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EchoingCheck))));
+  shown.form.optHigh.SetValue(true);  // unchecks optLow, which echoes a click
+  SetWindowLongPtrA(low, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(low, "EchoNext")));
+  RemovePropA(low, "EchoNext");
+  CHECK(shown.form.log == std::vector<std::string>{"optHigh"});
+  CHECK(shown.form.optHigh.Value());
+  CHECK_FALSE(shown.form.optLow.Value());
+  CHECK(automation::CheckState(low) == BST_UNCHECKED);
+}
+
 TEST_CASE("scroll bars: Value is the native position, Max is reachable, Change ends a move") {
   Shown shown;
   HWND bar = shown.Control("scrSpeed");
@@ -443,6 +473,16 @@ TEST_CASE("keyboard as in a dialog: tab order, Enter, Esc and shared mnemonics")
   CHECK(automation::HasName(automation::FocusedControl(), "cmdAdvanced"));
   robot.AltKey('d');
   CHECK(automation::HasName(automation::FocusedControl(), "scrSpeed"));
+
+  // The focus the program gives (as at a form's first activation) chooses
+  // nothing; an arrow key in the group chooses where it lands.
+  shown.host.SetFocus(shown.form.optY);
+  CHECK_FALSE(shown.form.optY.Value());
+  robot.Key(VK_UP);
+  CHECK(shown.form.optX.Value());
+  robot.Key(VK_DOWN);
+  CHECK(shown.form.optY.Value());
+  CHECK_FALSE(shown.form.optX.Value());
 }
 
 TEST_CASE("message boxes: the text and title asked for, OK only, no icon") {
@@ -495,6 +535,113 @@ TEST_CASE("a Windows without the picture loader: images stay empty, everything e
   shown.robot.Click(grey);
   CHECK(shown.form.chkGrey.Value() == 1);
   CHECK(automation::CheckState(grey) == BST_CHECKED);
+}
+
+// What the pictures' palette asks of GDI, passed on to GDI: a palette
+// screen or not, and as many changed colours as a test says.
+struct PaletteRecorder : PaletteGdi {
+  struct Call {
+    HDC dc;
+    HWND window;       // the DC's window
+    HPALETTE palette;  // selected; null for RealizePalette
+    bool background;
+    HGDIOBJ before;  // the DC's palette when the call came
+  };
+  bool IsPaletteDevice(HDC) override { return palette_device; }
+  HPALETTE Select(HDC dc, HPALETTE palette, bool background) override {
+    calls.push_back({dc, WindowFromDC(dc), palette, background, GetCurrentObject(dc, OBJ_PAL)});
+    return PaletteGdi::Select(dc, palette, background);
+  }
+  UINT Realize(HDC dc) override {
+    calls.push_back({dc, WindowFromDC(dc), nullptr, false, GetCurrentObject(dc, OBJ_PAL)});
+    PaletteGdi::Realize(dc);
+    return changes;
+  }
+  bool palette_device = true;
+  UINT changes = 0;
+  std::vector<Call> calls;
+};
+
+// Whether `calls` are one use of `palette` in a DC of `window`: selected
+// (for the foreground unless `background`), realized, and put back after
+// the drawing.
+void CheckOneUse(const std::vector<PaletteRecorder::Call>& calls, HPALETTE palette, HWND window,
+                 bool background) {
+  REQUIRE(calls.size() == 3);
+  CHECK(calls[0].palette == palette);
+  CHECK(calls[0].background == background);
+  CHECK(calls[1].palette == nullptr);  // realized
+  CHECK(calls[1].before == palette);
+  CHECK(calls[2].before == palette);  // still there when it is put back
+  CHECK(calls[2].palette == calls[0].before);
+  for (const auto& call : calls) {
+    CHECK(call.dc == calls[0].dc);
+    CHECK(call.window == window);
+  }
+}
+
+bool Invalid(HWND window) { return GetUpdateRect(window, nullptr, FALSE) != 0; }
+
+TEST_CASE("256 colours: pictures drawn through a realized palette; the form answers palette news") {
+  {
+    // A program without pictures leaves the system palette alone.
+    PaletteRecorder gdi;
+    Shown bare(false, "NoSuchPictureLoader", &gdi);
+    CHECK(SendMessageA(bare.window, WM_QUERYNEWPALETTE, 0, 0) == FALSE);
+    CHECK(gdi.calls.empty());
+  }
+  PaletteRecorder gdi;
+  Shown shown(false, Pictures::kLoaderName, &gdi);
+  HWND image = shown.Control("imgBanner");
+  // The image draws through a halftone palette of 256 colours.
+  gdi.calls.clear();
+  InvalidateRect(image, nullptr, FALSE);
+  shown.robot.Pump(100);
+  REQUIRE(gdi.calls.size() == 3);
+  HPALETTE halftone = gdi.calls[0].palette;
+  REQUIRE(halftone != nullptr);
+  CHECK(halftone != GetStockObject(DEFAULT_PALETTE));
+  WORD entries = 0;
+  GetObjectA(halftone, sizeof(entries), &entries);
+  CHECK(entries == 256);
+  CheckOneUse(gdi.calls, halftone, image, false);
+  HDC dc = GetDC(shown.window);
+  const RECT rect = automation::RectInForm(image);
+  const COLORREF left = GetPixel(dc, rect.left + 8, (rect.top + rect.bottom) / 2);
+  ReleaseDC(shown.window, dc);
+  CHECK(GetRValue(left) > 200);  // and the picture is there
+
+  // Brought to the front: the form realizes it, and draws again only when
+  // the system palette changed.
+  gdi.calls.clear();
+  CHECK(SendMessageA(shown.window, WM_QUERYNEWPALETTE, 0, 0) == TRUE);
+  CheckOneUse(gdi.calls, halftone, shown.window, false);
+  CHECK_FALSE(Invalid(image));
+  gdi.changes = 12;
+  CHECK(SendMessageA(shown.window, WM_QUERYNEWPALETTE, 0, 0) == TRUE);
+  CHECK(Invalid(image));
+  shown.robot.Pump(100);
+  CHECK_FALSE(Invalid(image));
+
+  // Another window changed the system palette: realized in the background
+  // and drawn again. News of its own realizing goes unanswered.
+  gdi.calls.clear();
+  SendMessageA(shown.window, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(shown.window), 0);
+  SendMessageA(shown.window, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(image), 0);
+  CHECK(gdi.calls.empty());
+  CHECK_FALSE(Invalid(image));
+  SendMessageA(shown.window, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(GetDesktopWindow()), 0);
+  CheckOneUse(gdi.calls, halftone, shown.window, true);
+  CHECK(Invalid(image));
+  shown.robot.Pump(100);
+
+  // A screen without palettes: no palette, nothing to realize.
+  gdi.palette_device = false;
+  gdi.calls.clear();
+  CHECK(SendMessageA(shown.window, WM_QUERYNEWPALETTE, 0, 0) == FALSE);
+  InvalidateRect(image, nullptr, FALSE);
+  shown.robot.Pump(100);
+  CHECK(gdi.calls.empty());
 }
 
 TEST_CASE("files: patterns delete files only, read-only ones stay; the program's folder") {
