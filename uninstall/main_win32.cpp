@@ -11,11 +11,11 @@
 #include "uninstall/uninstaller.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  registry::Win32Store store;
-  registry::Registry reg(store);
   forms::win32::MessageHost host;
   forms::win32::Win32Files files;
   forms::Program program(host, files);
+  registry::Win32Store store;
+  registry::Registry reg(store);
   uninstall::Uninstaller form(program, reg);
   form.Show();
   return 0;
