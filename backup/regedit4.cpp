@@ -175,12 +175,12 @@ void RegFile::AddTree(registry::Store& store, registry::Hkey root, const std::st
 }
 
 void RegFile::AddValues(registry::Store& store, registry::Hkey root, const std::string& path,
-                        const std::vector<std::string>& names) {
+                        std::initializer_list<const char*> names) {
   const std::string store_path = store.ToStoreText(path);
   registry::Hkey key = 0;
   if (store.OpenKey(root, store_path, &key) != registry::kOk) return;
   std::vector<std::string> store_names;
-  for (const std::string& name : names) store_names.push_back(store.ToStoreText(name));
+  for (const char* name : names) store_names.push_back(store.ToStoreText(name));
   AddKey(store, key, RootName(root) + "\\" + store_path, &store_names, "");
   store.CloseKey(key);
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ class RegFile {
   void AddTree(registry::Store& store, registry::Hkey root, const std::string& path);
   // The key with only the named values that exist; nothing when none does.
   void AddValues(registry::Store& store, registry::Hkey root, const std::string& path,
-                 const std::vector<std::string>& names);
+                 std::initializer_list<const char*> names);
 
   // The whole file.
   std::string Text() const;

@@ -1,6 +1,7 @@
 // startup_driver ROUNDS PROGRAM WAIT BASELINE WAIT [REFILL]: times how long
 // each of two programs takes from CreateProcessA to its first visible
-// window, ROUNDS times each, and prints every start and the medians.
+// window, in rounds that start each once, and prints every start, the
+// medians and the median of the rounds' ratios (PROGRAM to BASELINE).
 //
 // WAIT says which window counts, always one of the started process:
 //   form:NAME   a top-level window whose "Name" property is NAME
@@ -12,10 +13,17 @@
 // REFILL is a folder whose files are copied into PROGRAM's folder before
 // each of its starts (the uninstaller deletes the program's files).
 //
-// Output, one line each:  start NAME ROUND MS   and   median NAME MS
+// Rounds go on until the median ratio is known to within kPrecision either
+// way (its 95% interval from the sorted ratios, which assumes nothing of
+// their spread), after kMinRounds and at most ROUNDS: two runs then agree
+// within twice kPrecision.
+//
+// Output, one line each:  start NAME ROUND MS,  median NAME MS  and
+//   ratio MEDIAN LOW HIGH ROUNDS
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -27,6 +35,8 @@ namespace {
 
 constexpr DWORD kAppearTimeoutMs = 30000;
 constexpr DWORD kExitTimeoutMs = 10000;
+constexpr int kMinRounds = 15;
+constexpr double kPrecision = 0.02;
 
 struct Target {
   std::string path;
@@ -151,6 +161,19 @@ double Median(std::vector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// The median of `values` and its 95% interval: the sorted values that many
+// places in from either end.
+struct Interval {
+  double median, low, high;
+};
+
+Interval MedianInterval(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const double n = static_cast<double>(values.size());
+  const auto in = static_cast<std::size_t>(std::max(0.0, (n - 1.96 * std::sqrt(n)) / 2));
+  return {Median(values), values[in], values[values.size() - 1 - in]};
+}
+
 bool Measure(Target& target, int round) {
   const double ms = TimeOneStart(target);
   if (ms < 0) return false;
@@ -172,14 +195,22 @@ int main(int argc, char** argv) {
   const int rounds = std::atoi(argv[1]);
   Target program{argv[2], argv[3], argc > 6 ? argv[6] : "", {}};
   Target baseline{argv[4], argv[5], "", {}};
+  std::vector<double> ratios;
+  Interval ratio{0, 0, 0};
   // Round 0 warms up; in odd rounds the program goes first, in even ones
   // the baseline, so a drifting machine weighs on both alike.
   for (int round = 0; round <= rounds; ++round) {
     Target* first = round % 2 ? &program : &baseline;
     Target* second = first == &program ? &baseline : &program;
     if (!Measure(*first, round) || !Measure(*second, round)) return 1;
+    if (round == 0) continue;
+    ratios.push_back(program.times.back() / baseline.times.back());
+    ratio = MedianInterval(ratios);
+    if (round >= kMinRounds && ratio.high - ratio.low <= 2 * kPrecision) break;
   }
   std::printf("median %s %.1f\n", BaseName(program.path).c_str(), Median(program.times));
   std::printf("median %s %.1f\n", BaseName(baseline.path).c_str(), Median(baseline.times));
+  std::printf("ratio %.3f %.3f %.3f %d\n", ratio.median, ratio.low, ratio.high,
+              static_cast<int>(ratios.size()));
   return 0;
 }

@@ -34,7 +34,7 @@ std::string Adapter::DesktopGammaKey() const {
   return DriverKey() + "\\shellex\\PropertySheetHandlers\\Edge Tweaks\\GAMMA";
 }
 
-std::string Adapter::ModesKey(const std::string& depth, const std::string& resolution) const {
+std::string Adapter::ModesKey(const char* depth, const char* resolution) const {
   return DriverKey() + "\\MODES\\" + depth + "\\" + resolution;
 }
 

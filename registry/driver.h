@@ -26,7 +26,7 @@ class Adapter {
   std::string InfoKey() const;          // + \shellex\...\Edge Information\Data\Adapter
   std::string DesktopGammaKey() const;  // + \shellex\...\Edge Tweaks\GAMMA
   // + \MODES\<depth>\<resolution>
-  std::string ModesKey(const std::string& depth, const std::string& resolution) const;
+  std::string ModesKey(const char* depth, const char* resolution) const;
 
  private:
   friend std::optional<Adapter> FindAdapter(Registry& reg);

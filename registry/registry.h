@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "registry/store.h"
@@ -18,16 +19,19 @@ class Registry {
  public:
   explicit Registry(Store& store) : store_(store) {}
 
+  // Value names are C strings (the callers' names are literals); paths
+  // and texts are views of a literal or of a string the caller has. No
+  // call makes a string to pass one.
+
   // The key with its values and every key below it; a missing key is
   // left as it is.
-  void DeleteKey(Hkey root, const std::string& path);
-  std::string GetString(Hkey root, const std::string& path, const std::string& name,
-                        const std::string& fallback = "");
-  void SaveString(Hkey root, const std::string& path, const std::string& name,
-                  const std::string& data);
-  std::int32_t GetDWord(Hkey root, const std::string& path, const std::string& name,
+  void DeleteKey(Hkey root, std::string_view path);
+  std::string GetString(Hkey root, std::string_view path, const char* name,
+                        std::string_view fallback = {});
+  void SaveString(Hkey root, std::string_view path, const char* name, std::string_view data);
+  std::int32_t GetDWord(Hkey root, std::string_view path, const char* name,
                         std::int32_t fallback = 0);
-  void SaveDWord(Hkey root, const std::string& path, const std::string& name, std::int32_t value);
+  void SaveDWord(Hkey root, std::string_view path, const char* name, std::int32_t value);
 
   Store& store() { return store_; }
 
@@ -40,7 +44,9 @@ class Registry {
 
  private:
   // The store's form of a key path: no trailing "\", in its code page.
-  std::string KeyPath(const std::string& path);
+  std::string KeyPath(std::string_view path);
+  // The store's form of a value name or a text.
+  std::string StoreText(std::string_view text);
   void BeforeChange();
 
   Store& store_;

@@ -106,7 +106,7 @@ void Uninstaller::SayGoodbye() {
   program().End();
 }
 
-void Uninstaller::Save(const std::string& key, const char* name, const std::string& data) {
+void Uninstaller::Save(const std::string& key, const char* name, std::string_view data) {
   reg_.SaveString(registry::kLocalMachine, key, name, data);
 }
 

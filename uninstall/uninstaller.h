@@ -36,7 +36,7 @@ class Uninstaller : public forms::Form {
   void RemoveGames();
   void SayGoodbye();
 
-  void Save(const std::string& key, const char* name, const std::string& data);
+  void Save(const std::string& key, const char* name, std::string_view data);
 
   registry::Registry& reg_;
 };

@@ -23,16 +23,16 @@ struct DesktopTest : ::testing::Test, test_support::HeadlessWindow<DesktopWindow
   DesktopTest() { main.SetPosition(600, 700); }
 
   void Setting(const std::string& name, const std::string& text) {
-    reg.SaveString(kCurrentConfig, kSettings, name, text);
+    reg.SaveString(kCurrentConfig, kSettings, name.c_str(), text);
   }
   void DesktopValue(const std::string& name, const std::string& text) {
-    reg.SaveString(kCurrentUser, kDesktop, name, text);
+    reg.SaveString(kCurrentUser, kDesktop, name.c_str(), text);
   }
   std::string Setting(const std::string& name) {
-    return reg.GetString(kCurrentConfig, kSettings, name, "<none>");
+    return reg.GetString(kCurrentConfig, kSettings, name.c_str(), "<none>");
   }
   std::string DesktopValue(const std::string& name) {
-    return reg.GetString(kCurrentUser, kDesktop, name, "<none>");
+    return reg.GetString(kCurrentUser, kDesktop, name.c_str(), "<none>");
   }
   // The type of a value of "Display\Settings", 0 when it is missing.
   std::uint32_t SettingType(const std::string& name) {

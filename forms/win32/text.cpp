@@ -121,12 +121,4 @@ std::string AnsiToUtf8(const std::string& text) {
   return WideToUtf8(wide);
 }
 
-std::string NativeText(HWND hwnd) {
-  const int length = GetWindowTextLengthA(hwnd);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(hwnd, &text[0], length + 1);
-  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return text;
-}
-
 }  // namespace forms::win32

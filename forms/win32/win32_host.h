@@ -18,7 +18,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -73,7 +72,7 @@ class Win32Host : public Host {
 
   // Test seam: called instead of ending the process. The forms' windows
   // are hidden and Run returns.
-  std::function<void()> on_end;
+  Handler on_end;
 
  private:
   FormWindow* WindowFor(Form& form);

@@ -60,7 +60,7 @@ struct PresetsTest : ::testing::Test, test_support::HeadlessWindow<PresetsWindow
   }
 
   std::string Get(const std::string& path, const std::string& name) {
-    return reg.GetString(kLocalMachine, path, name, "<absent>");
+    return reg.GetString(kLocalMachine, path, name.c_str(), "<absent>");
   }
 
   // Whether the desktop key and the driver key itself hold gamma "1".

@@ -54,12 +54,12 @@ void ImportDisplayKeys(registry::Registry& reg, const std::string& file) {
     const std::string name = line.substr(1, equals - 1);
     const std::string raw = line.substr(equals + 2);
     if (raw.rfind("dword:", 0) == 0) {
-      reg.SaveDWord(kLocalMachine, key, name, std::stoul(raw.substr(6), nullptr, 16));
+      reg.SaveDWord(kLocalMachine, key, name.c_str(), std::stoul(raw.substr(6), nullptr, 16));
       continue;
     }
     std::string text;
     for (std::size_t i = 1; i + 1 < raw.size(); ++i) text += raw[i] == '\\' ? raw[++i] : raw[i];
-    reg.SaveString(kLocalMachine, key, name, text);
+    reg.SaveString(kLocalMachine, key, name.c_str(), text);
   }
 }
 
