@@ -29,23 +29,8 @@ constexpr const char* kWallpaperStyle = "WallpaperStyle";
 constexpr const char* kStretched = "2";
 constexpr const char* kNotStretched = "0";
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-// A whole number from 1 to 9999 as digits without leading zeros.
-std::optional<std::string> PixelCount(std::string_view text) {
-  text = Trimmed(text);
-  if (text.empty()) return std::nullopt;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-  }
-  while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
-  if (text == "0" || text.size() > 4) return std::nullopt;
-  return std::string(text);
-}
+// Each side of a resolution: 1 to 9999 pixels.
+constexpr std::size_t kPixelDigits = 4;
 
 // A check box state from stored text: 0, 1 or 2, else cleared.
 int CheckState(std::optional<std::int32_t> number) {
@@ -71,8 +56,9 @@ std::optional<std::string> ResolutionText(const std::string& text) {
   const std::string_view all = text;
   const auto comma = all.find(',');
   if (comma == std::string_view::npos) return std::nullopt;
-  const std::optional<std::string> width = PixelCount(all.substr(0, comma));
-  const std::optional<std::string> height = PixelCount(all.substr(comma + 1));
+  const std::optional<std::string> width = registry::CountText(all.substr(0, comma), kPixelDigits);
+  const std::optional<std::string> height =
+      registry::CountText(all.substr(comma + 1), kPixelDigits);
   if (!width || !height) return std::nullopt;
   return *width + "," + *height;
 }

@@ -24,8 +24,6 @@ std::optional<std::string> ReadPresent(registry::Registry& reg, const std::strin
   return text;
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 std::vector<Game> ReadGames(registry::Registry& reg) {
@@ -65,23 +63,15 @@ void WriteGames(registry::Registry& reg, const std::vector<Game>& games) {
   }
 }
 
-bool SameText(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
-
 const Game* FindGame(const std::vector<Game>& games, const std::string& path) {
   for (const Game& game : games) {
-    if (SameText(game.program, path)) return &game;
+    if (registry::SameText(game.program, path)) return &game;
   }
   return nullptr;
 }
 
 bool IsShortcutFile(const std::string& path) {
-  return path.size() > 4 && SameText(path.substr(path.size() - 4), ".lnk");
+  return path.size() > 4 && registry::SameText(path.substr(path.size() - 4), ".lnk");
 }
 
 std::string FolderOf(const std::string& path) {
@@ -95,7 +85,7 @@ std::string FolderOf(const std::string& path) {
 std::string NameOf(const std::string& path) {
   const std::size_t slash = path.find_last_of("\\/:");
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (name.size() > 4 && SameText(name.substr(name.size() - 4), ".exe")) {
+  if (name.size() > 4 && registry::SameText(name.substr(name.size() - 4), ".exe")) {
     name.resize(name.size() - 4);
   }
   return name;

@@ -55,7 +55,6 @@ void WriteGames(registry::Registry& reg, const std::vector<Game>& games);
 // The game whose program is `path`, ignoring the case of ASCII letters,
 // or null.
 const Game* FindGame(const std::vector<Game>& games, const std::string& path);
-bool SameText(const std::string& a, const std::string& b);
 
 // Whether the file is a shortcut: its name ends in ".lnk", in any case.
 bool IsShortcutFile(const std::string& path);

@@ -248,10 +248,11 @@ void GamesWindow::OnOkClick() {
   std::vector<std::string> dropped = made_;
   for (const Game& stored : ReadGames(reg_)) dropped.push_back(stored.shortcut);
   for (const Game& game : games_) {
-    dropped.erase(
-        std::remove_if(dropped.begin(), dropped.end(),
-                       [&](const std::string& path) { return SameText(path, game.shortcut); }),
-        dropped.end());
+    dropped.erase(std::remove_if(dropped.begin(), dropped.end(),
+                                 [&](const std::string& path) {
+                                   return registry::SameText(path, game.shortcut);
+                                 }),
+                  dropped.end());
   }
   WriteGames(reg_, games_);
   RemoveShortcuts(dropped);
@@ -264,10 +265,11 @@ void GamesWindow::OnOkClick() {
 void GamesWindow::OnCancelClick() {
   std::vector<std::string> made = made_;
   for (const Game& stored : ReadGames(reg_)) {
-    made.erase(
-        std::remove_if(made.begin(), made.end(),
-                       [&](const std::string& path) { return SameText(path, stored.shortcut); }),
-        made.end());
+    made.erase(std::remove_if(made.begin(), made.end(),
+                              [&](const std::string& path) {
+                                return registry::SameText(path, stored.shortcut);
+                              }),
+               made.end());
   }
   RemoveShortcuts(made);
   ShowStored();
@@ -359,7 +361,7 @@ std::string GamesWindow::FreeName(const std::string& name) const {
   std::string free = name;
   for (long number = 2;; ++number) {
     bool taken = false;
-    for (const Game& game : games_) taken = taken || SameText(game.name, free);
+    for (const Game& game : games_) taken = taken || registry::SameText(game.name, free);
     if (!taken) return free;
     free = name + " (" + registry::NumberText(number) + ")";
   }
@@ -373,7 +375,7 @@ std::string GamesWindow::FreeShortcut(const Game& game, const std::string& deskt
         number == 1 ? texts::kShortcutMark
                     : std::string(texts::kShortcutMark) + " " + registry::NumberText(number);
     const std::string path = forms::JoinPath(desktop, game.name + mark + texts::kShortcutEnd);
-    if (SameText(path, game.shortcut) || !files().FileExists(path)) return path;
+    if (registry::SameText(path, game.shortcut) || !files().FileExists(path)) return path;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "registry/numbers.h"
+
 namespace games {
 
 namespace {
@@ -35,10 +37,9 @@ bool Before(const std::string& a, const std::string& b) {
 std::optional<GameCommand> SplitGameCommand(const std::string& tail) {
   std::size_t at = 0;
   while (at < tail.size() && IsBlank(tail[at])) ++at;
-  const std::string word = std::string(kSwitch);
   std::size_t end = at;
   while (end < tail.size() && !IsBlank(tail[end])) ++end;
-  if (!SameText(tail.substr(at, end - at), word)) return std::nullopt;
+  if (!registry::SameText(tail.substr(at, end - at), kSwitch)) return std::nullopt;
   at = end;
   while (at < tail.size() && IsBlank(tail[at])) ++at;
   GameCommand command;
@@ -91,7 +92,8 @@ std::string EnvironmentBlock(const std::string& current, const Game& game) {
     start = end + 1;
     bool replaced = false;
     for (int variable = 0; variable < kVariables; ++variable) {
-      replaced = replaced || (game.values[variable] && SameText(name, kVariableNames[variable]));
+      replaced =
+          replaced || (game.values[variable] && registry::SameText(name, kVariableNames[variable]));
     }
     if (replaced) continue;
     if (name[0] != '=') put_before(name);

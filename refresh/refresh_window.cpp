@@ -16,25 +16,6 @@ constexpr const char* kRateValue = "RefreshRate";
 constexpr const char* kBest = "Best";
 constexpr const char* kBestStored = "-1";
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-bool IsBest(std::string_view text) {
-  const std::string_view best = kBest;
-  if (text.size() != best.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    char b = best[i];
-    if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
-    if (c != b) return false;
-  }
-  return true;
-}
-
 void FillList(forms::ComboBox& box, std::string_view choices) {
   while (!choices.empty()) {
     const auto blank = choices.find(' ');
@@ -53,15 +34,8 @@ std::string ShownRate(const std::string& stored) {
 }
 
 std::optional<std::string> StoredRate(const std::string& text) {
-  std::string_view rate = Trimmed(text);
-  if (IsBest(rate)) return std::string(kBestStored);
-  if (rate.empty()) return std::nullopt;
-  for (char c : rate) {
-    if (c < '0' || c > '9') return std::nullopt;
-  }
-  while (rate.size() > 1 && rate.front() == '0') rate.remove_prefix(1);
-  if (rate == "0" || rate.size() > 3) return std::nullopt;  // 1 to 999 Hz
-  return std::string(rate);
+  if (registry::SameText(registry::Trimmed(text), kBest)) return std::string(kBestStored);
+  return registry::CountText(text, 3);  // 1 to 999 Hz
 }
 
 RefreshWindow::RefreshWindow(forms::Program& program, registry::Registry& reg)

@@ -8,6 +8,7 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // A decimal text taken apart: sign, the digits before the point and the
 // digits after it. Rounding works on these digits, so no binary fraction
@@ -19,8 +20,7 @@ struct Digits {
 };
 
 std::optional<Digits> Split(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  text = Trimmed(text);
   Digits d;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
     d.negative = text.front() == '-';
@@ -63,6 +63,20 @@ std::optional<std::int16_t> Rounded(const Digits& d, std::size_t shift) {
 }
 
 }  // namespace
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  }
+  return true;
+}
 
 std::optional<double> Decimal(std::string_view text) {
   const auto d = Split(text);
@@ -112,6 +126,17 @@ std::string NumberText(long value) {
   } while (magnitude != 0);
   if (value < 0) *--p = '-';
   return std::string(p, end);
+}
+
+std::optional<std::string> CountText(std::string_view text, std::size_t most_digits) {
+  text = Trimmed(text);
+  if (text.empty()) return std::nullopt;
+  for (char c : text) {
+    if (!IsDigit(c)) return std::nullopt;
+  }
+  while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
+  if (text == "0" || text.size() > most_digits) return std::nullopt;
+  return std::string(text);
 }
 
 std::string GammaText(int position) {

@@ -1,5 +1,7 @@
-// The text<->number rules that every window shares. Stored settings are
-// decimal text with a point as separator, whatever the Windows locale.
+// The text rules that every window shares: numbers as stored text, and
+// the blanks and letter case typed or stored text may differ in. Stored
+// settings are decimal text with a point as separator, whatever the
+// Windows locale.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +10,13 @@
 #include <string_view>
 
 namespace registry {
+
+// The text without the blanks (spaces and tabs) around it.
+std::string_view Trimmed(std::string_view text);
+
+// Whether two texts are the same but for the case of ASCII letters, as
+// Windows compares the names of files and values.
+bool SameText(std::string_view a, std::string_view b);
 
 // A decimal number from text: optional surrounding blanks, an optional
 // sign, digits with at most one point ("1.3", "-1", " 60 ", ".5").
@@ -22,6 +31,12 @@ std::optional<std::int16_t> WholeNumber(std::string_view text);
 // Decimal text of a whole number ("-1", "183"), without the C runtime's
 // formatter.
 std::string NumberText(long value);
+
+// A count typed into a box, as it is stored: digits alone, blanks around
+// them ignored, the leading zeros dropped ("0085" -> "85"), at least 1 and
+// at most `most_digits` digits long. Empty, zero, a sign, a point or any
+// other character is no value.
+std::optional<std::string> CountText(std::string_view text, std::size_t most_digits);
 
 // Gamma: slider positions are gamma times 100. The text is the shortest
 // decimal form: 130 -> "1.3", 100 -> "1", 85 -> "0.85", 10 -> "0.1".
