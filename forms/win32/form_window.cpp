@@ -19,10 +19,6 @@ int FrameDepth(const Control& control) {
   return depth;
 }
 
-bool IsArrowKey(WPARAM key) {
-  return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
-}
-
 }  // namespace
 
 void RegisterClasses(HINSTANCE instance, const char* form_class, const char* image_class) {
@@ -36,19 +32,6 @@ void RegisterClasses(HINSTANCE instance, const char* form_class, const char* ima
   form.lpszClassName = form_class;
   RegisterClassA(&form);  // fails harmlessly when already registered
   RegisterImageClass(instance, image_class);
-}
-
-char MnemonicOf(const std::string& caption) {
-  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != '&') continue;
-    if (caption[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    const char letter = caption[i + 1];
-    return (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 'a' + 'A') : letter;
-  }
-  return 0;
 }
 
 FormWindow::FormWindow(Context& context, Form& form) : context_(context), form_(form) {
@@ -372,73 +355,6 @@ void FormWindow::OnControlFocused(ControlWindow* control) {
   if (default_) default_->SetDefaultLook(false);
   default_ = look;
   if (default_) default_->SetDefaultLook(true);
-}
-
-// ---- keyboard ----
-
-bool FormWindow::TranslateKey(MSG& message) {
-  if (!hwnd_ || forgotten_) return false;
-  if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
-  if (message.message == WM_SYSCHAR || message.message == WM_CHAR) {
-    bool mnemonic = message.message == WM_SYSCHAR;
-    if (!mnemonic) {
-      // A plain letter is a mnemonic unless the focus wants to type it.
-      const LRESULT code = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam,
-                                        reinterpret_cast<LPARAM>(&message));
-      mnemonic = !(code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_HASSETSEL));
-    }
-    if (mnemonic && OnMnemonic(static_cast<char>(message.wParam))) return true;
-  }
-  context_.arrow_key = message.message == WM_KEYDOWN && IsArrowKey(message.wParam);
-  const bool handled = IsDialogMessageA(hwnd_, &message) != 0;
-  context_.arrow_key = false;
-  return handled;
-}
-
-ControlWindow* FormWindow::TabStopFrom(std::size_t index) {
-  for (std::size_t i = index; i < controls_.size(); ++i) {
-    ControlWindow* control = controls_[i].get();
-    if ((GetWindowLongA(control->hwnd(), GWL_STYLE) & WS_TABSTOP) && control->Shown() &&
-        control->Usable()) {
-      return control;
-    }
-  }
-  return nullptr;
-}
-
-bool FormWindow::OnMnemonic(char letter) {
-  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
-  std::vector<std::size_t> hits;
-  std::size_t focused = controls_.size();
-  ControlWindow* focus = ControlWindow::From(GetFocus());
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
-    ControlWindow* control = controls_[i].get();
-    if (control == focus) focused = i;
-    if (!control->HasCaption()) continue;  // no caption, no mnemonic
-    if (!control->Shown() || !control->Usable()) continue;
-    if (MnemonicOf(control->control().Caption()) == letter) hits.push_back(i);
-  }
-  if (hits.empty()) return false;
-  // One owner: press it (a label or frame hands the focus on). Several:
-  // each press moves the focus to the next of them, pressing none.
-  std::size_t chosen = hits.front();
-  if (hits.size() > 1) {
-    for (std::size_t hit : hits) {
-      if (focused < controls_.size() && hit > focused) {
-        chosen = hit;
-        break;
-      }
-    }
-  }
-  ControlWindow* target = controls_[chosen].get();
-  if (target->PassesMnemonicOn()) {
-    if (ControlWindow* next = TabStopFrom(chosen + 1)) SetFocus(next->hwnd());
-  } else if (hits.size() > 1) {
-    SetFocus(target->hwnd());
-  } else {
-    SendMessageA(target->hwnd(), BM_CLICK, 0, 0);
-  }
-  return true;
 }
 
 }  // namespace forms::win32
