@@ -34,10 +34,6 @@ constexpr int Count(const Choice (&)[N]) {
   return static_cast<int>(N);
 }
 
-// Which sliders a linked move sets, as in the gamma window: red sets green
-// then blue, green sets red then blue, blue sets green then red.
-constexpr int kLinkOrder[3][2] = {{1, 2}, {0, 2}, {1, 0}};
-
 bool ReadsAs(const std::optional<std::string>& value, const char* ticked) {
   return value && registry::WholeNumber(*value) == registry::WholeNumber(ticked);
 }
@@ -64,12 +60,7 @@ GamesWindow::~GamesWindow() = default;
 // The sliders stand at the drivers' factory gamma until a game is shown;
 // the events are not connected yet.
 void GamesWindow::Design() {
-  for (int channel = kRedChannel; channel <= kBlueChannel; ++channel) {
-    gamma_values_[channel]->SetCaption(registry::GammaText(kDriverFactory));
-    sliders_[channel]->SetRange(gamma_settings::kMinPosition, gamma_settings::kMaxPosition,
-                                gamma_settings::kSmallStep, gamma_settings::kLargeStep);
-    sliders_[channel]->SetValue(kDriverFactory);
-  }
+  gamma_settings::PlaceSliders(sliders_, gamma_values_, kDriverFactory);
   FillChoices();
 
   look::UseDarkScheme(*this);
@@ -224,20 +215,13 @@ void GamesWindow::OnShortcutClick() {
 
 void GamesWindow::OnGammaClick() { EnableSettings(); }
 
-// Runs for moves by the user and by the window; setting a slider to the
-// position it has raises nothing, which ends a linked chain.
+// The lock links the sliders as in the gamma window.
 void GamesWindow::OnSliderChange(Channel channel) {
-  const int position = sliders_[channel]->Value();
-  gamma_values_[channel]->SetCaption(registry::GammaText(position));
-  if (showing_ || chklock.Value() != 1) return;
-  for (int other : kLinkOrder[channel]) sliders_[other]->SetValue(position);
+  gamma_settings::FollowSlider(sliders_, gamma_values_, channel, !showing_ && chklock.Value() == 1);
 }
 
 void GamesWindow::OnLockClick() {
-  if (showing_) return;
-  const int red = gr.Value();
-  gg.SetValue(red);
-  gb.SetValue(red);
+  if (!showing_) gamma_settings::AlignWithRed(sliders_);
 }
 
 // ---- OK and Cancel ----
@@ -306,7 +290,7 @@ void GamesWindow::ShowSettings() {
     sliders_[channel]->SetValue(position ? *position : kDriverFactory);
   }
   chkgamma.SetValue(own_gamma ? 1 : 0);
-  chklock.SetValue(gr.Value() == gg.Value() && gg.Value() == gb.Value() ? 1 : 0);
+  chklock.SetValue(gamma_settings::StandTogether(sliders_) ? 1 : 0);
   for (const Tick& tick : ticks_) {
     const std::optional<std::string>& value = game.values[tick.variable];
     tick.box->SetValue((tick.by_presence ? value.has_value() : ReadsAs(value, tick.ticked)) ? 1

@@ -25,6 +25,31 @@ std::optional<int> UsablePosition(const std::string& text) {
   return *position;
 }
 
+void PlaceSliders(const Sliders& sliders, const GammaLabels& labels, int position) {
+  for (std::size_t channel = 0; channel < sliders.size(); ++channel) {
+    labels[channel]->SetCaption(registry::GammaText(position));
+    sliders[channel]->SetRange(kMinPosition, kMaxPosition, kSmallStep, kLargeStep);
+    sliders[channel]->SetValue(position);
+  }
+}
+
+void FollowSlider(const Sliders& sliders, const GammaLabels& labels, int channel, bool linked) {
+  const int position = sliders[channel]->Value();
+  labels[channel]->SetCaption(registry::GammaText(position));
+  if (!linked) return;
+  for (int other : kLinkOrder[channel]) sliders[other]->SetValue(position);
+}
+
+void AlignWithRed(const Sliders& sliders) {
+  const int red = sliders[0]->Value();
+  sliders[1]->SetValue(red);
+  sliders[2]->SetValue(red);
+}
+
+bool StandTogether(const Sliders& sliders) {
+  return sliders[0]->Value() == sliders[1]->Value() && sliders[1]->Value() == sliders[2]->Value();
+}
+
 GammaWindow::Group::Group(GammaWindow& window, KeyOf read_from, std::vector<KeyOf> written_to,
                           int factory)
     : frame(window.Next<forms::Frame>()),
@@ -59,13 +84,7 @@ GammaWindow::GammaWindow(forms::Program& program, registry::Registry& reg)
 // The sliders stand at the dark initial position, their labels saying so,
 // until Load shows what is stored; the events are not connected yet.
 void GammaWindow::Design() {
-  for (Group* group : groups_) {
-    for (int channel = kRed; channel <= kBlue; ++channel) {
-      group->values[channel]->SetCaption(registry::GammaText(kInitialPosition));
-      group->sliders[channel]->SetRange(kMinPosition, kMaxPosition, kSmallStep, kLargeStep);
-      group->sliders[channel]->SetValue(kInitialPosition);
-    }
-  }
+  for (Group* group : groups_) PlaceSliders(group->sliders, group->values, kInitialPosition);
   look::UseDarkScheme(*this);
 }
 
@@ -100,18 +119,12 @@ void GammaWindow::OnLoad() {
 // Runs for moves by the user and by the window; setting a slider to the
 // position it has raises nothing, which ends a linked chain.
 void GammaWindow::OnSliderChange(Group& group, Channel channel) {
-  const int position = group.sliders[channel]->Value();
-  group.values[channel]->SetCaption(registry::GammaText(position));
-  if (showing_stored_ || group.lock.Value() != 1) return;
-  for (int other : kLinkOrder[channel]) group.sliders[other]->SetValue(position);
+  FollowSlider(group.sliders, group.values, channel, !showing_stored_ && group.lock.Value() == 1);
 }
 
 // Checking or clearing: the group takes its red position.
 void GammaWindow::OnLinkClick(Group& group) {
-  if (showing_stored_) return;
-  const int red = group.sliders[kRed]->Value();
-  group.sliders[kGreen]->SetValue(red);
-  group.sliders[kBlue]->SetValue(red);
+  if (!showing_stored_) AlignWithRed(group.sliders);
 }
 
 // ---- OK and Cancel ----
@@ -160,9 +173,7 @@ void GammaWindow::ShowStoredGroup(Group& group) {
     if (!position) position = group.factory;
     if (position) group.sliders[channel]->SetValue(*position);
   }
-  const bool equal = group.sliders[kRed]->Value() == group.sliders[kGreen]->Value() &&
-                     group.sliders[kGreen]->Value() == group.sliders[kBlue]->Value();
-  group.lock.SetValue(equal ? 1 : 0);
+  group.lock.SetValue(StandTogether(group.sliders) ? 1 : 0);
 }
 
 }  // namespace gamma_settings

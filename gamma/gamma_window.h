@@ -33,6 +33,25 @@ constexpr int kDriverFactory = 130;
 // or lies outside kMinPosition..kMaxPosition.
 std::optional<int> UsablePosition(const std::string& text);
 
+// Three channel sliders, red, green and blue, and the labels that show
+// their gammas: a group of this window, and the games window's own gamma.
+using Sliders = std::array<forms::ScrollBar*, 3>;
+using GammaLabels = std::array<forms::Label*, 3>;
+
+// Each slider given the gamma range and set to `position`, its label
+// saying so.
+void PlaceSliders(const Sliders& sliders, const GammaLabels& labels, int position);
+// What a move of a slider does, the user's or the window's: its label
+// shows the gamma and, when `linked`, the other two take its position
+// (red sets green then blue, green sets red then blue, blue sets green
+// then red). Setting a slider to the position it has raises nothing,
+// which ends a linked chain.
+void FollowSlider(const Sliders& sliders, const GammaLabels& labels, int channel, bool linked);
+// Green and blue take red's position, as a click on a lock box makes them.
+void AlignWithRed(const Sliders& sliders);
+// Whether the three stand at one position: when a lock box shows set.
+bool StandTogether(const Sliders& sliders);
+
 class GammaWindow : public look::SettingsWindow {
  public:
   GammaWindow(forms::Program& program, registry::Registry& reg);
