@@ -38,6 +38,13 @@ bool ReadsAs(const std::optional<std::string>& value, const char* ticked) {
   return value && registry::WholeNumber(*value) == registry::WholeNumber(ticked);
 }
 
+// Takes `path` off the list, in any letter case.
+void Drop(std::vector<std::string>& paths, const std::string& path) {
+  paths.erase(std::remove_if(paths.begin(), paths.end(),
+                             [&](const std::string& p) { return registry::SameText(p, path); }),
+              paths.end());
+}
+
 }  // namespace
 
 GamesWindow::GamesWindow(forms::Program& program, registry::Registry& reg)
@@ -231,13 +238,7 @@ void GamesWindow::OnOkClick() {
   if (selected_ >= 0) ReadSettings();
   std::vector<std::string> dropped = made_;
   for (const Game& stored : ReadGames(reg_)) dropped.push_back(stored.shortcut);
-  for (const Game& game : games_) {
-    dropped.erase(std::remove_if(dropped.begin(), dropped.end(),
-                                 [&](const std::string& path) {
-                                   return registry::SameText(path, game.shortcut);
-                                 }),
-                  dropped.end());
-  }
+  for (const Game& game : games_) Drop(dropped, game.shortcut);
   WriteGames(reg_, games_);
   RemoveShortcuts(dropped);
   made_.clear();
@@ -248,13 +249,7 @@ void GamesWindow::OnOkClick() {
 // names them (they were there before, and were only made anew).
 void GamesWindow::OnCancelClick() {
   std::vector<std::string> made = made_;
-  for (const Game& stored : ReadGames(reg_)) {
-    made.erase(std::remove_if(made.begin(), made.end(),
-                              [&](const std::string& path) {
-                                return registry::SameText(path, stored.shortcut);
-                              }),
-               made.end());
-  }
+  for (const Game& stored : ReadGames(reg_)) Drop(made, stored.shortcut);
   RemoveShortcuts(made);
   ShowStored();
   forms::ReturnToOpener(*this);
