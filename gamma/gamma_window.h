@@ -35,7 +35,9 @@ std::optional<int> UsablePosition(const std::string& text);
 
 class GammaWindow : public look::SettingsWindow {
  public:
-  GammaWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) GammaWindow(forms::Program& program, registry::Registry& reg);
 
   // One frame of three channel sliders and a lock box, its controls in
   // tab order: per channel the letter, the value label and the slider,
