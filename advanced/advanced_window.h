@@ -19,7 +19,9 @@ namespace advanced {
 
 class AdvancedWindow : public look::SettingsWindow {
  public:
-  AdvancedWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) AdvancedWindow(forms::Program& program, registry::Registry& reg);
 
   // Controls in tab order after the top row, as advanced/design.h makes
   // them: the Glide frame above the Direct3D frame, then the footer.

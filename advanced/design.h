@@ -48,6 +48,7 @@ constexpr look::ControlDesign kControls[] = {
 };
 // clang-format on
 
-constexpr look::WindowDesign kWindow{"frmnew", texts::kCaption, 6840, 6525, kControls, {}};
+constexpr auto kRows = look::Pack(kControls);
+constexpr look::WindowDesign kWindow{"frmnew", texts::kCaption, 6840, 6525, kRows, {}};
 
 }  // namespace advanced::design

@@ -18,7 +18,8 @@ constexpr look::ControlDesign kLanguageControls[] = {
 };
 // clang-format on
 
+constexpr auto kLanguageRows = look::Pack(kLanguageControls);
 constexpr look::WindowDesign kLanguageWindow{"FrmLanguage", texts::kLanguageCaption, 3240,
-                                             855,           kLanguageControls,       {}};
+                                             855,           kLanguageRows,           {}};
 
 }  // namespace app::design

@@ -15,7 +15,9 @@ namespace app {
 
 class LanguageWindow : public look::DesignedWindow {
  public:
-  LanguageWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) LanguageWindow(forms::Program& program, registry::Registry& reg);
 
   // Controls in tab order, as app/language_design.h makes them.
   forms::CommandButton& choose_english = Next<forms::CommandButton>();  // Command2

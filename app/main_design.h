@@ -61,7 +61,8 @@ constexpr look::DutchPlace kMainDutchPlaces[] = {
 };
 // clang-format on
 
+constexpr auto kMainRows = look::Pack(kMainControls);
 constexpr look::WindowDesign kMainWindow{"frmv3", texts::kCaption, 6840,
-                                         5625,    kMainControls,   kMainDutchPlaces};
+                                         5625,    kMainRows,       kMainDutchPlaces};
 
 }  // namespace app::design

@@ -31,7 +31,9 @@ struct MainTargets {
 
 class MainWindow : public look::DesignedWindow {
  public:
-  MainWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) MainWindow(forms::Program& program, registry::Registry& reg);
 
   void SetTargets(const MainTargets& targets) { targets_ = targets; }
   // The window that asks for the language when none is chosen yet.

@@ -56,7 +56,8 @@ constexpr look::DutchPlace kDutchPlaces[] = {
 };
 // clang-format on
 
+constexpr auto kRows = look::Pack(kControls);
 constexpr look::WindowDesign kWindow{"frmwondowz", texts::kCaption, 5850,
-                                     6360,         kControls,       kDutchPlaces};
+                                     6360,         kRows,           kDutchPlaces};
 
 }  // namespace desktop::design

@@ -38,7 +38,9 @@ std::optional<std::string> ResolutionText(const std::string& text);
 
 class DesktopWindow : public look::SettingsWindow {
  public:
-  DesktopWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) DesktopWindow(forms::Program& program, registry::Registry& reg);
 
   // Controls in tab order after the top row, as desktop/design.h makes
   // them.

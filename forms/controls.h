@@ -110,7 +110,7 @@ class Container {
   std::vector<Control*> children_;
 };
 
-enum class Kind { Label, Frame, Button, CheckBox, Option, ScrollBar, ComboBox, Image };
+enum class Kind : std::uint8_t { Label, Frame, Button, CheckBox, Option, ScrollBar, ComboBox, Image };
 
 class Control : public Widget {
  public:

@@ -56,6 +56,7 @@ constexpr look::ControlDesign kControls[] = {
 };
 // clang-format on
 
-constexpr look::WindowDesign kWindow{"frmgames", texts::kCaption, 5895, 6540, kControls, {}};
+constexpr auto kRows = look::Pack(kControls);
+constexpr look::WindowDesign kWindow{"frmgames", texts::kCaption, 5895, 6540, kRows, {}};
 
 }  // namespace games::design

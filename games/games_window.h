@@ -26,7 +26,9 @@ struct Choice {
 
 class GamesWindow : public look::SettingsWindow {
  public:
-  GamesWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) GamesWindow(forms::Program& program, registry::Registry& reg);
   ~GamesWindow() override;
 
   // What Add, Start and Make shortcut ask of; without a shell they do

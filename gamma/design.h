@@ -62,6 +62,7 @@ constexpr look::ControlDesign kControls[] = {
 };
 // clang-format on
 
-constexpr look::WindowDesign kWindow{"frmgamma", texts::kCaption, 6000, 6420, kControls, {}};
+constexpr auto kRows = look::Pack(kControls);
+constexpr look::WindowDesign kWindow{"frmgamma", texts::kCaption, 6000, 6420, kRows, {}};
 
 }  // namespace gamma_settings::design

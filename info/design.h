@@ -85,7 +85,7 @@ constexpr look::DutchPlace kDutchPlaces[] = {
 };
 // clang-format on
 
-constexpr look::WindowDesign kWindow{"frminfo", texts::kCaption, 5850,
-                                     6390,      kControls,       kDutchPlaces};
+constexpr auto kRows = look::Pack(kControls);
+constexpr look::WindowDesign kWindow{"frminfo", texts::kCaption, 5850, 6390, kRows, kDutchPlaces};
 
 }  // namespace info::design

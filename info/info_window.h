@@ -17,7 +17,9 @@ namespace info {
 
 class InfoWindow : public look::DesignedWindow {
  public:
-  InfoWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) InfoWindow(forms::Program& program, registry::Registry& reg);
 
   // Controls in tab order, as info/design.h makes them. Each line of the
   // frames is a caption label (lbl...) and the value label after it.

@@ -13,33 +13,33 @@ bool SameName(const char* a, const char* b) {
   return *a == *b;
 }
 
-forms::Control* Make(forms::Container& parent, const ControlDesign& row) {
+forms::Control* Make(forms::Container& parent, const ControlRow& row) {
   switch (row.kind) {
     case forms::Kind::Label:
-      return new forms::Label(parent, row.name, row.index);
+      return new forms::Label(parent, row.name, row.index());
     case forms::Kind::Frame:
-      return new forms::Frame(parent, row.name, row.index);
+      return new forms::Frame(parent, row.name, row.index());
     case forms::Kind::Button:
-      return new forms::CommandButton(parent, row.name, row.index);
+      return new forms::CommandButton(parent, row.name, row.index());
     case forms::Kind::CheckBox:
-      return new forms::CheckBox(parent, row.name, row.index);
+      return new forms::CheckBox(parent, row.name, row.index());
     case forms::Kind::Option:
-      return new forms::OptionButton(parent, row.name, row.index);
+      return new forms::OptionButton(parent, row.name, row.index());
     case forms::Kind::ScrollBar:
       return new forms::ScrollBar(
           parent, row.name,
           row.style & kVertical ? forms::Orientation::Vertical : forms::Orientation::Horizontal,
-          row.index);
+          row.index());
     case forms::Kind::ComboBox:
-      return new forms::ComboBox(parent, row.name, row.index);
+      return new forms::ComboBox(parent, row.name, row.index());
     case forms::Kind::Image:
-      return new forms::Image(parent, row.name, row.index);
+      return new forms::Image(parent, row.name, row.index());
   }
   std::abort();
 }
 
 // The design's place, text and font.
-void Design(forms::Control& control, const ControlDesign& row) {
+void Design(forms::Control& control, const ControlRow& row) {
   control.Move(row.left, row.top, row.width, row.height);
   if (row.text.english) control.SetCaption(row.text.english);
   if (row.style & kBold) control.SetFontBold(true);
@@ -55,9 +55,9 @@ DesignedWindow::DesignedWindow(forms::Program& program, const WindowDesign& desi
   SetCaption(design.caption.english);
   SetClientSize(design.width, design.height);
   controls_.reserve(design.controls.count);
-  for (const ControlDesign& row : design.controls) {
+  for (const ControlRow& row : design.controls) {
     forms::Container* parent = this;
-    if (row.in) parent = static_cast<forms::Frame*>(Made(row.in));
+    if (row.frame) parent = static_cast<forms::Frame*>(controls_[row.frame - 1]);
     forms::Control* control = Make(*parent, row);
     controls_.push_back(control);
     Design(*control, row);
@@ -84,7 +84,7 @@ forms::Control* DesignedWindow::Made(const char* name) const {
 void DesignedWindow::ApplyDesignDutch() {
   if (design_.caption.dutch) SetCaption(design_.caption.dutch);
   for (std::size_t i = 0; i < controls_.size(); ++i) {
-    const ControlDesign& row = design_.controls.rows[i];
+    const ControlRow& row = design_.controls.rows[i];
     forms::Control& control = *controls_[i];
     if (row.text.dutch) control.SetCaption(row.text.dutch);
     if (row.style & kSmallInDutch) UseSmallFont(control);
@@ -99,7 +99,7 @@ void DesignedWindow::ConnectDesignHover(forms::Hover& hover) {
   hover.Rest({this});
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     forms::Control* control = controls_[i];
-    switch (design_.controls.rows[i].hover) {
+    switch (design_.controls.rows[i].hover()) {
       case HoverRole::kStill:
         break;
       case HoverRole::kRests:

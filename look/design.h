@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "forms/forms.h"
@@ -63,6 +64,59 @@ constexpr HoverRole kLights = HoverRole::kLights;
 constexpr const char* kForm = nullptr;
 }  // namespace rows
 
+// A row as the program reads it (Pack): the frame as the number of its
+// row, the small columns in a byte each, 24 bytes where the table's row
+// takes 32.
+struct ControlRow {
+  const char* name = nullptr;
+  Text text{};
+  std::int16_t left = 0, top = 0, width = 0, height = 0;
+  forms::Kind kind = forms::Kind::Label;
+  std::uint8_t frame = 0;  // one more than its frame's row; 0: on the form
+  std::uint8_t style = kPlain;
+  std::uint8_t hover_and_index = 0;  // the role, and above it the index + 1
+
+  constexpr HoverRole hover() const { return HoverRole(hover_and_index & 3); }
+  constexpr int index() const { return (hover_and_index >> 2) - 1; }
+};
+
+// Stands where a frame named in the table is not a frame above the row:
+// not a constant, so a table naming one does not compile.
+inline void NoSuchFrame() {}
+
+template <std::size_t N>
+struct ControlRows {
+  ControlRow rows[N];
+};
+
+// The table's rows as the program reads them, each frame found by name.
+template <std::size_t N>
+constexpr ControlRows<N> Pack(const ControlDesign (&table)[N]) {
+  ControlRows<N> out{};
+  for (std::size_t i = 0; i < N; ++i) {
+    const ControlDesign& row = table[i];
+    ControlRow& packed = out.rows[i];
+    packed.name = row.name;
+    packed.text = row.text;
+    packed.left = row.left;
+    packed.top = row.top;
+    packed.width = row.width;
+    packed.height = row.height;
+    packed.kind = row.kind;
+    packed.style = row.style;
+    packed.hover_and_index = std::uint8_t(int(row.hover) | (row.index + 1) << 2);
+    if (!row.in) continue;
+    std::size_t frame = 0;
+    while (frame < i && !(table[frame].kind == forms::Kind::Frame &&
+                          std::string_view(table[frame].name) == row.in)) {
+      ++frame;
+    }
+    if (frame == i) NoSuchFrame();
+    packed.frame = std::uint8_t(frame + 1);
+  }
+  return out;
+}
+
 // A control that moves in Dutch, to this place.
 struct DutchPlace {
   const char* name;
@@ -78,6 +132,8 @@ struct Rows {
   constexpr Rows() = default;
   template <std::size_t N>
   constexpr Rows(const Row (&table)[N]) : rows(table), count(N) {}
+  template <std::size_t N>
+  constexpr Rows(const ControlRows<N>& table) : rows(table.rows), count(N) {}
   constexpr const Row* begin() const { return rows; }
   constexpr const Row* end() const { return rows + count; }
 };
@@ -86,7 +142,7 @@ struct WindowDesign {
   const char* name;
   Text caption;
   std::int16_t width, height;  // of the client area, in twips
-  Rows<ControlDesign> controls;
+  Rows<ControlRow> controls;
   Rows<DutchPlace> dutch_places;
 };
 

@@ -37,13 +37,4 @@ void UseSmallFont(forms::Control& control) {
   control.SetFont(font);
 }
 
-void PlaceTopRow(forms::Image& left, forms::Image& banner, forms::Image& right,
-                 forms::CommandButton& upper, forms::CommandButton& lower) {
-  left.Move(360, 120, kEmblemWidth, kPictureHeight);
-  banner.Move(1080, 120, kBannerWidth, kShortBannerHeight);
-  right.Move(3600, 120, kEmblemWidth, kPictureHeight);
-  upper.Move(4680, 120, 975, 255);
-  lower.Move(4680, 480, 975, 255);
-}
-
 }  // namespace look

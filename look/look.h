@@ -39,10 +39,4 @@ void LoadTopPictures(forms::Image& left, forms::Image& banner, forms::Image& rig
 // boldness.
 void UseSmallFont(forms::Control& control);
 
-// The top row of the refresh, desktop and information windows, in twips:
-// the emblem, the banner and the emblem again from the left, and two
-// buttons one above the other at the right.
-void PlaceTopRow(forms::Image& left, forms::Image& banner, forms::Image& right,
-                 forms::CommandButton& upper, forms::CommandButton& lower);
-
 }  // namespace look

@@ -24,7 +24,8 @@ constexpr look::ControlDesign kControls[] = {
 };
 // clang-format on
 
+constexpr auto kRows = look::Pack(kControls);
 constexpr look::WindowDesign kWindow{
-    "frmdefaults", {kEn.caption, kNl.caption}, 5640, 990, kControls, {}};
+    "frmdefaults", {kEn.caption, kNl.caption}, 5640, 990, kRows, {}};
 
 }  // namespace presets::design

@@ -13,7 +13,9 @@ namespace presets {
 
 class PresetsWindow : public look::DesignedWindow {
  public:
-  PresetsWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) PresetsWindow(forms::Program& program, registry::Registry& reg);
 
   // Controls in tab order, as presets/design.h makes them.
   forms::Label& help_line = Next<forms::Label>();  // Label1

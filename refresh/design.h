@@ -69,6 +69,7 @@ constexpr look::ControlDesign kControls[] = {
 };
 // clang-format on
 
-constexpr look::WindowDesign kWindow{"frmrefresh", texts::kCaption, 5895, 6390, kControls, {}};
+constexpr auto kRows = look::Pack(kControls);
+constexpr look::WindowDesign kWindow{"frmrefresh", texts::kCaption, 5895, 6390, kRows, {}};
 
 }  // namespace refresh::design

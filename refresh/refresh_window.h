@@ -31,7 +31,9 @@ class RefreshWindow : public look::SettingsWindow {
  public:
   static constexpr int kRows = 15;
 
-  RefreshWindow(forms::Program& program, registry::Registry& reg);
+  // Out of line: inlined into the composition of a run, which makes every
+  // window in one function, each control taken costs more bytes.
+  __attribute__((noinline)) RefreshWindow(forms::Program& program, registry::Registry& reg);
 
   // Row `index` (1 to 15): its resolution label and its rate box, the
   // element `Combo(index)` of the design's control array.

@@ -53,7 +53,8 @@ constexpr ControlDesign kSettingsControls[] = {
     {forms::Kind::Button, "cancel", nullptr, 0, 0, 0, 0, kCancel},
     {forms::Kind::Frame, "own", nullptr, 0, 0, 0, 0, {}},
 };
-constexpr WindowDesign kSettings{"frmx", {"Settings"}, 100, 100, kSettingsControls, {}};
+constexpr auto kSettingsRows = Pack(kSettingsControls);
+constexpr WindowDesign kSettings{"frmx", {"Settings"}, 100, 100, kSettingsRows, {}};
 struct Settings : SettingsWindow {
   explicit Settings(forms::Program& program) : SettingsWindow(program, kSettings) {}
   forms::Frame& own = Next<forms::Frame>();
@@ -87,8 +88,8 @@ constexpr ControlDesign kTableControls[] = {
 };
 // clang-format on
 constexpr DutchPlace kTablePlaces[] = {{"note", 11, 21, 31, 41}};
-constexpr WindowDesign kTable{"frmtable", {"Table", "Tabel"}, 4000,
-                              3000,       kTableControls,     kTablePlaces};
+constexpr auto kTableRows = Pack(kTableControls);
+constexpr WindowDesign kTable{"frmtable", {"Table", "Tabel"}, 4000, 3000, kTableRows, kTablePlaces};
 struct Table : DesignedWindow {
   explicit Table(forms::Program& program) : DesignedWindow(program, kTable) {
     ConnectDesignHover(hover);
