@@ -8,13 +8,14 @@ constexpr const char* kCrlf = "\r\n";
 // regedit starts a new line once a hex line passes this column.
 constexpr std::size_t kFoldColumn = 76;
 
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
+// Each piece of the file is appended to the text that it goes into.
+void AppendQuoted(std::string& out, const std::string& text) {
+  out += '"';
   for (char c : text) {
     if (c == '\\' || c == '"') out += '\\';
     out += c;
   }
-  return out + "\"";
+  out += '"';
 }
 
 bool SameName(const std::string& a, const std::string& b) {
@@ -35,8 +36,8 @@ bool HasLineBreak(const std::string& name) {
 }
 
 // A name for a comment line: quoted, its line breaks as \r and \n.
-std::string Described(const std::string& name) {
-  std::string out = "\"";
+void AppendDescribed(std::string& out, const std::string& name) {
+  out += '"';
   for (char c : name) {
     if (c == '\r') {
       out += "\\r";
@@ -47,17 +48,18 @@ std::string Described(const std::string& name) {
       out += c;
     }
   }
-  return out + "\"";
+  out += '"';
 }
 
-std::string ValueLeftOut(const std::string& header, const std::string& name) {
-  return "; " + header + ": the value " + Described(name) +
-         " is left out because its name has a line break" + kCrlf;
-}
-
-std::string KeyLeftOut(const std::string& header, const std::string& name) {
-  return "; " + header + ": the key " + Described(name) +
-         " and all below it are left out because its name has a line break" + kCrlf;
+// "; header: the <what> "name" <why>", a comment line.
+void AppendLeftOut(std::string& out, const std::string& header, const char* what,
+                   const std::string& name, const char* why) {
+  out += "; ";
+  out += header;
+  out += what;
+  AppendDescribed(out, name);
+  out += why;
+  out += kCrlf;
 }
 
 char HexDigit(unsigned value) { return "0123456789abcdef"[value & 0xF]; }
@@ -71,19 +73,26 @@ bool IsPlainString(std::uint32_t type, const std::string& data) {
   return nul == data.size() - 1 && data.find_first_of("\r\n") == std::string::npos;
 }
 
-std::string HexType(std::uint32_t type) {
-  if (type == registry::kBinary) return "hex:";
+void AppendHexType(std::string& out, std::uint32_t type) {
+  if (type == registry::kBinary) {
+    out += "hex:";
+    return;
+  }
   std::string digits;
   do {
     digits.insert(digits.begin(), HexDigit(type));
     type >>= 4;
   } while (type != 0);
-  return "hex(" + digits + "):";
+  out += "hex(";
+  out += digits;
+  out += "):";
 }
 
-std::string HexData(const std::string& prefix, std::uint32_t type, const std::string& data) {
-  std::string out = prefix + HexType(type);
-  std::size_t column = out.size();
+// The hex bytes of a value whose line began at `line_start` in `out`.
+void AppendHexData(std::string& out, std::size_t line_start, std::uint32_t type,
+                   const std::string& data) {
+  AppendHexType(out, type);
+  std::size_t column = out.size() - line_start;
   for (std::size_t i = 0; i < data.size(); ++i) {
     const auto byte = static_cast<unsigned char>(data[i]);
     out += HexDigit(byte >> 4);
@@ -97,7 +106,28 @@ std::string HexData(const std::string& prefix, std::uint32_t type, const std::st
       column = 2;
     }
   }
-  return out;
+}
+
+void AppendValueLine(std::string& out, const std::string& name, std::uint32_t type,
+                     const std::string& data) {
+  const std::size_t line_start = out.size();
+  if (name.empty()) {
+    out += '@';
+  } else {
+    AppendQuoted(out, name);
+  }
+  out += '=';
+  if (IsPlainString(type, data)) return AppendQuoted(out, data.substr(0, data.find('\0')));
+  if (type == registry::kDword && data.size() == 4) {
+    std::uint32_t number = 0;
+    for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<unsigned char>(data[i]);
+    std::string digits(8, '0');
+    for (int i = 7; i >= 0; --i, number >>= 4) digits[i] = HexDigit(number);
+    out += "dword:";
+    out += digits;
+    return;
+  }
+  AppendHexData(out, line_start, type, data);
 }
 
 }  // namespace
@@ -116,16 +146,9 @@ std::string RootName(registry::Hkey root) {
 }
 
 std::string ValueLine(const std::string& name, std::uint32_t type, const std::string& data) {
-  const std::string prefix = (name.empty() ? std::string("@") : Quoted(name)) + "=";
-  if (IsPlainString(type, data)) return prefix + Quoted(data.substr(0, data.find('\0')));
-  if (type == registry::kDword && data.size() == 4) {
-    std::uint32_t number = 0;
-    for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<unsigned char>(data[i]);
-    std::string digits(8, '0');
-    for (int i = 7; i >= 0; --i, number >>= 4) digits[i] = HexDigit(number);
-    return prefix + "dword:" + digits;
-  }
-  return HexData(prefix, type, data);
+  std::string line;
+  AppendValueLine(line, name, type, data);
+  return line;
 }
 
 void RegFile::AddKey(registry::Store& store, registry::Hkey key, const std::string& header,
@@ -141,14 +164,22 @@ void RegFile::AddKey(registry::Store& store, registry::Hkey key, const std::stri
       if (!wanted) continue;
     }
     if (HasLineBreak(name)) {
-      lines += ValueLeftOut(header, name);
+      AppendLeftOut(lines, header, ": the value ", name,
+                    " is left out because its name has a line break");
       continue;
     }
-    lines += ValueLine(name, type, data) + kCrlf;
+    AppendValueLine(lines, name, type, data);
+    lines += kCrlf;
     ++values_;
   }
   if (only && lines.empty()) return;
-  sections_ += kCrlf + ("[" + header + "]") + kCrlf + lines + notes;
+  sections_ += kCrlf;
+  sections_ += '[';
+  sections_ += header;
+  sections_ += ']';
+  sections_ += kCrlf;
+  sections_ += lines;
+  sections_ += notes;
 }
 
 void RegFile::AddTree(registry::Store& store, registry::Hkey root, const std::string& path) {
@@ -161,7 +192,8 @@ void RegFile::AddTree(registry::Store& store, registry::Hkey root, const std::st
   std::string name;
   for (std::uint32_t i = 0; store.EnumKey(key, i, &name) == registry::kOk; ++i) {
     if (HasLineBreak(name)) {
-      notes += KeyLeftOut(header, name);
+      AppendLeftOut(notes, header, ": the key ", name,
+                    " and all below it are left out because its name has a line break");
     } else {
       subkeys.push_back(name);
     }
