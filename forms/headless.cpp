@@ -48,7 +48,7 @@ void HeadlessHost::ShowForm(Form& form) { shows.push_back(form.Name()); }
 
 void HeadlessHost::HideForm(Form&) {}
 
-void HeadlessHost::ShowMessage(const std::string& text, const std::string& title) {
+void HeadlessHost::ShowMessage(const std::string& text, const char* title) {
   messages.push_back({text, title});
 }
 

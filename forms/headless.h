@@ -24,7 +24,7 @@ class HeadlessHost : public Host {
 
   void ShowForm(Form& form) override;
   void HideForm(Form& form) override;
-  void ShowMessage(const std::string& text, const std::string& title) override;
+  void ShowMessage(const std::string& text, const char* title) override;
   bool LoadPicture(Image& image, const std::string& path) override;
   void SetFocus(Control& control) override { focus = &control; }
   void EndProgram() override { ended = true; }

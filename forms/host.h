@@ -19,7 +19,7 @@ class Host {
   virtual void ShowForm(Form& form) = 0;
   virtual void HideForm(Form& form) = 0;
   // A message box with one OK button and no icon; returns when closed.
-  virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
+  virtual void ShowMessage(const std::string& text, const char* title) = 0;
   // Loads a JPEG into the image; false leaves the image as it was.
   virtual bool LoadPicture(Image& image, const std::string& path) = 0;
   // Gives the keyboard focus to a control of a shown form.

@@ -6,7 +6,7 @@
 
 namespace forms::win32 {
 
-void MessageHost::ShowMessage(const std::string& text, const std::string& title) {
+void MessageHost::ShowMessage(const std::string& text, const char* title) {
   MessageBoxA(nullptr, Utf8ToAnsi(text).c_str(), Utf8ToAnsi(title).c_str(), MB_OK);
 }
 

@@ -18,7 +18,7 @@ class MessageHost : public Host {
   void ShowForm(Form&) override {}
   void HideForm(Form&) override {}
   // A message box with OK and no owner.
-  void ShowMessage(const std::string& text, const std::string& title) override;
+  void ShowMessage(const std::string& text, const char* title) override;
   // There is no window to show a picture in.
   bool LoadPicture(Image&, const std::string&) override { return false; }
   void SetFocus(Control&) override {}

@@ -56,7 +56,7 @@ void Win32Host::FormDestroyed(Form& form) {
   pending_focus_.erase(&form);
 }
 
-void Win32Host::ShowMessage(const std::string& text, const std::string& title) {
+void Win32Host::ShowMessage(const std::string& text, const char* title) {
   // Owned by the window the user sees, so it stays on top of it.
   HWND owner = nullptr;
   for (auto& entry : windows_) {

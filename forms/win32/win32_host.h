@@ -52,7 +52,7 @@ class Win32Host : public Host {
 
   void ShowForm(Form& form) override;
   void HideForm(Form& form) override;
-  void ShowMessage(const std::string& text, const std::string& title) override;
+  void ShowMessage(const std::string& text, const char* title) override;
   bool LoadPicture(Image& image, const std::string& path) override;
   void SetFocus(Control& control) override;
   // Ends the process at once, or calls `on_end` when a test set it.
