@@ -17,21 +17,27 @@ constexpr int kDriverVersionLine = 255;
 
 // The stored values in the order Load reads and shows them, which is not
 // the order of the lines: the provider before the version, the LCD
-// before the TV output.
+// before the TV output. Each is shown by the label at its place in
+// stored_labels_.
+const InfoWindow::StoredValue InfoWindow::kStoredValues[] = {
+    {kDataKey, "Bus Type"},              // bus_type
+    {kDataKey, "Memory Type"},           // memory_type
+    {kDataKey, "Total Video Memory"},    // memory_size
+    {kDataKey, "Memory Clock Speed"},    // memory_clock
+    {kDataKey, "Graphics Clock Speed"},  // graphics_clock
+    {kDataKey, "GFX Clock Speed"},       // gfx_clock
+    {kDataKey, "BIOS Version"},          // bios_version
+    {kDriverKey, "ProviderName"},        // provider
+    {kDriverKey, "Ver"},                 // driver_version
+    {kDataKey, "LCD"},                   // lcd
+    {kDataKey, "TV Out"},                // tv_out
+};
+
 InfoWindow::InfoWindow(forms::Program& program, registry::Registry& reg)
     : look::DesignedWindow(program, design::kWindow),
       reg_(reg),
-      stored_values_{{{&bus_type, kDataKey, "Bus Type"},
-                      {&memory_type, kDataKey, "Memory Type"},
-                      {&memory_size, kDataKey, "Total Video Memory"},
-                      {&memory_clock, kDataKey, "Memory Clock Speed"},
-                      {&graphics_clock, kDataKey, "Graphics Clock Speed"},
-                      {&gfx_clock, kDataKey, "GFX Clock Speed"},
-                      {&bios_version, kDataKey, "BIOS Version"},
-                      {&provider, kDriverKey, "ProviderName"},
-                      {&driver_version, kDriverKey, "Ver"},
-                      {&lcd, kDataKey, "LCD"},
-                      {&tv_out, kDataKey, "TV Out"}}} {
+      stored_labels_{{&bus_type, &memory_type, &memory_size, &memory_clock, &graphics_clock,
+                      &gfx_clock, &bios_version, &provider, &driver_version, &lcd, &tv_out}} {
   Design();
   ConnectEvents();
   ConnectHover();
@@ -91,8 +97,10 @@ void InfoWindow::ShowValues() {
   manufacturer.SetCaption(texts::kManufacturerValue.english);
   if (!adapter_) return;
   const std::string keys[] = {adapter_->InfoKey(), adapter_->DriverKey()};
-  for (const StoredValue& value : stored_values_) {
-    value.label->SetCaption(reg_.GetString(registry::kLocalMachine, keys[value.key], value.name));
+  for (std::size_t i = 0; i < stored_labels_.size(); ++i) {
+    const StoredValue& value = kStoredValues[i];
+    stored_labels_[i]->SetCaption(
+        reg_.GetString(registry::kLocalMachine, keys[value.key], value.name));
   }
 }
 

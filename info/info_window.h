@@ -66,15 +66,14 @@ class InfoWindow : public look::DesignedWindow {
   void OnLoad() override;
 
  private:
-  // The key a shown value is read from; one byte, which keeps the table's
-  // setting-up code small.
+  // The key a shown value is read from.
   enum Key : unsigned char { kDataKey, kDriverKey };
-  // A value label and the stored value it shows.
+  // A stored value that a label shows.
   struct StoredValue {
-    forms::Label* label;
     Key key;
     const char* name;
   };
+  static const StoredValue kStoredValues[11];
 
   void Design();
   void ConnectEvents();
@@ -88,8 +87,8 @@ class InfoWindow : public look::DesignedWindow {
   void ShowModel();
 
   registry::Registry& reg_;
-  // Read by ShowValues, in this order.
-  std::array<StoredValue, 11> stored_values_;
+  // The labels that show kStoredValues, in its order.
+  std::array<forms::Label*, 11> stored_labels_;
   // Kept for the model caption, which Load sets after the Dutch texts.
   bool dutch_ = false;
   // This window's own adapter scan; no driver path without it.
