@@ -61,18 +61,22 @@ struct Kept {
 
 }  // namespace
 
+// Read by Load and written by Apply, in Apply's order; each is the value
+// of the box at its place in option_boxes_.
+const MainWindow::Option MainWindow::kOptionValues[] = {
+    {true, kGlideSwap, "0", Reading::kTickedWhenText},             // chkvg
+    {false, kD3dSwap, "0", Reading::kTickedWhenText},              // chkvd3d
+    {false, kD3dAntiAlias, "1", Reading::kState},                  // chkanti
+    {true, kGlideTextureMemory, "2", Reading::kTickedWhenNumber},  // chk2mb
+    {true, kGlideNoSplash, "1", Reading::kState},                  // chksplash
+    {true, kGlideLodDither, "1", Reading::kState},                 // chkmipmap
+    {true, kGlideAllocColor, "3", Reading::kTickedWhenNumber},     // chktripple
+};
+
 MainWindow::MainWindow(forms::Program& program, registry::Registry& reg)
     : look::DesignedWindow(program, design::kMainWindow),
       reg_(reg),
-      options_{{
-          {&chkvg, true, kGlideSwap, "0", Reading::kTickedWhenText},
-          {&chkvd3d, false, kD3dSwap, "0", Reading::kTickedWhenText},
-          {&chkanti, false, kD3dAntiAlias, "1", Reading::kState},
-          {&chk2mb, true, kGlideTextureMemory, "2", Reading::kTickedWhenNumber},
-          {&chksplash, true, kGlideNoSplash, "1", Reading::kState},
-          {&chkmipmap, true, kGlideLodDither, "1", Reading::kState},
-          {&chktripple, true, kGlideAllocColor, "3", Reading::kTickedWhenNumber},
-      }} {
+      option_boxes_{{&chkvg, &chkvd3d, &chkanti, &chk2mb, &chksplash, &chkmipmap, &chktripple}} {
   Design();
   ConnectEvents();
   ConnectHover();
@@ -171,7 +175,7 @@ void MainWindow::LoadClock() {
 // In the order of the design's load steps, which is not Apply's.
 void MainWindow::LoadOptions() {
   for (int index : {kAntiAlias, kTextureLimit, kSplash, kMipmap, kTriple, kVsyncGlide, kVsyncD3d}) {
-    LoadOption(options_[index]);
+    LoadOption(index);
   }
 }
 
@@ -179,19 +183,21 @@ void MainWindow::LoadOptions() {
 // ticked when the stored value is what Apply writes for a ticked box: as a
 // number for the texture and triple-buffering boxes (" 2" ticks), as the
 // exact text for the two vsync boxes (" 0" does not).
-void MainWindow::LoadOption(const Option& option) {
+void MainWindow::LoadOption(int index) {
+  const Option& option = kOptionValues[index];
+  forms::CheckBox& box = *option_boxes_[index];
   const std::string text = reg_.GetString(
       kLocalMachine, option.glide ? adapter_->GlideKey() : adapter_->D3DKey(), option.name);
   const std::optional<std::int16_t> number = registry::WholeNumber(text);
   switch (option.reading) {
     case Reading::kState:
-      if (number) option.box->SetValue(*number);
+      if (number) box.SetValue(*number);
       break;
     case Reading::kTickedWhenNumber:
-      if (number && number == registry::WholeNumber(option.ticked)) option.box->SetValue(1);
+      if (number && number == registry::WholeNumber(option.ticked)) box.SetValue(1);
       break;
     case Reading::kTickedWhenText:
-      if (text == option.ticked) option.box->SetValue(1);
+      if (text == option.ticked) box.SetValue(1);
       break;
   }
 }
@@ -262,8 +268,9 @@ void MainWindow::WriteClock() {
 // Only a ticked box writes; an unticked or greyed one leaves its value
 // absent, which the driver reads as its own default.
 void MainWindow::WriteOptions() {
-  for (const Option& option : options_) {
-    if (option.box->Value() != 1) continue;
+  for (int index = 0; index < kOptions; ++index) {
+    const Option& option = kOptionValues[index];
+    if (option_boxes_[index]->Value() != 1) continue;
     reg_.SaveString(kLocalMachine, option.glide ? adapter_->GlideKey() : adapter_->D3DKey(),
                     option.name, option.ticked);
   }

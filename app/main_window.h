@@ -89,13 +89,13 @@ class MainWindow : public look::DesignedWindow {
     kTickedWhenText,    // ticked when the stored text is the ticked text exactly
   };
   struct Option {
-    forms::CheckBox* box;
     bool glide;  // in the Glide key, else the Direct3D key
     const char* name;
     const char* ticked;
     Reading reading;
   };
   enum { kVsyncGlide, kVsyncD3d, kAntiAlias, kTextureLimit, kSplash, kMipmap, kTriple, kOptions };
+  static const Option kOptionValues[kOptions];
 
   void Design();
   void ConnectEvents();
@@ -111,7 +111,7 @@ class MainWindow : public look::DesignedWindow {
   void ClearTrayToolEntry();
   void LoadClock();
   void LoadOptions();
-  void LoadOption(const Option& option);
+  void LoadOption(int index);
   void LoadModel();
   void UseFactoryClockIfMissing();
 
@@ -125,8 +125,8 @@ class MainWindow : public look::DesignedWindow {
   void OnPresetClick();
 
   registry::Registry& reg_;
-  // Read by Load and written by Apply, in Apply's order.
-  std::array<Option, kOptions> options_;
+  // The boxes of kOptionValues, in its order.
+  std::array<forms::CheckBox*, kOptions> option_boxes_;
   std::optional<registry::Adapter> adapter_;
   bool language_chosen_ = true;
   bool dutch_ = false;
