@@ -47,16 +47,19 @@ void Drop(std::vector<std::string>& paths, const std::string& path) {
 
 }  // namespace
 
+const GamesWindow::Tick GamesWindow::kTicks[] = {
+    {kTextureMemory, "2", false},  // chk2mb
+    {kNoSplash, "1", true},        // chksplash
+    {kLodDither, "1", true},       // chkmipmap
+};
+
 GamesWindow::GamesWindow(forms::Program& program, registry::Registry& reg)
     : look::SettingsWindow(program, design::kWindow),
       reg_(reg),
       choices_{{{&cbovsync, kSwapInterval, kVsyncChoices, Count(kVsyncChoices)},
                 {&cborefresh, kRefresh, kRefreshChoices, Count(kRefreshChoices)},
                 {&cboalpha, kAlphaDither, kAlphaChoices, Count(kAlphaChoices)},
-                {&cbobuffers, kColorBuffers, kBufferChoices, Count(kBufferChoices)}}},
-      ticks_{{{&chk2mb, kTextureMemory, "2", false},
-              {&chksplash, kNoSplash, "1", true},
-              {&chkmipmap, kLodDither, "1", true}}} {
+                {&cbobuffers, kColorBuffers, kBufferChoices, Count(kBufferChoices)}}} {
   Design();
   ConnectEvents();
   ConnectHover();
@@ -286,10 +289,11 @@ void GamesWindow::ShowSettings() {
   }
   chkgamma.SetValue(own_gamma ? 1 : 0);
   chklock.SetValue(gamma_settings::StandTogether(sliders_) ? 1 : 0);
-  for (const Tick& tick : ticks_) {
+  for (std::size_t i = 0; i < tick_boxes_.size(); ++i) {
+    const Tick& tick = kTicks[i];
     const std::optional<std::string>& value = game.values[tick.variable];
-    tick.box->SetValue((tick.by_presence ? value.has_value() : ReadsAs(value, tick.ticked)) ? 1
-                                                                                            : 0);
+    tick_boxes_[i]->SetValue(
+        (tick.by_presence ? value.has_value() : ReadsAs(value, tick.ticked)) ? 1 : 0);
   }
   showing_ = false;
   EnableSettings();
@@ -311,11 +315,13 @@ void GamesWindow::ReadSettings() {
     value.reset();
     if (chkgamma.Value() == 1) value = registry::GammaText(sliders_[channel]->Value());
   }
-  for (const Tick& tick : ticks_) {
+  for (std::size_t i = 0; i < tick_boxes_.size(); ++i) {
+    const Tick& tick = kTicks[i];
+    const bool ticked = tick_boxes_[i]->Value() == 1;
     std::optional<std::string>& value = game.values[tick.variable];
     const bool reads_ticked = tick.by_presence ? value.has_value() : ReadsAs(value, tick.ticked);
-    if (tick.box->Value() == 1 && !reads_ticked) value = tick.ticked;
-    if (tick.box->Value() != 1 && reads_ticked) value.reset();
+    if (ticked && !reads_ticked) value = tick.ticked;
+    if (!ticked && reads_ticked) value.reset();
   }
 }
 

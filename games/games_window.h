@@ -87,11 +87,12 @@ class GamesWindow : public look::SettingsWindow {
   // A check box that sets its variable to `ticked` (or keeps the value it
   // has when that reads as ticked too).
   struct Tick {
-    forms::CheckBox* box;
     Variable variable;
     const char* ticked;
     bool by_presence;  // any value ticks the box, as Glide reads it
   };
+  // In the order of tick_boxes_.
+  static const Tick kTicks[3];
 
   void Design();
   void ConnectEvents();
@@ -137,7 +138,7 @@ class GamesWindow : public look::SettingsWindow {
   std::array<forms::Label*, 3> letters_{&lblr, &lblg, &lblb};
   std::array<forms::Label*, 3> gamma_values_{&lblgr, &lblgg, &lblgb};
   std::array<Choices, 4> choices_;
-  std::array<Tick, 3> ticks_;
+  std::array<forms::CheckBox*, 3> tick_boxes_{&chk2mb, &chksplash, &chkmipmap};
   forms::Hover hover_{look::kCaptions};
 };
 
