@@ -21,7 +21,7 @@ TestForm::TestForm(Program& program, registry::Registry& reg)
   cmdApply.Click = [this] { log.push_back("Apply"); };
   cmdMessage.Click = [this] {
     host().ShowMessage(registry::IsDutch(reg_) ? "Instellingen bewaard." : "Settings saved.",
-                       Caption());
+                       Caption().c_str());
     log.push_back("Message");
   };
   cmdOK.Click = [this] { log.push_back("OK"); };
