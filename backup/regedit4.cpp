@@ -217,6 +217,12 @@ void RegFile::AddValues(registry::Store& store, registry::Hkey root, const std::
   store.CloseKey(key);
 }
 
-std::string RegFile::Text() const { return std::string("REGEDIT4") + kCrlf + sections_ + kCrlf; }
+std::string RegFile::Text() const {
+  std::string text = "REGEDIT4";
+  text += kCrlf;
+  text += sections_;
+  text += kCrlf;
+  return text;
+}
 
 }  // namespace backup

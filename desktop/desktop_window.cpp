@@ -60,7 +60,10 @@ std::optional<std::string> ResolutionText(const std::string& text) {
   const std::optional<std::string> height =
       registry::CountText(all.substr(comma + 1), kPixelDigits);
   if (!width || !height) return std::nullopt;
-  return *width + "," + *height;
+  std::string resolution = *width;
+  resolution += ',';
+  resolution += *height;
+  return resolution;
 }
 
 DesktopWindow::DesktopWindow(forms::Program& program, registry::Registry& reg)

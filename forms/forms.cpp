@@ -20,7 +20,11 @@ std::string ArrayName(const std::string& name, int index) {
     digits.insert(digits.begin(), static_cast<char>('0' + index % 10));
     index /= 10;
   } while (index > 0);
-  return name + "(" + digits + ")";
+  std::string array_name = name;
+  array_name += '(';
+  array_name += digits;
+  array_name += ')';
+  return array_name;
 }
 }  // namespace
 
@@ -292,8 +296,10 @@ std::vector<Form*> Program::VisibleForms() const {
 // ---- Helpers ----
 
 std::string JoinPath(const std::string& folder, const std::string& file) {
-  if (!folder.empty() && folder.back() == '\\') return folder + file;
-  return folder + "\\" + file;
+  std::string path = folder;
+  if (path.empty() || path.back() != '\\') path += '\\';
+  path += file;
+  return path;
 }
 
 }  // namespace forms

@@ -11,7 +11,10 @@ constexpr const char* kProgramValue = "Program";
 constexpr const char* kShortcutValue = "Shortcut";
 
 std::string GameKey(std::size_t number) {
-  return std::string(kGamesKey) + "\\" + registry::NumberText(static_cast<long>(number));
+  std::string key = kGamesKey;
+  key += '\\';
+  key += registry::NumberText(static_cast<long>(number));
+  return key;
 }
 
 // Text read from the registry never holds a NUL, so a NUL fallback marks

@@ -348,7 +348,10 @@ std::string GamesWindow::FreeName(const std::string& name) const {
     bool taken = false;
     for (const Game& game : games_) taken = taken || registry::SameText(game.name, free);
     if (!taken) return free;
-    free = name + " (" + registry::NumberText(number) + ")";
+    free = name;
+    free += " (";
+    free += registry::NumberText(number);
+    free += ')';
   }
 }
 
@@ -356,10 +359,14 @@ std::string GamesWindow::FreeName(const std::string& name) const {
 // not this game's own shortcut has the name.
 std::string GamesWindow::FreeShortcut(const Game& game, const std::string& desktop) {
   for (long number = 1;; ++number) {
-    const std::string mark =
-        number == 1 ? texts::kShortcutMark
-                    : std::string(texts::kShortcutMark) + " " + registry::NumberText(number);
-    const std::string path = forms::JoinPath(desktop, game.name + mark + texts::kShortcutEnd);
+    std::string file = game.name;
+    file += texts::kShortcutMark;
+    if (number > 1) {
+      file += ' ';
+      file += registry::NumberText(number);
+    }
+    file += texts::kShortcutEnd;
+    const std::string path = forms::JoinPath(desktop, file);
     if (registry::SameText(path, game.shortcut) || !files().FileExists(path)) return path;
   }
 }

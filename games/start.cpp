@@ -58,7 +58,11 @@ std::optional<GameCommand> SplitGameCommand(const std::string& tail) {
 }
 
 std::string GameCommandLine(const GameCommand& command) {
-  return "\"" + command.path + "\"" + command.rest;
+  std::string line = "\"";
+  line += command.path;
+  line += '"';
+  line += command.rest;
+  return line;
 }
 
 std::string EnvironmentBlock(const std::string& current, const Game& game) {

@@ -35,7 +35,12 @@ std::string Adapter::DesktopGammaKey() const {
 }
 
 std::string Adapter::ModesKey(const char* depth, const char* resolution) const {
-  return DriverKey() + "\\MODES\\" + depth + "\\" + resolution;
+  std::string key = DriverKey();
+  key += "\\MODES\\";
+  key += depth;
+  key += '\\';
+  key += resolution;
+  return key;
 }
 
 std::optional<Adapter> FindAdapter(Registry& reg) {
