@@ -49,7 +49,7 @@ std::optional<std::string> ReadPresent(registry::Registry& reg, const std::strin
 // A value that Apply keeps across the rebuild of the Glide and Direct3D
 // keys: written back exactly when it was there, left absent when not.
 struct Kept {
-  std::string key;
+  const std::string& key;  // Apply's own, which outlives the value
   const char* name;
   std::optional<std::string> text;
 

@@ -21,7 +21,7 @@ std::string BackupText(registry::Registry& reg) {
   // The Run key without its trailing backslash: a section header has none.
   std::string run = registry::kRunKey;
   run.pop_back();
-  file.AddValues(store, registry::kLocalMachine, run, {registry::kTrayToolValue});
+  file.AddValues(store, registry::kLocalMachine, run.c_str(), {registry::kTrayToolValue});
   file.AddValues(store, registry::kLocalMachine, registry::kProgramKey, {registry::kLanguageValue});
   file.AddValues(store, registry::kCurrentConfig, kDisplaySettings,
                  {"Resolution", "BitsPerPixel", "DPIPhysicalX", "DPIPhysicalY", "DPILogicalX",

@@ -145,6 +145,18 @@ std::string RootName(registry::Hkey root) {
   }
 }
 
+namespace {
+
+// "HKEY_...\path", a section's header without its brackets.
+std::string Header(registry::Hkey root, const std::string& store_path) {
+  std::string header = RootName(root);
+  header += '\\';
+  header += store_path;
+  return header;
+}
+
+}  // namespace
+
 std::string ValueLine(const std::string& name, std::uint32_t type, const std::string& data) {
   std::string line;
   AppendValueLine(line, name, type, data);
@@ -186,7 +198,7 @@ void RegFile::AddTree(registry::Store& store, registry::Hkey root, const std::st
   const std::string store_path = store.ToStoreText(path);
   registry::Hkey key = 0;
   if (store.OpenKey(root, store_path, &key) != registry::kOk) return;
-  const std::string header = RootName(root) + "\\" + store_path;
+  const std::string header = Header(root, store_path);
   std::vector<std::string> subkeys;
   std::string notes;
   std::string name;
@@ -206,14 +218,14 @@ void RegFile::AddTree(registry::Store& store, registry::Hkey root, const std::st
     AddTree(store, root, path + "\\" + store.FromStoreText(sub));
 }
 
-void RegFile::AddValues(registry::Store& store, registry::Hkey root, const std::string& path,
+void RegFile::AddValues(registry::Store& store, registry::Hkey root, const char* path,
                         std::initializer_list<const char*> names) {
   const std::string store_path = store.ToStoreText(path);
   registry::Hkey key = 0;
   if (store.OpenKey(root, store_path, &key) != registry::kOk) return;
   std::vector<std::string> store_names;
   for (const char* name : names) store_names.push_back(store.ToStoreText(name));
-  AddKey(store, key, RootName(root) + "\\" + store_path, &store_names, "");
+  AddKey(store, key, Header(root, store_path), &store_names, "");
   store.CloseKey(key);
 }
 

@@ -21,7 +21,7 @@ class RegFile {
   // now. A missing key adds nothing.
   void AddTree(registry::Store& store, registry::Hkey root, const std::string& path);
   // The key with only the named values that exist; nothing when none does.
-  void AddValues(registry::Store& store, registry::Hkey root, const std::string& path,
+  void AddValues(registry::Store& store, registry::Hkey root, const char* path,
                  std::initializer_list<const char*> names);
 
   // The whole file.

@@ -38,6 +38,14 @@ bool ReadsAs(const std::optional<std::string>& value, const char* ticked) {
   return value && registry::WholeNumber(*value) == registry::WholeNumber(ticked);
 }
 
+// The path in double quotes, as a command line takes it.
+std::string InQuotes(const std::string& path) {
+  std::string quoted = "\"";
+  quoted += path;
+  quoted += '"';
+  return quoted;
+}
+
 // Takes `path` off the list, in any letter case.
 void Drop(std::vector<std::string>& paths, const std::string& path) {
   paths.erase(std::remove_if(paths.begin(), paths.end(),
@@ -190,7 +198,7 @@ void GamesWindow::OnStartClick() {
   if (!shell_ || selected_ < 0) return;
   ReadSettings();
   const Game& game = games_[selected_];
-  if (!StartGame(*shell_, game, "\"" + game.program + "\"")) {
+  if (!StartGame(*shell_, game, InQuotes(game.program))) {
     host().ShowMessage(NotStartedMessage(game.program, dutch_), texts::kMessageTitle.english);
   }
 }
@@ -202,7 +210,8 @@ void GamesWindow::OnShortcutClick() {
   const std::string path = desktop.empty() ? "" : FreeShortcut(game, desktop);
   forms::Shell::Shortcut shortcut;
   shortcut.target = shell_->ThisProgram();
-  shortcut.arguments = "/game \"" + game.program + "\"";
+  shortcut.arguments = "/game ";
+  shortcut.arguments += InQuotes(game.program);
   shortcut.folder = FolderOf(game.program);
   shortcut.icon = game.program;
   if (path.empty() || !shell_->MakeShortcut(path, shortcut)) {

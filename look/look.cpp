@@ -26,8 +26,9 @@ void UseDarkScheme(forms::Form& form) {
 void LoadTopPictures(forms::Image& left, forms::Image& banner, forms::Image& right) {
   const std::string folder = banner.form().files().ProgramFolder();
   banner.LoadPicture(forms::JoinPath(folder, kBanner));
-  left.LoadPicture(forms::JoinPath(folder, kEmblem));
-  right.LoadPicture(forms::JoinPath(folder, kEmblem));
+  const std::string emblem = forms::JoinPath(folder, kEmblem);
+  left.LoadPicture(emblem);
+  right.LoadPicture(emblem);
 }
 
 void UseSmallFont(forms::Control& control) {
