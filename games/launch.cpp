@@ -11,6 +11,14 @@ namespace {
 constexpr int kStarted = 0;
 constexpr int kNotStarted = 1;
 
+// A message that names a path: the text before it, the path, the text after.
+std::string AroundPath(const char* before, const std::string& path, const char* after) {
+  std::string message = before;
+  message += path;
+  message += after;
+  return message;
+}
+
 int Refuse(forms::Host& host, const std::string& text) {
   host.ShowMessage(text, texts::kMessageTitle.english);
   return kNotStarted;
@@ -32,8 +40,8 @@ std::optional<int> StartFromCommandLine(forms::Host& host, forms::Shell& shell,
   const std::vector<Game> games = ReadGames(reg);
   const Game* game = FindGame(games, command->path);
   if (!game) {
-    return Refuse(host,
-                  texts::kUnknownBefore.In(dutch) + command->path + texts::kUnknownAfter.In(dutch));
+    return Refuse(host, AroundPath(texts::kUnknownBefore.In(dutch), command->path,
+                                   texts::kUnknownAfter.In(dutch)));
   }
   // The path as the game's own, not as typed: the list's program starts.
   GameCommand started = *command;
@@ -45,7 +53,7 @@ std::optional<int> StartFromCommandLine(forms::Host& host, forms::Shell& shell,
 }
 
 std::string NotStartedMessage(const std::string& path, bool dutch) {
-  return texts::kNotStartedBefore.In(dutch) + path + texts::kNotStartedAfter.In(dutch);
+  return AroundPath(texts::kNotStartedBefore.In(dutch), path, texts::kNotStartedAfter.In(dutch));
 }
 
 }  // namespace games
