@@ -73,7 +73,9 @@ void AdvancedWindow::OnOkClick() {
     for (const Group& group : groups_) {
       const int code = SelectedCode(group);
       if (code == 0) continue;
-      reg_.SaveString(kLocalMachine, KeyOf(group) + "\\", group.value, registry::NumberText(code));
+      std::string key = KeyOf(group);
+      key += '\\';
+      reg_.SaveString(kLocalMachine, key, group.value, registry::NumberText(code));
     }
   }
   forms::ReturnToOpener(*this);

@@ -133,7 +133,11 @@ void GammaWindow::OnLinkClick(Group& group) {
 void GammaWindow::OnOkClick() {
   if (adapter_) {
     for (const Group* group : groups_) {
-      for (Group::KeyOf key : group->written_to) WriteGroup(*group, ((*adapter_).*key)() + "\\");
+      for (Group::KeyOf key_of : group->written_to) {
+        std::string key = ((*adapter_).*key_of)();
+        key += '\\';
+        WriteGroup(*group, key);
+      }
     }
   }
   forms::ReturnToOpener(*this);

@@ -125,33 +125,32 @@ std::vector<const char*> RefreshWindow::WrittenDepths() const {
 }
 
 bool RefreshWindow::WriteRates() {
-  const std::optional<std::array<std::string, kRows>> rates = CheckedRates();
-  if (!rates) return false;
+  std::array<std::string, kRows> rates;
+  if (!CheckedRates(rates)) return false;
   const std::vector<const char*> depths = WrittenDepths();
   for (int i = 0; i < kRows; ++i) {
     for (const char* depth : depths) {
       reg_.SaveString(registry::kLocalMachine,
                       adapter_->ModesKey(depth, registry::kResolutionList[i]), kRateValue,
-                      (*rates)[i]);
+                      rates[i]);
     }
   }
   return true;
 }
 
-std::optional<std::array<std::string, RefreshWindow::kRows>> RefreshWindow::CheckedRates() {
-  std::array<std::string, kRows> rates;
+bool RefreshWindow::CheckedRates(std::array<std::string, kRows>& rates) {
   for (int i = 0; i < kRows; ++i) {
     std::optional<std::string> rate = StoredRate(rows_[i].box.Text());
     if (!rate) {
-      host().ShowMessage(std::string(texts::kRowDesign[i].caption) +
-                             (dutch_ ? texts::kBadRate.dutch : texts::kBadRate.english),
-                         texts::kMessageTitle.english);
+      std::string message = texts::kRowDesign[i].caption;
+      message += dutch_ ? texts::kBadRate.dutch : texts::kBadRate.english;
+      host().ShowMessage(message, texts::kMessageTitle.english);
       host().SetFocus(rows_[i].box);
-      return std::nullopt;
+      return false;
     }
     rates[i] = *rate;
   }
-  return rates;
+  return true;
 }
 
 }  // namespace refresh

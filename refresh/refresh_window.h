@@ -100,9 +100,9 @@ class RefreshWindow : public look::SettingsWindow {
   // Writes every row for the selected depths; false, with nothing
   // written, when a box holds no rate.
   bool WriteRates();
-  // The stored texts of all rows, or nothing after telling the user
-  // which box holds no rate.
-  std::optional<std::array<std::string, kRows>> CheckedRates();
+  // The stored texts of all rows, into `rates`; false after telling the
+  // user which box holds no rate.
+  bool CheckedRates(std::array<std::string, kRows>& rates);
 
   registry::Registry& reg_;
   // Bit8 to Bit32, in the order OK tests them; LinkAllBit stands apart.

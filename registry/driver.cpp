@@ -7,6 +7,13 @@ namespace {
 constexpr const char* kDriverDescValue = "DriverDesc";
 constexpr const char* kNotSupported = "Not Supported";
 
+// System\...\Display\000N of the adapter numbered N.
+std::string DriverKeyOf(int index) {
+  std::string key = kDisplayClass;
+  key += static_cast<char>('0' + index);
+  return key;
+}
+
 }  // namespace
 
 const std::array<const char*, 15> kResolutionList = {
@@ -16,9 +23,7 @@ const std::array<const char*, 15> kResolutionList = {
 
 const std::array<const char*, 4> kDepths = {"8", "16", "24", "32"};
 
-std::string Adapter::DriverKey() const {
-  return std::string(kDisplayClass) + static_cast<char>('0' + index_);
-}
+std::string Adapter::DriverKey() const { return DriverKeyOf(index_); }
 
 std::string Adapter::DefaultKey() const { return DriverKey() + "\\DEFAULT"; }
 
@@ -45,7 +50,7 @@ std::string Adapter::ModesKey(const char* depth, const char* resolution) const {
 
 std::optional<Adapter> FindAdapter(Registry& reg) {
   for (int index = 9; index >= 0; --index) {
-    const std::string path = std::string(kDisplayClass) + static_cast<char>('0' + index);
+    const std::string path = DriverKeyOf(index);
     std::string description = reg.GetString(kLocalMachine, path, kDriverDescValue);
     if (description == kVoodoo3) return Adapter(index, std::move(description));
   }
