@@ -21,6 +21,11 @@ if(WIN32)
     add_test(NAME win9x_check
              COMMAND python3 ${TARNOLUX_SHARED}/win9x/check --win95-first --i486
                      $<TARGET_FILE:Tarnolux> $<TARGET_FILE:Uninstall>)
+    # Built without stack probes: no function may reserve a page at once.
+    add_test(NAME stack_frames
+             COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/check_stack.py ${CMAKE_OBJDUMP}
+                     $<TARGET_FILE:Tarnolux> $<TARGET_FILE:Uninstall>
+                     $<TARGET_FILE:forms_win32_testform>)
   endif()
 endif()
 

@@ -3,6 +3,7 @@
 // other command line starts Tarnolux as always.
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 
 #include "app/tarnolux.h"
@@ -28,8 +29,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR tail, int) {
     if (started) return *started;
   }
   forms::win32::Win32Files files;
-  app::Tarnolux tarnolux(host, files, store);
-  tarnolux.SetShell(shell);
-  tarnolux.Start();
+  // On the heap: the windows take more than a page, and no frame may.
+  const auto tarnolux = std::make_unique<app::Tarnolux>(host, files, store);
+  tarnolux->SetShell(shell);
+  tarnolux->Start();
   return host.Run();
 }

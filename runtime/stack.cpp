@@ -1,12 +1,14 @@
 // The stack probe the compiler calls before a function whose locals take
-// more than a page (the program's composition in WinMain does). Windows
-// grows a thread's stack one guard page at a time, so each page below the
-// current one must be touched in order before the function may use it.
+// more than a page, in code built with probes (test programs; what ships
+// has no frame that large, and no probes). Windows grows a thread's stack
+// one guard page at a time, so each page below the current one must be
+// touched in order before the function may use it. In its own section, so
+// that a program that never calls it does not carry it.
 // In: the frame size in eax (rax); every register is kept.
 
 #if defined(__i386__)
 asm(R"(
-  .text
+  .section .text$chkstk,"x"
   .globl ___chkstk_ms
   .def ___chkstk_ms; .scl 2; .type 32; .endef
 ___chkstk_ms:
@@ -29,7 +31,7 @@ ___chkstk_ms:
 )");
 #elif defined(__x86_64__)
 asm(R"(
-  .text
+  .section .text$chkstk,"x"
   .globl ___chkstk_ms
   .def ___chkstk_ms; .scl 2; .type 32; .endef
 ___chkstk_ms:

@@ -2,6 +2,8 @@
 // until its close box ends the process. Built as the shipped programs are.
 #include <windows.h>
 
+#include <memory>
+
 #include "forms/win32/files.h"
 #include "forms/win32/tests/test_form.h"
 #include "forms/win32/win32_host.h"
@@ -13,7 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   forms::win32::Win32Host host;
   forms::win32::Win32Files files;
   forms::Program program(host, files);
-  forms::win32::TestForm form(program, reg);
-  form.Show();
+  // On the heap: the form takes more than a page, and no frame may.
+  const auto form = std::make_unique<forms::win32::TestForm>(program, reg);
+  form->Show();
   return host.Run();
 }

@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""check_stack.py OBJDUMP EXE...: no function of a program moves the
+stack pointer down by a page or more at once.
+
+Windows grows a thread's stack through one guard page: a function that
+reserves more than a page and touches its far end first skips the guard
+and faults. The shipped programs are built without the compiler's stack
+probes (the build refuses any frame of 4000 bytes or more); this reads
+the machine code itself, so that nothing the flag does not see (a large
+argument passed by value, an alloca) slips through either."""
+import re
+import subprocess
+import sys
+
+LIMIT = 4000
+# "sub $0x1d8,%esp" and its mirror "add $0xfffff000,%esp".
+MOVE = re.compile(r"\t(sub|add)\s+\$0x([0-9a-f]+),%esp$")
+
+
+def largest_move(objdump, program):
+    out = subprocess.run([objdump, "-d", "--no-show-raw-insn", program],
+                         capture_output=True, text=True, check=True).stdout
+    largest, where = 0, ""
+    for line in out.splitlines():
+        match = MOVE.search(line)
+        if not match:
+            continue
+        size = int(match.group(2), 16)
+        if match.group(1) == "add":
+            size = (1 << 32) - size if size >= 1 << 31 else 0
+        if size > largest:
+            largest, where = size, line.strip()
+    return largest, where
+
+
+def main(argv):
+    objdump, programs = argv[1], argv[2:]
+    if not programs:
+        print("check_stack: no programs given")
+        return 2
+    failed = 0
+    for program in programs:
+        largest, where = largest_move(objdump, program)
+        verdict = "ok" if largest < LIMIT else "TOO LARGE"
+        print(f"{program}: largest stack move {largest} bytes ({where}): {verdict}")
+        failed += largest >= LIMIT
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
