@@ -35,17 +35,11 @@ def largest_move(objdump, program):
 
 def main(argv):
     objdump, programs = argv[1], argv[2:]
-    if not programs:
-        print("check_stack: no programs given")
-        return 2
-    failed = 0
-    for program in programs:
-        largest, where = largest_move(objdump, program)
-        verdict = "ok" if largest < LIMIT else "TOO LARGE"
-        print(f"{program}: largest stack move {largest} bytes ({where}): {verdict}")
-        failed += largest >= LIMIT
-    return 1 if failed else 0
-
+    moves = [(program, *largest_move(objdump, program)) for program in programs]
+    for program, size, where in moves:
+        print(f"{program}: largest stack move {size} bytes ({where}):",
+              "ok" if size < LIMIT else "TOO LARGE")
+    return 0 if moves and all(size < LIMIT for _, size, _ in moves) else 1
 
 if __name__ == "__main__":
     sys.exit(main(sys.argv))
