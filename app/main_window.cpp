@@ -36,16 +36,6 @@ constexpr int kClockMin = 120;
 constexpr int kClockMax = 240;
 constexpr int kClockDesign = 140;
 
-// A value's text, or nothing when the value is absent. Text read from the
-// registry never holds a NUL, so a NUL fallback marks the absent value.
-std::optional<std::string> ReadPresent(registry::Registry& reg, const std::string& key,
-                                       const char* name) {
-  const std::string absent(1, '\0');
-  std::string text = reg.GetString(kLocalMachine, key, name, absent);
-  if (text == absent) return std::nullopt;
-  return text;
-}
-
 // A value that Apply keeps across the rebuild of the Glide and Direct3D
 // keys: written back exactly when it was there, left absent when not.
 struct Kept {
@@ -53,7 +43,9 @@ struct Kept {
   const char* name;
   std::optional<std::string> text;
 
-  void Read(registry::Registry& reg) { text = ReadPresent(reg, key, name); }
+  void Read(registry::Registry& reg) {
+    text = registry::GetPresentString(reg, kLocalMachine, key, name);
+  }
   void Restore(registry::Registry& reg) const {
     if (text) reg.SaveString(kLocalMachine, key, name, *text);
   }

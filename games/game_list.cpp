@@ -17,30 +17,22 @@ std::string GameKey(std::size_t number) {
   return key;
 }
 
-// Text read from the registry never holds a NUL, so a NUL fallback marks
-// an absent value.
-std::optional<std::string> ReadPresent(registry::Registry& reg, const std::string& key,
-                                       const char* name) {
-  const std::string absent(1, '\0');
-  std::string text = reg.GetString(registry::kLocalMachine, key, name, absent);
-  if (text == absent) return std::nullopt;
-  return text;
-}
-
 }  // namespace
 
 std::vector<Game> ReadGames(registry::Registry& reg) {
   std::vector<Game> games;
   for (std::size_t number = 1;; ++number) {
     const std::string key = GameKey(number);
-    std::optional<std::string> program = ReadPresent(reg, key, kProgramValue);
+    std::optional<std::string> program =
+        registry::GetPresentString(reg, registry::kLocalMachine, key, kProgramValue);
     if (!program) break;
     Game game;
     game.program = *program;
     game.name = reg.GetString(registry::kLocalMachine, key, kNameValue);
     game.shortcut = reg.GetString(registry::kLocalMachine, key, kShortcutValue);
     for (int variable = 0; variable < kVariables; ++variable) {
-      game.values[variable] = ReadPresent(reg, key, kVariableNames[variable]);
+      game.values[variable] =
+          registry::GetPresentString(reg, registry::kLocalMachine, key, kVariableNames[variable]);
     }
     games.push_back(game);
   }

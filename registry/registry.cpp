@@ -87,4 +87,14 @@ void Registry::SaveDWord(Hkey root, std::string_view path, const char* name, std
   store_.CloseKey(key);
 }
 
+// Text read from the registry never holds a NUL, so a NUL fallback marks
+// the absent value.
+std::optional<std::string> GetPresentString(Registry& reg, Hkey root, std::string_view path,
+                                            const char* name) {
+  constexpr std::string_view kAbsent("", 1);
+  std::string text = reg.GetString(root, path, name, kAbsent);
+  if (text == kAbsent) return std::nullopt;
+  return text;
+}
+
 }  // namespace registry

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,5 +54,9 @@ class Registry {
   std::function<void()> before_first_change_;
   bool changed_ = false;
 };
+
+// A string value's text, or nothing when the value is absent.
+std::optional<std::string> GetPresentString(Registry& reg, Hkey root, std::string_view path,
+                                            const char* name);
 
 }  // namespace registry
