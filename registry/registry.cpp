@@ -1,5 +1,7 @@
 #include "registry/registry.h"
 
+#include <algorithm>
+
 namespace registry {
 
 // "Software\Tarno\" and "Software\Tarno" name the same key. Windows NT and
@@ -39,8 +41,9 @@ std::string Registry::GetString(Hkey root, std::string_view path, const char* na
   if (store_.QueryValue(key, value_name, &type, nullptr, &size) == kOk && type == kString) {
     std::string text(size, ' ');
     if (size == 0 || store_.QueryValue(key, value_name, &type, text.data(), &size) == kOk) {
-      if (size < text.size()) text.resize(size);
-      result = store_.FromStoreText(text.substr(0, text.find('\0')));
+      // What was written, up to its first NUL.
+      text.resize(std::min<std::size_t>(size, text.find('\0')));
+      result = store_.FromStoreText(text);
     }
   }
   store_.CloseKey(key);
