@@ -25,7 +25,8 @@ if(WIN32)
     add_test(NAME stack_frames
              COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/check_stack.py ${CMAKE_OBJDUMP}
                      $<TARGET_FILE:Tarnolux> $<TARGET_FILE:Uninstall>
-                     $<TARGET_FILE:forms_win32_testform>)
+                     $<TARGET_FILE:forms_win32_testform> $<TARGET_FILE:bare_window>
+                     $<TARGET_FILE:bare_message>)
   endif()
 endif()
 

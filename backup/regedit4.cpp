@@ -1,5 +1,7 @@
 #include "backup/regedit4.h"
 
+#include "registry/numbers.h"
+
 namespace backup {
 
 namespace {
@@ -16,17 +18,6 @@ void AppendQuoted(std::string& out, const std::string& text) {
     out += c;
   }
   out += '"';
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
 }
 
 // REGEDIT4 has no way to write a name with a line break: the line would
@@ -172,7 +163,7 @@ void RegFile::AddKey(registry::Store& store, registry::Hkey key, const std::stri
   for (std::uint32_t i = 0; store.EnumValue(key, i, &name, &type, &data) == registry::kOk; ++i) {
     if (only) {
       bool wanted = false;
-      for (const std::string& one : *only) wanted = wanted || SameName(one, name);
+      for (const std::string& one : *only) wanted = wanted || registry::SameText(one, name);
       if (!wanted) continue;
     }
     if (HasLineBreak(name)) {

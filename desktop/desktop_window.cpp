@@ -167,8 +167,7 @@ void DesktopWindow::ReadHardwareGdi() {
 
 bool DesktopWindow::ResolutionIsUsable() {
   if (resolution.Text().empty() || ResolutionText(resolution.Text())) return true;
-  host().ShowMessage(dutch_ ? texts::kBadResolution.dutch : texts::kBadResolution.english,
-                     texts::kMessageTitle.english);
+  host().ShowMessage(texts::kBadResolution.In(dutch_), texts::kMessageTitle.english);
   host().SetFocus(resolution);
   return false;
 }

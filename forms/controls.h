@@ -110,7 +110,16 @@ class Container {
   std::vector<Control*> children_;
 };
 
-enum class Kind : std::uint8_t { Label, Frame, Button, CheckBox, Option, ScrollBar, ComboBox, Image };
+enum class Kind : std::uint8_t {
+  Label,
+  Frame,
+  Button,
+  CheckBox,
+  Option,
+  ScrollBar,
+  ComboBox,
+  Image
+};
 
 class Control : public Widget {
  public:
@@ -138,8 +147,6 @@ class Control : public Widget {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
-  // A design's caption and place in one step.
-  void Place(const char* caption, int left, int top, int width, int height);
 
   Color ForeColor() const { return fore_; }
   Color BackColor() const { return back_; }

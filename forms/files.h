@@ -32,4 +32,9 @@ class Files {
 // gives "C:\a.jpg", "C:\dir" + "a.jpg" gives "C:\dir\a.jpg").
 std::string JoinPath(const std::string& folder, const std::string& file);
 
+// The folder of a file: "C:\Games\Arena" for "C:\Games\Arena\arena.exe",
+// and "C:\" for a file at a drive's root ("C:" alone would mean the current
+// folder of drive C); "" without a folder.
+std::string FolderOf(const std::string& path);
+
 }  // namespace forms

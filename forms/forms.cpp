@@ -52,11 +52,6 @@ int Control::FormTop() const { return top_ + (frame_ ? frame_->FormTop() : 0); }
 
 void Control::SetCaption(const std::string& caption) { Change(caption_, caption, Prop::Caption); }
 
-void Control::Place(const char* caption, int left, int top, int width, int height) {
-  SetCaption(caption);
-  Move(left, top, width, height);
-}
-
 void Control::SetForeColor(Color color) { Change(fore_, color, Prop::ForeColor); }
 
 void Control::SetBackColor(Color color) { Change(back_, color, Prop::BackColor); }
@@ -300,6 +295,13 @@ std::string JoinPath(const std::string& folder, const std::string& file) {
   if (path.empty() || path.back() != '\\') path += '\\';
   path += file;
   return path;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return "";
+  if (slash == 2 && path[1] == ':') return path.substr(0, 3);
+  return path.substr(0, slash);
 }
 
 }  // namespace forms

@@ -14,11 +14,6 @@ std::string Lower(std::string text) {
   return text;
 }
 
-std::string FolderOf(const std::string& path) {
-  auto slash = path.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 std::string NameOf(const std::string& path) {
   auto slash = path.find_last_of('\\');
   return slash == std::string::npos ? path : path.substr(slash + 1);

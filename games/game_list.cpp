@@ -69,14 +69,6 @@ bool IsShortcutFile(const std::string& path) {
   return path.size() > 4 && registry::SameText(path.substr(path.size() - 4), ".lnk");
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return "";
-  // "C:\game.exe" keeps its backslash: "C:" alone is the drive's current folder.
-  if (slash == 2 && path[1] == ':') return path.substr(0, 3);
-  return path.substr(0, slash);
-}
-
 std::string NameOf(const std::string& path) {
   const std::size_t slash = path.find_last_of("\\/:");
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);

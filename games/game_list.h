@@ -59,9 +59,6 @@ const Game* FindGame(const std::vector<Game>& games, const std::string& path);
 // Whether the file is a shortcut: its name ends in ".lnk", in any case.
 bool IsShortcutFile(const std::string& path);
 
-// "C:\Games\Arena\arena.exe": "C:\Games\Arena" (and "C:\" for a program
-// at a drive's root).
-std::string FolderOf(const std::string& path);
 // "C:\Games\Arena\arena.exe": "arena"; the ".exe" goes in any case.
 std::string NameOf(const std::string& path);
 

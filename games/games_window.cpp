@@ -5,6 +5,7 @@
 #include "forms/handoff.h"
 #include "games/design.h"
 #include "games/launch.h"
+#include "games/start.h"
 #include "games/texts.h"
 #include "gamma/gamma_window.h"
 #include "registry/driver.h"
@@ -36,14 +37,6 @@ constexpr int Count(const Choice (&)[N]) {
 
 bool ReadsAs(const std::optional<std::string>& value, const char* ticked) {
   return value && registry::WholeNumber(*value) == registry::WholeNumber(ticked);
-}
-
-// The path in double quotes, as a command line takes it.
-std::string InQuotes(const std::string& path) {
-  std::string quoted = "\"";
-  quoted += path;
-  quoted += '"';
-  return quoted;
 }
 
 // Takes `path` off the list, in any letter case.
@@ -198,7 +191,7 @@ void GamesWindow::OnStartClick() {
   if (!shell_ || selected_ < 0) return;
   ReadSettings();
   const Game& game = games_[selected_];
-  if (!StartGame(*shell_, game, InQuotes(game.program))) {
+  if (!StartGame(*shell_, game, GameCommandLine({game.program, ""}))) {
     host().ShowMessage(NotStartedMessage(game.program, dutch_), texts::kMessageTitle.english);
   }
 }
@@ -211,8 +204,8 @@ void GamesWindow::OnShortcutClick() {
   forms::Shell::Shortcut shortcut;
   shortcut.target = shell_->ThisProgram();
   shortcut.arguments = "/game ";
-  shortcut.arguments += InQuotes(game.program);
-  shortcut.folder = FolderOf(game.program);
+  shortcut.arguments += GameCommandLine({game.program, ""});
+  shortcut.folder = forms::FolderOf(game.program);
   shortcut.icon = game.program;
   if (path.empty() || !shell_->MakeShortcut(path, shortcut)) {
     host().ShowMessage(texts::kNoShortcut.In(dutch_), texts::kMessageTitle.english);

@@ -69,9 +69,6 @@ class GamesWindow : public look::SettingsWindow {
   forms::CheckBox& chksplash = Next<forms::CheckBox>();
   forms::CheckBox& chkmipmap = Next<forms::CheckBox>();
 
-  // The games as the window now has them, in list order.
-  const std::vector<Game>& games() const { return games_; }
-
  protected:
   void OnLoad() override;
 

@@ -1,5 +1,6 @@
 #include "games/launch.h"
 
+#include "forms/files.h"
 #include "games/start.h"
 #include "games/texts.h"
 #include "registry/driver.h"
@@ -28,7 +29,7 @@ int Refuse(forms::Host& host, const std::string& text) {
 
 bool StartGame(forms::Shell& shell, const Game& game, const std::string& command_line) {
   return shell.StartProgram(game.program, command_line, EnvironmentBlock(shell.Environment(), game),
-                            FolderOf(game.program));
+                            forms::FolderOf(game.program));
 }
 
 std::optional<int> StartFromCommandLine(forms::Host& host, forms::Shell& shell,

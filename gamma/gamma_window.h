@@ -79,7 +79,6 @@ class GammaWindow : public look::SettingsWindow {
     forms::CheckBox& lock;
 
     // By channel, red, green, blue.
-    std::array<forms::Label*, 3> letters{&red_letter, &green_letter, &blue_letter};
     std::array<forms::Label*, 3> values{&red_value, &green_value, &blue_value};
     std::array<forms::ScrollBar*, 3> sliders{&red, &green, &blue};
 

@@ -1,6 +1,6 @@
 // The gamma window's texts: each design text in English, and the Dutch that
-// replaces it where there is one. The Glide and Direct3D notes have the
-// desktop note's Dutch, as the Dutch table copies it to them.
+// replaces it where there is one. The Glide and Direct3D notes share the
+// desktop note's Dutch.
 #pragma once
 
 #include "look/texts.h"

@@ -11,7 +11,8 @@ namespace info {
 
 namespace {
 
-// The driver version's line in Dutch, in twips.
+// The driver version's line in Dutch, in twips: as much as the driver
+// frame grows and "label2" moves down in Dutch (design.h).
 constexpr int kDriverVersionLine = 255;
 }  // namespace
 

@@ -73,7 +73,7 @@ forms::Control& DesignedWindow::NextOf(forms::Kind kind) {
   return *controls_[next_++];
 }
 
-// Frames and the controls that move in Dutch are named without an index.
+// The controls that move in Dutch are named without an index.
 forms::Control* DesignedWindow::Made(const char* name) const {
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     if (SameName(design_.controls.rows[i].name, name)) return controls_[i];

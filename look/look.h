@@ -12,13 +12,6 @@ namespace look {
 // Frame captions at rest and under the mouse (forms::Hover).
 constexpr forms::Hover::Colors kCaptions{forms::kLightYellow, forms::kRed};
 
-// The pictures' sizes in twips, the same in every window. The banner is
-// as high as an emblem, or 15 twips less where the design says so.
-constexpr int kEmblemWidth = 765;
-constexpr int kBannerWidth = 2490;
-constexpr int kPictureHeight = 585;
-constexpr int kShortBannerHeight = 570;
-
 // The picture files beside the program.
 constexpr const char* kBanner = "pic2.jpg";
 constexpr const char* kEmblem = "pic1.jpg";

@@ -1,4 +1,4 @@
-// What the advanced, gamma, refresh and desktop windows share: the row of
+// What the advanced, gamma, refresh, desktop and games windows share: the row of
 // pictures along the top and, at the right, OK above Cancel, which Enter
 // and Esc press. These are the first five rows of the window's design
 // (look/design.h), before the window's own controls.

@@ -7,7 +7,8 @@ reserves more than a page and touches its far end first skips the guard
 and faults. The shipped programs are built without the compiler's stack
 probes (the build refuses any frame of 4000 bytes or more); this reads
 the machine code itself, so that nothing the flag does not see (a large
-argument passed by value, an alloca) slips through either."""
+argument passed by value) slips through either. Only moves by a constant
+are read: the shipped code has no variable-sized frames."""
 import re
 import subprocess
 import sys

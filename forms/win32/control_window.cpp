@@ -108,8 +108,10 @@ LRESULT ControlWindow::OnFocus(WNDPROC original, HWND hwnd, WPARAM wparam, LPARA
   // to the front, the program. None of that is the user's choice, so
   // what the control notifies meanwhile is dropped (Command). Only the
   // dialog manager's arrow keys, which move within an option group,
-  // choose what they land on.
+  // choose what they land on: the first control to take the focus while
+  // the key is handled, not one a handler moves it to afterwards.
   const bool by_arrow_key = context_.arrow_key;
+  context_.arrow_key = false;
   // A combo box hands its focus on to its edit field: nested, so the
   // outer call's mark is put back, not cleared.
   const bool outer = gaining_focus_;

@@ -23,20 +23,13 @@ void RemoveFiles(const std::string& pattern) {
 
 bool RemoveFile(const std::string& path) { return DeleteFileA(Utf8ToAnsi(path).c_str()) != 0; }
 
-std::string FolderOf(const std::string& file) {
-  const std::string::size_type slash = file.find_last_of('\\');
-  if (slash == std::string::npos) return std::string();
-  // "C:\x.exe" keeps its backslash: "C:" alone would mean the current
-  // folder of drive C.
-  if (slash == 2 && file[1] == ':') return file.substr(0, 3);
-  return file.substr(0, slash);
+std::string ProgramPath() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  return AnsiToUtf8(std::string(path, length < sizeof path ? length : 0));
 }
 
-std::string ProgramFolder() {
-  char buffer[MAX_PATH + 1] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-  return AnsiToUtf8(FolderOf(std::string(buffer, length)));
-}
+std::string ProgramFolder() { return FolderOf(ProgramPath()); }
 
 std::string WindowsFolder() {
   char buffer[MAX_PATH + 1] = {};

@@ -22,6 +22,8 @@ class Win32Files : public Files {
 void RemoveFiles(const std::string& pattern);
 // Deletes one file; false when it is missing, read-only or in use.
 bool RemoveFile(const std::string& path);
+// The running program's full path, or "" when it is longer than MAX_PATH.
+std::string ProgramPath();
 // The running program's folder: "C:\dir", or "C:\" at a drive's root.
 std::string ProgramFolder();
 // The Windows folder: "C:\WINDOWS".
@@ -30,7 +32,5 @@ std::string WindowsFolder();
 bool FileExists(const std::string& path);
 // Writes the whole file through a fresh file beside it and a rename.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
-// The folder part of a full file name, by the same rule.
-std::string FolderOf(const std::string& file);
 
 }  // namespace forms::win32

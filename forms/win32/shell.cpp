@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "forms/win32/files.h"
 #include "forms/win32/text.h"
 
 namespace forms::win32 {
@@ -51,9 +52,6 @@ using GetSpecialFolderFn = HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*);
 using GetPathFn = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
 using GetMallocFn = HRESULT(WINAPI*)(IMalloc**);
 
-// The size of OPENFILENAMEA as the first Windows 95 knows it.
-constexpr DWORD kOpenFileName95 = 76;
-
 }  // namespace
 
 std::string Win32Shell::Environment() {
@@ -90,7 +88,7 @@ std::string Win32Shell::ChooseProgram(const std::string& title, const std::strin
   filters.append("\0*.exe\0", 8);  // the pattern, then the list's end
   char file[MAX_PATH] = {};
   OPENFILENAMEA dialog = {};
-  dialog.lStructSize = kOpenFileName95;
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // as the first Windows 95 knows it
   dialog.hwndOwner = GetActiveWindow();
   dialog.lpstrFilter = filters.c_str();
   dialog.nFilterIndex = 1;
@@ -103,11 +101,7 @@ std::string Win32Shell::ChooseProgram(const std::string& title, const std::strin
   return AnsiToUtf8(file);
 }
 
-std::string Win32Shell::ThisProgram() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  return AnsiToUtf8(std::string(path, length < sizeof path ? length : 0));
-}
+std::string Win32Shell::ThisProgram() { return ProgramPath(); }
 
 std::string Win32Shell::DesktopFolder() {
   const Library shell32("shell32.dll");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "forms/files.h"
 #include "tests/support/recording_store.h"
 
 namespace games {
@@ -87,8 +88,8 @@ TEST(GameList, PathsAndNames) {
   const std::vector<Game> games = {Arena()};
   EXPECT_EQ(FindGame(games, "c:\\GAMES\\arena\\ARENA.EXE"), &games[0]);
   EXPECT_EQ(FindGame(games, "C:\\Games\\Arena\\arena"), nullptr);
-  EXPECT_EQ(FolderOf("C:\\Games\\Arena\\arena.exe"), "C:\\Games\\Arena");
-  EXPECT_EQ(FolderOf("C:\\arena.exe"), "C:\\");
+  EXPECT_EQ(forms::FolderOf("C:\\Games\\Arena\\arena.exe"), "C:\\Games\\Arena");
+  EXPECT_EQ(forms::FolderOf("C:\\arena.exe"), "C:\\");
   EXPECT_EQ(NameOf("C:\\Games\\Arena\\Arena.EXE"), "Arena");
   EXPECT_EQ(NameOf("C:\\Games\\quake.bin"), "quake.bin");
 }

@@ -88,10 +88,12 @@ struct WindowRun : WineHost {
   // Presses Tab until the control `name` has the focus (at most `limit`
   // times); whether it came.
   bool TabTo(const char* name, int limit = 40) {
-    for (int i = 0; i < limit && forms::automation::FocusedControl() != Control(name); ++i) {
+    const HWND target = Control(name);
+    if (!target) return false;
+    for (int i = 0; i < limit && forms::automation::FocusedControl() != target; ++i) {
       robot.Key(VK_TAB);
     }
-    return forms::automation::FocusedControl() == Control(name);
+    return forms::automation::FocusedControl() == target;
   }
   // Presses Tab `count` times.
   void TabAround(int count) {

@@ -49,10 +49,7 @@ void OptionWindow::OnCommand(int code) {
   ShowValueAgain();
 }
 
-void OptionWindow::OnArrowKeyFocus() {
-  // Arrow keys in an option group select, as in every dialog.
-  option_.UserClick();
-  ShowValueAgain();
-}
+// Arrow keys in an option group select, as in every dialog.
+void OptionWindow::OnArrowKeyFocus() { OnCommand(BN_CLICKED); }
 
 }  // namespace forms::win32
