@@ -49,11 +49,9 @@ class Peer {
   virtual void Update(Prop what) = 0;
 };
 
-class Program;
 class Form;
 class Frame;
 class Control;
-class CommandButton;
 
 // Something the mouse can be over: a form or one of its controls.
 class Widget {

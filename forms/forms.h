@@ -22,6 +22,8 @@
 
 namespace forms {
 
+class Program;
+
 class Form : public Widget, public Container {
  public:
   Form(Program& program, const std::string& name);

@@ -11,8 +11,9 @@ bool IsArrowKey(WPARAM key) {
   return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
 }
 
-}  // namespace
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// The "&" letter of a caption, upper case, or 0 ("&&" is a plain "&").
 char MnemonicOf(const std::string& caption) {
   for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;
@@ -20,11 +21,12 @@ char MnemonicOf(const std::string& caption) {
       ++i;
       continue;
     }
-    const char letter = caption[i + 1];
-    return (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 'a' + 'A') : letter;
+    return Upper(caption[i + 1]);
   }
   return 0;
 }
+
+}  // namespace
 
 bool FormWindow::TranslateKey(MSG& message) {
   if (!hwnd_ || forgotten_) return false;
@@ -57,7 +59,7 @@ ControlWindow* FormWindow::TabStopFrom(std::size_t index) {
 }
 
 bool FormWindow::OnMnemonic(char letter) {
-  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  letter = Upper(letter);
   std::vector<std::size_t> hits;
   std::size_t focused = controls_.size();
   ControlWindow* focus = ControlWindow::From(GetFocus());

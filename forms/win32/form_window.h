@@ -85,7 +85,4 @@ class FormWindow : public Peer {
 // Registers the form and image window classes (once per process).
 void RegisterClasses(HINSTANCE instance, const char* form_class, const char* image_class);
 
-// The "&" letter of a caption, upper case, or 0 ("&&" is a plain "&").
-char MnemonicOf(const std::string& caption);
-
 }  // namespace forms::win32
